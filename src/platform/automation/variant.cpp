@@ -1,0 +1,263 @@
+// Variant storage: construction, copying, sharing and release. The VBScript
+// conversion rules live in variant_convert.cpp.
+#include "platform/automation/variant.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <new>
+
+#include "platform/automation/object.h"
+
+namespace corvela {
+
+StringRep* StringRep::make(std::string_view text, size_t capacity) {
+  if (capacity < text.size()) capacity = text.size();
+  void* memory = std::malloc(offsetof(StringRep, data) + capacity + 1);
+  if (!memory) throw std::bad_alloc();
+  auto* rep = static_cast<StringRep*>(memory);
+  new (&rep->refs) std::atomic<uint32_t>(1);
+  rep->size = static_cast<uint32_t>(text.size());
+  rep->capacity = static_cast<uint32_t>(capacity);
+  rep->codePoints = -1;
+  if (!text.empty()) std::memcpy(rep->data, text.data(), text.size());
+  rep->data[text.size()] = '\0';
+  return rep;
+}
+
+namespace {
+
+void releaseString(StringRep* rep) noexcept {
+  if (rep->refs.fetch_sub(1, std::memory_order_acq_rel) == 1) std::free(rep);
+}
+
+void releaseArray(ArrayRep* rep) noexcept {
+  if (rep->refs.fetch_sub(1, std::memory_order_acq_rel) == 1) delete rep;
+}
+
+}  // namespace
+
+size_t ArrayRep::size() const { return isBytes ? bytes.size() : items.size(); }
+
+ptrdiff_t ArrayRep::offsetOf(const int32_t* indices, size_t count) const {
+  if (count != bounds.size()) return -1;
+  ptrdiff_t offset = 0;
+  ptrdiff_t stride = 1;
+  for (size_t d = 0; d < count; ++d) {
+    int64_t i = static_cast<int64_t>(indices[d]) - bounds[d].lower;
+    if (i < 0 || i >= static_cast<int64_t>(bounds[d].count)) return -1;
+    offset += static_cast<ptrdiff_t>(i) * stride;
+    stride *= static_cast<ptrdiff_t>(bounds[d].count);
+  }
+  return offset;
+}
+
+Variant::Variant(const Variant& other) noexcept : type_(VarType::Empty) { copyFrom(other); }
+
+Variant::Variant(Variant&& other) noexcept : type_(VarType::Empty) { moveFrom(other); }
+
+Variant& Variant::operator=(const Variant& other) noexcept {
+  if (this != &other) {
+    Variant keep(std::move(*this));  // other may live inside what we release
+    copyFrom(other);
+  }
+  return *this;
+}
+
+Variant& Variant::operator=(Variant&& other) noexcept {
+  if (this != &other) {
+    Variant keep(std::move(*this));
+    moveFrom(other);
+  }
+  return *this;
+}
+
+void Variant::copyFrom(const Variant& other) noexcept {
+  type_ = other.type_;
+  switch (type_) {
+    case VarType::String:
+      u_.str = other.u_.str;
+      u_.str->refs.fetch_add(1, std::memory_order_relaxed);
+      break;
+    case VarType::Array:
+      u_.arr = other.u_.arr;
+      u_.arr->refs.fetch_add(1, std::memory_order_relaxed);
+      break;
+    case VarType::Object:
+      new (objectSlot()) std::shared_ptr<Object>(*other.objectSlot());
+      break;
+    default:
+      u_.i8 = other.u_.i8;
+  }
+}
+
+void Variant::moveFrom(Variant& other) noexcept {
+  type_ = other.type_;
+  if (type_ == VarType::Object) {
+    new (objectSlot()) std::shared_ptr<Object>(std::move(*other.objectSlot()));
+    other.objectSlot()->~shared_ptr();
+  } else {
+    u_.i8 = other.u_.i8;
+  }
+  other.type_ = VarType::Empty;
+  other.u_.i8 = 0;
+}
+
+void Variant::release() noexcept {
+  switch (type_) {
+    case VarType::String: releaseString(u_.str); break;
+    case VarType::Array: releaseArray(u_.arr); break;
+    case VarType::Object: objectSlot()->~shared_ptr(); break;
+    default: break;
+  }
+  type_ = VarType::Empty;
+  u_.i8 = 0;
+}
+
+Variant::Variant(std::string_view text) : type_(VarType::String) { u_.str = StringRep::make(text); }
+
+Variant::Variant(std::shared_ptr<Object> object) noexcept : type_(VarType::Object) {
+  new (objectSlot()) std::shared_ptr<Object>(std::move(object));
+}
+
+Variant Variant::fromInteger(int16_t value) noexcept {
+  Variant v;
+  v.type_ = VarType::Integer;
+  v.u_.i2 = value;
+  return v;
+}
+
+Variant Variant::fromByte(uint8_t value) noexcept {
+  Variant v;
+  v.type_ = VarType::Byte;
+  v.u_.ui1 = value;
+  return v;
+}
+
+Variant Variant::fromSingle(float value) noexcept {
+  Variant v;
+  v.type_ = VarType::Single;
+  v.u_.r4 = value;
+  return v;
+}
+
+Variant Variant::fromCurrency(int64_t scaled) noexcept {
+  Variant v;
+  v.type_ = VarType::Currency;
+  v.u_.cy = scaled;
+  return v;
+}
+
+Variant Variant::fromDate(double oleDate) noexcept {
+  Variant v;
+  v.type_ = VarType::Date;
+  v.u_.r8 = oleDate;
+  return v;
+}
+
+Variant Variant::fromError(int32_t scode) noexcept {
+  Variant v;
+  v.type_ = VarType::Error;
+  v.u_.i4 = scode;
+  return v;
+}
+
+Variant Variant::array(std::vector<ArrayBound> bounds) {
+  auto* rep = new ArrayRep;
+  size_t total = 1;
+  for (const ArrayBound& b : bounds) total *= b.count;
+  if (bounds.empty()) total = 0;
+  rep->bounds = std::move(bounds);
+  rep->items.resize(total);
+  Variant v;
+  v.type_ = VarType::Array;
+  v.u_.arr = rep;
+  return v;
+}
+
+Variant Variant::array(std::vector<Variant> items) {
+  auto* rep = new ArrayRep;
+  rep->bounds.push_back({0, static_cast<uint32_t>(items.size())});
+  rep->items = std::move(items);
+  Variant v;
+  v.type_ = VarType::Array;
+  v.u_.arr = rep;
+  return v;
+}
+
+Variant Variant::bytes(std::vector<uint8_t> data) {
+  auto* rep = new ArrayRep;
+  rep->isBytes = true;
+  rep->bounds.push_back({0, static_cast<uint32_t>(data.size())});
+  rep->bytes = std::move(data);
+  Variant v;
+  v.type_ = VarType::Array;
+  v.u_.arr = rep;
+  return v;
+}
+
+int Variant::varTypeNumber() const noexcept {
+  if (type_ != VarType::Array) return static_cast<int>(type_);
+  return static_cast<int>(VarType::Array) +
+         static_cast<int>(u_.arr->isBytes ? VarType::Byte : VarType::Variant);
+}
+
+bool Variant::isNumeric() const noexcept {
+  switch (type_) {
+    case VarType::Integer:
+    case VarType::Long:
+    case VarType::Single:
+    case VarType::Double:
+    case VarType::Currency:
+    case VarType::Decimal:
+    case VarType::Byte:
+      return true;
+    default:
+      return false;
+  }
+}
+
+ArrayRep* Variant::mutableArray() {
+  ArrayRep* rep = u_.arr;
+  if (rep->refs.load(std::memory_order_acquire) == 1) return rep;
+  auto* copy = new ArrayRep;
+  copy->bounds = rep->bounds;
+  copy->items = rep->items;
+  copy->bytes = rep->bytes;
+  copy->isBytes = rep->isBytes;
+  copy->fixedSize = rep->fixedSize;
+  releaseArray(rep);
+  u_.arr = copy;
+  return copy;
+}
+
+void Variant::appendString(std::string_view text) {
+  StringRep* rep = u_.str;
+  size_t needed = static_cast<size_t>(rep->size) + text.size();
+  if (rep->refs.load(std::memory_order_acquire) == 1 && needed <= rep->capacity) {
+    std::memcpy(rep->data + rep->size, text.data(), text.size());
+    rep->size = static_cast<uint32_t>(needed);
+    rep->data[needed] = '\0';
+    rep->codePoints = -1;
+    return;
+  }
+  // Grow geometrically so that building a string piece by piece stays linear.
+  StringRep* grown = StringRep::make(rep->view(), needed < 32 ? 32 : needed * 2);
+  std::memcpy(grown->data + grown->size, text.data(), text.size());
+  grown->size = static_cast<uint32_t>(needed);
+  grown->data[needed] = '\0';
+  releaseString(rep);
+  u_.str = grown;
+}
+
+size_t Variant::stringLength() const {
+  StringRep* rep = u_.str;
+  if (rep->codePoints < 0) {
+    int32_t count = 0;
+    for (uint32_t i = 0; i < rep->size; ++i)
+      if ((static_cast<unsigned char>(rep->data[i]) & 0xC0) != 0x80) ++count;
+    rep->codePoints = count;
+  }
+  return static_cast<size_t>(rep->codePoints);
+}
+
+}  // namespace corvela
