@@ -1,0 +1,1 @@
+// The platform library is made of the platform folders linked whole; this file gives CMake a source.
