@@ -52,4 +52,8 @@ std::span<const BuiltinFunction> dateBuiltins();         // builtins_date.cpp
 std::span<const BuiltinFunction> formatBuiltins();       // builtins_format.cpp
 std::span<const BuiltinConstant> builtinConstants();     // builtins_constants.cpp
 
+// The Randomize statement: reseeds Rnd's generator of this thread from the
+// number, or from the time of day when seed is null.
+void randomizeGenerator(const Variant* seed);  // builtins_math.cpp
+
 }  // namespace corvela::vbs
