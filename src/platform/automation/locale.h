@@ -24,6 +24,23 @@ int setCurrentLcid(int lcid);
 // The id of a locale name ("en-us", "zh-CN", "1033", ...) or 0.
 int lcidFromName(std::string_view name);
 
+// The locale that a new thread starts with: $CORVELA_LOCALE, else en-US.
+int defaultLcid();
+
+// Names in the current locale: month 1..12, weekday 1 = Sunday .. 7.
+std::string_view monthName(int month, bool abbreviate);
+std::string_view weekdayName(int weekday, bool abbreviate);
+
+// How the current locale writes numbers and money (FormatNumber,
+// FormatCurrency, FormatPercent).
+struct NumberConventions {
+  std::string_view decimalPoint;
+  std::string_view thousandsSeparator;
+  std::string_view currencySymbol;
+  bool negativeCurrencyInParens;  // "($1.00)" rather than "-$1.00"
+};
+const NumberConventions& numberConventions();
+
 // CStr of a Date: the general date format of the current locale (the date
 // part is left out at midnight of day 0, the time part at midnight).
 std::string formatDateGeneral(double oleDate);
