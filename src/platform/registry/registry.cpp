@@ -1,0 +1,135 @@
+// The public registry functions (see registry.h) over key folders and value
+// files.
+#include "platform/registry/registry.h"
+
+#include <algorithm>
+#include <climits>
+#include <unistd.h>
+
+#include "platform/registry/key_folder.h"
+#include "platform/registry/value_file.h"
+
+namespace corvela::registry {
+namespace {
+
+using detail::NamedValue;
+
+constexpr std::string_view kComputerNameValue = "ComputerName";
+
+std::string hostName() {
+  char name[HOST_NAME_MAX + 1] = {};
+  if (::gethostname(name, sizeof name - 1) != 0) return {};
+  return name;
+}
+
+std::optional<std::filesystem::path> existingKey(std::string_view keyPath) {
+  auto segments = detail::splitKeyPath(keyPath);
+  if (!segments) return std::nullopt;
+  return detail::findKeyFolder(*segments);
+}
+
+bool isComputerNameKey(std::string_view keyPath) {
+  auto segments = detail::splitKeyPath(keyPath);
+  return segments && detail::isComputerNameKey(*segments);
+}
+
+std::vector<NamedValue>::iterator findValue(std::vector<NamedValue>& values,
+                                            std::string_view name) {
+  return std::find_if(values.begin(), values.end(), [&](const NamedValue& value) {
+    return detail::namesEqual(value.name, name);
+  });
+}
+
+}  // namespace
+
+bool keyExists(std::string_view keyPath) {
+  if (isComputerNameKey(keyPath)) return true;
+  auto segments = detail::splitKeyPath(keyPath);
+  if (!segments) return false;
+  if (segments->size() == 1) return true;  // the predefined keys always exist
+  return detail::findKeyFolder(*segments).has_value();
+}
+
+bool createKey(std::string_view keyPath) {
+  auto segments = detail::splitKeyPath(keyPath);
+  return segments && detail::makeKeyFolder(*segments).has_value();
+}
+
+bool deleteKey(std::string_view keyPath) {
+  auto segments = detail::splitKeyPath(keyPath);
+  if (!segments || segments->size() == 1) return false;  // predefined keys stay
+  auto folder = detail::findKeyFolder(*segments);
+  if (!folder) return false;
+  std::error_code error;
+  std::filesystem::remove_all(*folder, error);
+  return !error;
+}
+
+std::optional<std::string> readValue(std::string_view keyPath, std::string_view valueName) {
+  if (isComputerNameKey(keyPath) && detail::namesEqual(valueName, kComputerNameValue))
+    return hostName();
+  auto folder = existingKey(keyPath);
+  if (!folder) return std::nullopt;
+  auto values = detail::loadValues(*folder);
+  if (!values) return std::nullopt;
+  auto it = findValue(*values, valueName);
+  if (it == values->end()) return std::nullopt;
+  return std::move(it->data);
+}
+
+bool writeValue(std::string_view keyPath, std::string_view valueName, std::string_view value) {
+  if (isComputerNameKey(keyPath) && detail::namesEqual(valueName, kComputerNameValue))
+    return false;  // the host name is not ours to change
+  auto segments = detail::splitKeyPath(keyPath);
+  if (!segments) return false;
+  // A predefined key's folder is made on its first write; any other key must
+  // have been created before.
+  auto folder = segments->size() == 1 ? detail::makeKeyFolder(*segments)
+                                      : detail::findKeyFolder(*segments);
+  if (!folder) return false;
+  return detail::updateValues(*folder, [&](std::vector<NamedValue>& values) {
+    auto it = findValue(values, valueName);
+    if (it == values.end())
+      values.push_back({std::string(valueName), std::string(value)});
+    else
+      it->data = value;  // the name keeps the case it was created with
+    return true;
+  });
+}
+
+bool deleteValue(std::string_view keyPath, std::string_view valueName) {
+  auto folder = existingKey(keyPath);
+  if (!folder) return false;
+  return detail::updateValues(*folder, [&](std::vector<NamedValue>& values) {
+    auto it = findValue(values, valueName);
+    if (it == values.end()) return false;
+    values.erase(it);
+    return true;
+  });
+}
+
+std::vector<std::string> valueNames(std::string_view keyPath) {
+  std::vector<std::string> names;
+  if (auto folder = existingKey(keyPath))
+    if (auto values = detail::loadValues(*folder))
+      for (NamedValue& value : *values) names.push_back(std::move(value.name));
+  if (isComputerNameKey(keyPath) &&
+      std::none_of(names.begin(), names.end(),
+                   [](const std::string& name) { return detail::namesEqual(name, kComputerNameValue); }))
+    names.emplace_back(kComputerNameValue);
+  return names;
+}
+
+std::vector<std::string> subkeyNames(std::string_view keyPath) {
+  std::vector<std::string> names;
+  auto folder = existingKey(keyPath);
+  if (!folder) return names;
+  std::error_code error;
+  std::filesystem::directory_iterator it(*folder, error), end;
+  for (; !error && it != end; it.increment(error))
+    if (it->is_directory(error)) names.push_back(it->path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+}  // namespace corvela::registry
