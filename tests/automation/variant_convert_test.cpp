@@ -1,0 +1,264 @@
+// VBScript conversions of Variants: CStr, CDbl, CLng, CInt, CByte, CCur,
+// CBool, CDate, TypeName and default-member lookup.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "automation/fake_objects.h"
+#include "platform/automation/com_error.h"
+#include "platform/automation/locale.h"
+#include "platform/automation/variant.h"
+
+namespace corvela {
+namespace {
+
+using testing::NoDefault;
+using testing::ValueHolder;
+
+// The run-time number a call raises, or 0 when it returns.
+int errorOf(const std::function<void()>& call) {
+  try {
+    call();
+  } catch (const ComError& e) {
+    return e.number();
+  }
+  return 0;
+}
+
+class VariantConvertTest : public ::testing::Test {
+ protected:
+  void SetUp() override { previous_ = setCurrentLcid(kLcidEnUs); }
+  void TearDown() override { setCurrentLcid(previous_); }
+  int previous_ = 0;
+};
+
+TEST_F(VariantConvertTest, ToStringFollowsCStr) {
+  struct Case {
+    Variant value;
+    const char* text;
+  } cases[] = {
+      {Variant(), ""},
+      {Variant(true), "True"},
+      {Variant(false), "False"},
+      {Variant::fromByte(200), "200"},
+      {Variant::fromInteger(-32768), "-32768"},
+      {Variant(INT32_MIN), "-2147483648"},
+      {Variant(1.5), "1.5"},
+      {Variant(-0.25), "-0.25"},
+      {Variant::fromCurrency(15000), "1.5"},
+      {Variant::fromCurrency(10000000), "1000"},
+      {Variant::fromCurrency(-1), "-0.0001"},
+      {Variant::fromCurrency(1234567), "123.4567"},
+      {Variant::fromCurrency(INT64_MIN), "-922337203685477.5808"},
+      {Variant::fromDate(0.5), "12:00:00 PM"},
+      {Variant("text"), "text"},
+      {Variant(std::make_shared<ValueHolder>(Variant(7))), "7"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(c.value.toString(), c.text) << c.value.typeName();
+}
+
+TEST_F(VariantConvertTest, ToLongRoundsHalfToEvenAndChecksRange) {
+  struct Case {
+    Variant value;
+    int32_t expected;
+    int error;
+  } cases[] = {
+      {Variant(2.5), 2, 0},
+      {Variant(3.5), 4, 0},
+      {Variant(-2.5), -2, 0},
+      {Variant(-3.5), -4, 0},
+      {Variant(2.5000001), 3, 0},
+      {Variant(2147483647.4), INT32_MAX, 0},
+      {Variant(2147483647.5), 0, 6},
+      {Variant(-2147483648.5), INT32_MIN, 0},
+      {Variant(-2147483649.0), 0, 6},
+      {Variant::fromCurrency(25000), 2, 0},
+      {Variant::fromCurrency(35000), 4, 0},
+      {Variant::fromCurrency(-25000), -2, 0},
+      {Variant::fromCurrency(-25001), -3, 0},
+      {Variant::fromCurrency(INT64_MAX), 0, 6},
+      {Variant::fromDate(1.75), 2, 0},
+      {Variant(true), -1, 0},
+      {Variant(), 0, 0},
+      {Variant(" 12 "), 12, 0},
+      {Variant("4.5"), 4, 0},
+      {Variant("abc"), 0, 13},
+      {Variant(""), 0, 13},
+      {Variant::null(), 0, 94},
+      {Variant::array(std::vector<Variant>{Variant(1)}), 0, 13},
+      {Variant::missing(), 0, 13},
+      {Variant(std::make_shared<ValueHolder>(Variant(9.5))), 10, 0},
+  };
+  for (const Case& c : cases) {
+    int32_t got = 0;
+    EXPECT_EQ(errorOf([&] { got = c.value.toLong(); }), c.error) << c.value.typeName();
+    if (c.error == 0) {
+      EXPECT_EQ(got, c.expected) << c.value.typeName();
+    }
+  }
+}
+
+TEST_F(VariantConvertTest, NarrowIntegersOverflowAtTheirBounds) {
+  struct Case {
+    Variant value;
+    int expected;
+    int error;
+  } integerCases[] = {
+      {Variant(32766.5), 32766, 0},  {Variant(32767.5), 0, 6},      {Variant(-32768.5), -32768, 0},
+      {Variant(40000), 0, 6},        {Variant::fromByte(255), 255, 0}, {Variant("-7"), -7, 0},
+  };
+  for (const Case& c : integerCases) {
+    int got = 0;
+    EXPECT_EQ(errorOf([&] { got = c.value.toInteger(); }), c.error) << c.value.toDouble();
+    if (c.error == 0) {
+      EXPECT_EQ(got, c.expected);
+    }
+  }
+  Case byteCases[] = {
+      {Variant(254.5), 254, 0}, {Variant(255.5), 0, 6}, {Variant(-0.5), 0, 0},
+      {Variant(-1), 0, 6},      {Variant(true), 0, 6},  {Variant::fromInteger(256), 0, 6},
+  };
+  for (const Case& c : byteCases) {
+    int got = 0;
+    EXPECT_EQ(errorOf([&] { got = c.value.toByte(); }), c.error) << c.value.toDouble();
+    if (c.error == 0) {
+      EXPECT_EQ(got, c.expected);
+    }
+  }
+}
+
+TEST_F(VariantConvertTest, ToCurrencyScalesAndRounds) {
+  struct Case {
+    Variant value;
+    int64_t scaled;
+    int error;
+  } cases[] = {
+      {Variant(1.23456), 12346, 0}, {Variant(0.00005), 0, 0},       {Variant(0.00025), 2, 0},
+      {Variant(2), 20000, 0},       {Variant(true), -10000, 0},     {Variant("1.5"), 15000, 0},
+      {Variant(1e15), 0, 6},        {Variant(-1e15), 0, 6},         {Variant(900000000000000.0), 9000000000000000000, 0},
+      {Variant("x"), 0, 13},        {Variant::null(), 0, 94},
+  };
+  for (const Case& c : cases) {
+    int64_t got = 0;
+    EXPECT_EQ(errorOf([&] { got = c.value.toCurrency(); }), c.error) << c.value.toString();
+    if (c.error == 0) {
+      EXPECT_EQ(got, c.scaled) << c.value.toString();
+    }
+  }
+}
+
+TEST_F(VariantConvertTest, ToDoubleAndToBool) {
+  EXPECT_EQ(Variant(true).toDouble(), -1.0);
+  EXPECT_EQ(Variant::fromCurrency(12345).toDouble(), 1.2345);
+  EXPECT_EQ(Variant("1e3").toDouble(), 1000.0);
+  EXPECT_EQ(errorOf([] { Variant("1/1/2000").toDouble(); }), 13);
+
+  struct Case {
+    Variant value;
+    bool expected;
+    int error;
+  } cases[] = {
+      {Variant(), false, 0},           {Variant("true"), true, 0},   {Variant("FALSE"), false, 0},
+      {Variant("0"), false, 0},        {Variant("-0.5"), true, 0},   {Variant(0.0), false, 0},
+      {Variant::fromDate(0.1), true, 0}, {Variant::fromCurrency(1), true, 0},
+      {Variant("yes"), false, 13},     {Variant(""), false, 13},     {Variant::null(), false, 94},
+  };
+  for (const Case& c : cases) {
+    bool got = false;
+    EXPECT_EQ(errorOf([&] { got = c.value.toBool(); }), c.error) << c.value.typeName();
+    if (c.error == 0) {
+      EXPECT_EQ(got, c.expected) << c.value.toString();
+    }
+  }
+}
+
+TEST_F(VariantConvertTest, ToDateChecksTheOleRange) {
+  EXPECT_EQ(Variant(1).toDate(), 1.0);
+  EXPECT_EQ(Variant(true).toDate(), -1.0);
+  EXPECT_EQ(Variant(2958465.5).toDate(), 2958465.5);
+  EXPECT_EQ(Variant(-657434.5).toDate(), -657434.5);
+  EXPECT_EQ(errorOf([] { Variant(2958466.0).toDate(); }), 6);
+  EXPECT_EQ(errorOf([] { Variant(-657435.0).toDate(); }), 6);
+  EXPECT_EQ(errorOf([] { Variant("no date at all").toDate(); }), 13);
+  EXPECT_EQ(errorOf([] { Variant::null().toDate(); }), 94);
+}
+
+TEST_F(VariantConvertTest, DereferencedCallsTheDefaultMemberUntilAValue) {
+  auto inner = std::make_shared<ValueHolder>(Variant("deep"));
+  auto outer = std::make_shared<ValueHolder>(Variant(inner));
+  Variant v = Variant(outer).dereferenced();
+  ASSERT_TRUE(v.isString());
+  EXPECT_EQ(v.rawString(), "deep");
+
+  EXPECT_EQ(errorOf([] { Variant::nothing().dereferenced(); }), 91);
+  EXPECT_EQ(errorOf([] { Variant(std::make_shared<NoDefault>()).dereferenced(); }), 438);
+  EXPECT_EQ(errorOf([] { Variant(std::make_shared<NoDefault>()).toString(); }), 438);
+
+  // An object that returns itself would loop forever.
+  auto loop = std::make_shared<ValueHolder>();
+  loop->value = Variant(std::shared_ptr<Object>(loop));
+  EXPECT_EQ(errorOf([&] { Variant(loop).dereferenced(); }), 28);
+  loop->value = Variant();  // break the cycle so the object is freed
+}
+
+TEST_F(VariantConvertTest, ToObjectAcceptsOnlyObjects) {
+  EXPECT_EQ(Variant::nothing().toObject(), nullptr);
+  auto holder = std::make_shared<ValueHolder>();
+  EXPECT_EQ(Variant(holder).toObject(), holder);
+  EXPECT_EQ(errorOf([] { Variant(1).toObject(); }), 424);
+  EXPECT_EQ(errorOf([] { Variant().toObject(); }), 424);
+}
+
+TEST_F(VariantConvertTest, ConvertedToGivesTheTargetType) {
+  struct Case {
+    Variant value;
+    VarType target;
+    int error;
+  } cases[] = {
+      {Variant("12"), VarType::Integer, 0}, {Variant(1.5), VarType::String, 0},
+      {Variant(3), VarType::Boolean, 0},    {Variant("2.5"), VarType::Currency, 0},
+      {Variant(7), VarType::Byte, 0},       {Variant(1), VarType::Date, 0},
+      {Variant(1.5), VarType::Single, 0},   {Variant(1e39), VarType::Single, 6},
+      {Variant(3), VarType::Object, 424},   {Variant(1), VarType::Error, 13},
+  };
+  for (const Case& c : cases) {
+    Variant got;
+    EXPECT_EQ(errorOf([&] { got = c.value.convertedTo(c.target); }), c.error);
+    if (c.error == 0) {
+      EXPECT_EQ(got.type(), c.target);
+    }
+  }
+  Variant text("shared");
+  EXPECT_EQ(text.convertedTo(VarType::String).rawStringRep(), text.rawStringRep());
+}
+
+TEST_F(VariantConvertTest, TypeNameNamesEveryKind) {
+  struct Case {
+    Variant value;
+    const char* name;
+  } cases[] = {
+      {Variant(), "Empty"},
+      {Variant::null(), "Null"},
+      {Variant::fromInteger(1), "Integer"},
+      {Variant(1), "Long"},
+      {Variant::fromSingle(1), "Single"},
+      {Variant(1.0), "Double"},
+      {Variant::fromCurrency(1), "Currency"},
+      {Variant::fromDate(1), "Date"},
+      {Variant("s"), "String"},
+      {Variant(true), "Boolean"},
+      {Variant::fromByte(1), "Byte"},
+      {Variant::missing(), "Error"},
+      {Variant::nothing(), "Nothing"},
+      {Variant(std::make_shared<NoDefault>()), "NoDefault"},
+      {Variant::array(std::vector<Variant>{}), "Variant()"},
+      {Variant::bytes({1, 2}), "Byte()"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(c.value.typeName(), c.name);
+}
+
+}  // namespace
+}  // namespace corvela
