@@ -1,0 +1,295 @@
+// The string built-ins that cut, search, pad and compare text (Len, Left,
+// Right, Mid, InStr, InStrRev, Replace, Trim, LCase, UCase, Space, String,
+// StrComp, StrReverse) and the table of the whole string family.
+//
+// A character is one code point of the UTF-8 text. Strings counted once
+// remember their length, and pure ASCII text takes byte offsets directly, so
+// Mid(s, i, 1) in a loop over ASCII text costs no scan. Results that are the
+// whole argument share its text instead of copying it.
+#include <string>
+
+#include "platform/automation/com_error.h"
+#include "platform/text/utf8.h"
+#include "platform/vbscript/builtin.h"
+#include "platform/vbscript/builtins_string_parts.h"
+#include "platform/vbscript/builtins_text.h"
+
+namespace corvela::vbs::string_builtins {
+
+using builtin_text::Compare;
+using builtin_text::TextArg;
+
+namespace {
+
+// A count or position argument: Null raises 94, text that is no number 13.
+int32_t numberArg(BuiltinCall& call, size_t index) { return call.value(index).toLong(); }
+
+int32_t nonNegativeArg(BuiltinCall& call, size_t index) {
+  int32_t n = numberArg(call, index);
+  if (n < 0) raiseRuntimeError(5);
+  return n;
+}
+
+Variant longResult(size_t n) { return Variant(static_cast<int32_t>(n)); }
+
+// Characters before byte `offset` of the text.
+size_t charIndexOf(const TextArg& text, size_t offset) {
+  return text.isAscii() ? offset : text::codePointCount(text.view().substr(0, offset));
+}
+
+Variant lenFn(BuiltinCall& call) {
+  const Variant& arg = call.args[0];
+  if (arg.isString()) return longResult(arg.stringLength());
+  TextArg text(call, 0);
+  if (text.isNull()) return Variant::null();
+  return longResult(text.length());
+}
+
+Variant leftFn(BuiltinCall& call) {
+  int32_t count = nonNegativeArg(call, 1);
+  TextArg text(call, 0);
+  if (text.isNull()) return Variant::null();
+  size_t end = text.byteOffset(count);
+  if (end == text.view().size()) return text.whole();
+  return Variant(text.view().substr(0, end));
+}
+
+Variant rightFn(BuiltinCall& call) {
+  int32_t count = nonNegativeArg(call, 1);
+  TextArg text(call, 0);
+  if (text.isNull()) return Variant::null();
+  size_t length = text.length();
+  if (static_cast<size_t>(count) >= length) return text.whole();
+  return Variant(text.view().substr(text.byteOffset(length - count)));
+}
+
+Variant midFn(BuiltinCall& call) {
+  int32_t start = numberArg(call, 1);
+  if (start < 1) raiseRuntimeError(5);
+  bool hasLength = call.has(2);
+  int32_t count = hasLength ? nonNegativeArg(call, 2) : 0;
+  TextArg text(call, 0);
+  if (text.isNull()) return Variant::null();
+  size_t begin = text.byteOffset(start - 1);
+  size_t end = hasLength ? text.byteOffset(static_cast<size_t>(start - 1) + count) : text.view().size();
+  if (begin == 0 && end == text.view().size()) return text.whole();
+  return Variant(text.view().substr(begin, end - begin));
+}
+
+// Trim, LTrim and RTrim remove spaces only (not tabs or line ends).
+Variant trimmed(BuiltinCall& call, bool left, bool right) {
+  TextArg text(call, 0);
+  if (text.isNull()) return Variant::null();
+  std::string_view view = text.view();
+  size_t begin = 0;
+  size_t end = view.size();
+  if (left)
+    while (begin < end && view[begin] == ' ') ++begin;
+  if (right)
+    while (end > begin && view[end - 1] == ' ') --end;
+  if (begin == 0 && end == view.size()) return text.whole();
+  return Variant(view.substr(begin, end - begin));
+}
+
+Variant trimFn(BuiltinCall& call) { return trimmed(call, true, true); }
+Variant ltrimFn(BuiltinCall& call) { return trimmed(call, true, false); }
+Variant rtrimFn(BuiltinCall& call) { return trimmed(call, false, true); }
+
+// LCase and UCase return the argument itself when no character could change.
+Variant caseMapped(BuiltinCall& call, bool upper) {
+  TextArg text(call, 0);
+  if (text.isNull()) return Variant::null();
+  char first = upper ? 'a' : 'A';
+  char last = upper ? 'z' : 'Z';
+  bool mayChange = false;
+  for (char c : text.view()) {
+    if ((c >= first && c <= last) || static_cast<unsigned char>(c) >= 0x80) {
+      mayChange = true;
+      break;
+    }
+  }
+  if (!mayChange) return text.whole();
+  return Variant(upper ? text::toUpper(text.view()) : text::toLower(text.view()));
+}
+
+Variant lcaseFn(BuiltinCall& call) { return caseMapped(call, false); }
+Variant ucaseFn(BuiltinCall& call) { return caseMapped(call, true); }
+
+// A string of `count` copies of `unit`, or 14 Out of string space.
+Variant repeated(int32_t count, std::string_view unit) {
+  builtin_text::checkStringSize(static_cast<uint64_t>(count) * unit.size());
+  std::string out;
+  out.reserve(static_cast<size_t>(count) * unit.size());
+  for (int32_t i = 0; i < count; ++i) out.append(unit);
+  return Variant(out);
+}
+
+Variant spaceFn(BuiltinCall& call) { return repeated(nonNegativeArg(call, 0), " "); }
+
+// String(number, character): the character is a code (taken Mod 256 and
+// read in the system code page, as Chr reads it) or the first character of
+// a text. Null in either argument gives Null.
+Variant stringFn(BuiltinCall& call) {
+  Variant number = call.value(0);
+  Variant character = call.value(1);
+  if (number.isNull() || character.isNull()) return Variant::null();
+  int32_t count = number.toLong();
+  if (count < 0) raiseRuntimeError(5);
+  if (character.isString()) {
+    std::string_view view = character.rawString();
+    if (view.empty()) raiseRuntimeError(5);
+    size_t firstEnd = 0;
+    text::decodeCodePoint(view, firstEnd);
+    return repeated(count, view.substr(0, firstEnd));
+  }
+  Variant unit = ansiCharacter(character.toLong() % 256);
+  return repeated(count, unit.rawString());
+}
+
+Variant strReverseFn(BuiltinCall& call) {
+  TextArg text(call, 0);
+  if (text.isNull()) raiseRuntimeError(94);
+  std::string_view view = text.view();
+  std::string out(view.size(), '\0');
+  if (text.isAscii()) {
+    for (size_t i = 0; i < view.size(); ++i) out[view.size() - 1 - i] = view[i];
+    return Variant(out);
+  }
+  // Each character's bytes keep their order; the characters reverse.
+  size_t pos = 0;
+  size_t write = view.size();
+  while (pos < view.size()) {
+    size_t begin = pos;
+    text::decodeCodePoint(view, pos);
+    write -= pos - begin;
+    out.replace(write, pos - begin, view.substr(begin, pos - begin));
+  }
+  return Variant(out);
+}
+
+Variant strCompFn(BuiltinCall& call) {
+  Compare mode = builtin_text::compareArg(call, 2);
+  TextArg a(call, 0);
+  TextArg b(call, 1);
+  if (a.isNull() || b.isNull()) return Variant::null();
+  return Variant::fromInteger(static_cast<int16_t>(builtin_text::compareText(a.view(), b.view(), mode)));
+}
+
+// InStr([start,] string1, string2[, compare]): with three or four arguments
+// the first is the start.
+Variant inStrFn(BuiltinCall& call) {
+  size_t first = call.count() >= 3 ? 1 : 0;
+  int32_t start = 1;
+  if (first == 1 && call.has(0)) start = numberArg(call, 0);
+  Compare mode = builtin_text::compareArg(call, first + 2);
+  if (start < 1) raiseRuntimeError(5);
+  TextArg haystack(call, first);
+  TextArg needle(call, first + 1);
+  if (haystack.isNull() || needle.isNull()) return Variant::null();
+  if (haystack.view().empty() || static_cast<size_t>(start) > haystack.length()) return longResult(0);
+  if (needle.view().empty()) return longResult(start);
+  size_t found = builtin_text::findText(haystack.view(), needle.view(), haystack.byteOffset(start - 1), mode);
+  if (found == std::string_view::npos) return longResult(0);
+  return longResult(charIndexOf(haystack, found) + 1);
+}
+
+// InStrRev(string1, string2[, start[, compare]]): start -1 means the end.
+Variant inStrRevFn(BuiltinCall& call) {
+  int32_t start = call.has(2) ? numberArg(call, 2) : -1;
+  if (start == 0 || start < -1) raiseRuntimeError(5);
+  Compare mode = builtin_text::compareArg(call, 3);
+  TextArg haystack(call, 0);
+  TextArg needle(call, 1);
+  if (haystack.isNull() || needle.isNull()) return Variant::null();
+  size_t length = haystack.length();
+  if (length == 0) return longResult(0);
+  size_t last = start == -1 ? length : static_cast<size_t>(start);
+  if (last > length) return longResult(0);
+  if (needle.view().empty()) return longResult(last);
+  size_t found = builtin_text::findLastText(haystack.view(), needle.view(), haystack.byteOffset(last), mode);
+  if (found == std::string_view::npos) return longResult(0);
+  return longResult(charIndexOf(haystack, found) + 1);
+}
+
+// Replace(expression, find, replacewith[, start[, count[, compare]]]). The
+// result begins at `start`: the text before it is dropped, not kept.
+Variant replaceFn(BuiltinCall& call) {
+  TextArg expression(call, 0);
+  TextArg find(call, 1);
+  TextArg replacement(call, 2);
+  if (expression.isNull() || find.isNull() || replacement.isNull()) raiseRuntimeError(94);
+  int32_t start = call.has(3) ? numberArg(call, 3) : 1;
+  if (start < 1) raiseRuntimeError(5);
+  int32_t count = call.has(4) ? numberArg(call, 4) : -1;
+  if (count < -1) raiseRuntimeError(5);
+  Compare mode = builtin_text::compareArg(call, 5);
+
+  std::string_view whole = expression.view();
+  size_t begin = expression.byteOffset(start - 1);
+  if (begin == whole.size()) return Variant("");
+  std::string_view tail = whole.substr(begin);
+  std::string_view pattern = find.view();
+  size_t found = pattern.empty() || count == 0 ? std::string_view::npos
+                                               : builtin_text::findText(tail, pattern, 0, mode);
+  if (found == std::string_view::npos) return begin == 0 ? expression.whole() : Variant(tail);
+
+  std::string out;
+  out.reserve(tail.size());
+  size_t done = 0;
+  for (int32_t replaced = 0; found != std::string_view::npos && (count == -1 || replaced < count); ++replaced) {
+    out.append(tail.substr(done, found - done));
+    out.append(replacement.view());
+    done = found + pattern.size();
+    found = builtin_text::findText(tail, pattern, done, mode);
+  }
+  out.append(tail.substr(done));
+  builtin_text::checkStringSize(out.size());
+  return Variant(out);
+}
+
+constexpr BuiltinFunction kStringBuiltins[] = {
+    {"Len", 1, 1, lenFn},
+    {"LenB", 1, 1, lenBFn},
+    {"Left", 2, 2, leftFn},
+    {"LeftB", 2, 2, leftBFn},
+    {"Right", 2, 2, rightFn},
+    {"RightB", 2, 2, rightBFn},
+    {"Mid", 2, 3, midFn},
+    {"MidB", 2, 3, midBFn},
+    {"InStr", 2, 4, inStrFn},
+    {"InStrB", 2, 4, inStrBFn},
+    {"InStrRev", 2, 4, inStrRevFn},
+    {"Replace", 3, 6, replaceFn},
+    {"Split", 1, 4, splitFn},
+    {"Join", 1, 2, joinFn},
+    {"Filter", 2, 4, filterFn},
+    {"Trim", 1, 1, trimFn},
+    {"LTrim", 1, 1, ltrimFn},
+    {"RTrim", 1, 1, rtrimFn},
+    {"LCase", 1, 1, lcaseFn},
+    {"UCase", 1, 1, ucaseFn},
+    {"Space", 1, 1, spaceFn},
+    {"String", 2, 2, stringFn},
+    {"StrComp", 2, 3, strCompFn},
+    {"StrReverse", 1, 1, strReverseFn},
+    {"Escape", 1, 1, escapeFn},
+    {"Unescape", 1, 1, unescapeFn},
+    {"Asc", 1, 1, ascFn},
+    {"AscB", 1, 1, ascBFn},
+    {"AscW", 1, 1, ascWFn},
+    {"Chr", 1, 1, chrFn},
+    {"ChrB", 1, 1, chrBFn},
+    {"ChrW", 1, 1, chrWFn},
+    {"Hex", 1, 1, hexFn},
+    {"Oct", 1, 1, octFn},
+};
+
+}  // namespace
+
+}  // namespace corvela::vbs::string_builtins
+
+namespace corvela::vbs {
+
+std::span<const BuiltinFunction> stringBuiltins() { return string_builtins::kStringBuiltins; }
+
+}  // namespace corvela::vbs

@@ -1,0 +1,81 @@
+// Helpers shared by the string built-ins: an argument read as text without a
+// copy when it already is a String, the compare argument (vbBinaryCompare /
+// vbTextCompare), searching and comparing under either, and the UTF-16 view
+// of a string that AscW, ChrW, Escape and the byte functions (LenB, MidB, ...)
+// need because VBScript's strings were UTF-16 underneath.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/vbscript/builtin.h"
+
+namespace corvela::vbs::builtin_text {
+
+// An argument as text (CStr rules). A String argument is viewed in place; an
+// object is replaced by its default value first; anything else is converted
+// and held here. Null is reported by isNull(), never converted.
+class TextArg {
+ public:
+  TextArg(const BuiltinCall& call, size_t index);
+  TextArg(const TextArg&) = delete;
+  TextArg& operator=(const TextArg&) = delete;
+
+  bool isNull() const { return null_; }
+  std::string_view view() const { return view_; }
+  // Characters (code points); counted once per String and cached there.
+  size_t length() const;
+  // True when every character is one byte, so byte and character offsets agree.
+  bool isAscii() const { return length() == view_.size(); }
+  // Byte offset of the 0-based character `index` (the end when past it).
+  size_t byteOffset(size_t index) const;
+  // The whole text as a Variant; shares the caller's String when it was one.
+  Variant whole() const;
+
+ private:
+  const Variant* string_ = nullptr;  // the String Variant viewed, when there is one
+  Variant held_;                     // an object's default value
+  std::string converted_;
+  std::string_view view_;
+  bool null_ = false;
+};
+
+// Raises 14 Out of string space when a result of `bytes` bytes would pass
+// what a string can hold (the 2 GB of a BSTR).
+void checkStringSize(uint64_t bytes);
+
+enum class Compare { Binary, Text };
+
+// The optional compare argument at `index`: omitted means binary; 0 binary,
+// 1 text; Null raises 94, any other number 5.
+Compare compareArg(const BuiltinCall& call, size_t index);
+
+// Byte offset of the first occurrence of `needle` at or after byte `from`,
+// or npos. An empty needle is found at `from`.
+size_t findText(std::string_view haystack, std::string_view needle, size_t from, Compare mode);
+// Byte offset of the last occurrence of `needle` that ends at or before byte
+// `end`, or npos.
+size_t findLastText(std::string_view haystack, std::string_view needle, size_t end, Compare mode);
+// -1, 0 or 1, as StrComp answers.
+int compareText(std::string_view a, std::string_view b, Compare mode);
+
+// The UTF-16 code units of UTF-8 text (a character above U+FFFF gives two).
+std::u16string toUtf16(std::string_view text);
+// UTF-8 from UTF-16 code units. A surrogate without its partner cannot be
+// held in UTF-8 and becomes U+FFFD.
+std::string fromUtf16(std::u16string_view units);
+// UTF-16 code units of text, read from little-endian bytes (an odd last byte
+// is dropped).
+std::string fromUtf16Bytes(const uint8_t* bytes, size_t size);
+
+// The bytes of a value as VBScript's byte functions see them: a Byte array's
+// own bytes, or the UTF-16LE form of the value's text.
+std::vector<uint8_t> bytesOf(const Variant& value);
+// The result of a byte function: a String when the bytes came from a string
+// and form whole UTF-16 units, otherwise a Byte array holding them.
+Variant fromBytes(std::vector<uint8_t> bytes, bool fromByteArray);
+
+}  // namespace corvela::vbs::builtin_text
