@@ -26,6 +26,7 @@ struct RegionalSettings {
   std::array<std::string_view, 7> weekdaysAbbreviated;
   std::string_view am, pm;
   std::string_view shortDate, longDate, longTime, shortTime;
+  int firstDayOfWeek;  // 1 = Sunday
   NumberConventions numbers;
 };
 
@@ -42,6 +43,7 @@ const RegionalSettings kEnUs{
     "dddd, MMMM dd, yyyy",
     "h:mm:ss tt",
     "HH:mm",
+    1,
     {".", ",", "$", true},
 };
 
@@ -57,6 +59,7 @@ const RegionalSettings kZhCn{
     "yyyy'年'M'月'd'日'",
     "H:mm:ss",
     "H:mm",
+    2,
     {".", ",", "¥", false},
 };
 
@@ -171,6 +174,8 @@ std::string_view weekdayName(int weekday, bool abbreviate) {
   const RegionalSettings& s = current();
   return abbreviate ? s.weekdaysAbbreviated[weekday - 1] : s.weekdays[weekday - 1];
 }
+
+int firstDayOfWeek() { return current().firstDayOfWeek; }
 
 const NumberConventions& numberConventions() { return current().numbers; }
 

@@ -31,6 +31,10 @@ int defaultLcid();
 std::string_view monthName(int month, bool abbreviate);
 std::string_view weekdayName(int weekday, bool abbreviate);
 
+// The first day of the week in the current locale (1 = Sunday .. 7), which
+// vbUseSystemDayOfWeek stands for: Sunday in en-US, Monday in zh-CN.
+int firstDayOfWeek();
+
 // How the current locale writes numbers and money (FormatNumber,
 // FormatCurrency, FormatPercent).
 struct NumberConventions {

@@ -1,0 +1,314 @@
+// The date built-ins called through their table: part readers, names,
+// DateSerial/TimeSerial/DateValue/TimeValue and the interval arithmetic of
+// DateAdd, DateDiff and DatePart (month ends, leap years, dates before day 0).
+#include <cmath>
+#include <string_view>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "platform/automation/com_error.h"
+#include "platform/automation/locale.h"
+#include "platform/automation/oledate.h"
+#include "platform/vbscript/builtin.h"
+
+namespace corvela::vbs {
+namespace {
+
+bool sameName(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
+  return true;
+}
+
+Variant call(std::string_view name, std::vector<Variant> args = {}) {
+  for (const BuiltinFunction& f : dateBuiltins()) {
+    if (!sameName(f.name, name)) continue;
+    EXPECT_GE(args.size(), f.minArgs) << name;
+    EXPECT_LE(args.size(), f.maxArgs) << name;
+    BuiltinCall c{args, nullptr};
+    return f.fn(c);
+  }
+  ADD_FAILURE() << name << " is not in the table";
+  return Variant();
+}
+
+int errorOf(std::string_view name, std::vector<Variant> args) {
+  try {
+    call(name, std::move(args));
+  } catch (const ComError& e) {
+    return e.number();
+  }
+  return 0;
+}
+
+class LocaleScope {
+ public:
+  explicit LocaleScope(int lcid) : previous_(setCurrentLcid(lcid)) {}
+  ~LocaleScope() { setCurrentLcid(previous_); }
+
+ private:
+  int previous_;
+};
+
+double dateOf(int y, int m, int d, int h = 0, int n = 0, int s = 0) {
+  double value = 0;
+  EXPECT_TRUE(oleDateFromParts({y, m, d, h, n, s}, value));
+  return value;
+}
+
+Variant date(int y, int m, int d, int h = 0, int n = 0, int s = 0) {
+  return Variant::fromDate(dateOf(y, m, d, h, n, s));
+}
+
+// A Date result compared by its calendar text, which shows mistakes plainly.
+std::string shown(const Variant& v) {
+  EXPECT_EQ(v.type(), VarType::Date);
+  return formatDateGeneral(v.rawDate());
+}
+
+class DateBuiltins : public ::testing::Test {
+ protected:
+  LocaleScope locale_{kLcidEnUs};
+};
+
+TEST_F(DateBuiltins, PartReadersGiveIntegers) {
+  const Variant when("1/5/2003 9:03:07 PM");
+  const std::pair<const char*, int> cases[] = {{"Year", 2003}, {"Month", 1},   {"Day", 5},
+                                               {"Hour", 21},   {"Minute", 3}, {"Second", 7}};
+  for (const auto& [name, expected] : cases) {
+    const Variant v = call(name, {when});
+    EXPECT_EQ(v.type(), VarType::Integer) << name;
+    EXPECT_EQ(v.rawInteger(), expected) << name;
+    EXPECT_TRUE(call(name, {Variant::null()}).isNull()) << name;
+  }
+  EXPECT_EQ(call("Year", {Variant()}).rawInteger(), 1899) << "Empty is day 0";
+  EXPECT_EQ(call("Hour", {Variant(-1.25)}).rawInteger(), 6) << "before day 0 the time still counts forward";
+  EXPECT_EQ(errorOf("Year", {Variant("not a date")}), 13);
+}
+
+TEST_F(DateBuiltins, WeekdayAndNamesFollowTheFirstDayOfWeek) {
+  const Variant sunday = date(2003, 1, 5);
+  EXPECT_EQ(call("Weekday", {sunday}).rawInteger(), 1);
+  EXPECT_EQ(call("Weekday", {sunday, Variant(2)}).rawInteger(), 7);
+  EXPECT_EQ(call("Weekday", {sunday, Variant(7)}).rawInteger(), 2);
+  EXPECT_EQ(call("Weekday", {sunday, Variant(0)}).rawInteger(), 1) << "en-US weeks start on Sunday";
+  EXPECT_TRUE(call("Weekday", {Variant::null()}).isNull());
+  EXPECT_EQ(errorOf("Weekday", {sunday, Variant(8)}), 5);
+
+  EXPECT_EQ(call("WeekdayName", {Variant(1)}).toString(), "Sunday");
+  EXPECT_EQ(call("WeekdayName", {Variant(1), Variant(true)}).toString(), "Sun");
+  EXPECT_EQ(call("WeekdayName", {Variant(1), Variant(false), Variant(2)}).toString(), "Monday");
+  EXPECT_EQ(call("WeekdayName", {Variant(7), Variant::missing(), Variant(2)}).toString(), "Sunday");
+  EXPECT_EQ(errorOf("WeekdayName", {Variant(0)}), 5);
+  EXPECT_EQ(errorOf("WeekdayName", {Variant(8)}), 5);
+
+  EXPECT_EQ(call("MonthName", {Variant(1)}).toString(), "January");
+  EXPECT_EQ(call("MonthName", {Variant(12), Variant(true)}).toString(), "Dec");
+  EXPECT_EQ(errorOf("MonthName", {Variant(13)}), 5);
+  EXPECT_EQ(errorOf("MonthName", {Variant(0)}), 5);
+  EXPECT_EQ(errorOf("MonthName", {Variant::null()}), 94);
+
+  LocaleScope chinese(kLcidZhCn);
+  EXPECT_EQ(call("Weekday", {sunday, Variant(0)}).rawInteger(), 7) << "zh-CN weeks start on Monday";
+  EXPECT_EQ(call("WeekdayName", {Variant(2)}).toString(), "星期一");
+  EXPECT_EQ(call("WeekdayName", {Variant(2), Variant(true)}).toString(), "周一");
+  EXPECT_EQ(call("MonthName", {Variant(1)}).toString(), "一月");
+  EXPECT_EQ(call("MonthName", {Variant(11), Variant(true)}).toString(), "11月");
+}
+
+TEST_F(DateBuiltins, SerialFunctionsRunOver) {
+  const struct {
+    int y, m, d;
+    const char* expected;
+  } dates[] = {
+      {2003, 1, 5, "1/5/2003"},   {2003, 13, 1, "1/1/2004"}, {2003, 2, 29, "3/1/2003"},
+      {2004, 2, 29, "2/29/2004"}, {2003, 1, 0, "12/31/2002"}, {2003, 0, 0, "11/30/2002"},
+      {99, 1, 1, "1/1/1999"},     {29, 1, 1, "1/1/2029"},    {0, 1, 1, "1/1/2000"},
+      {1899, 12, 29, "12/29/1899"},
+  };
+  for (const auto& c : dates)
+    EXPECT_EQ(shown(call("DateSerial", {Variant(c.y), Variant(c.m), Variant(c.d)})), c.expected)
+        << c.y << "," << c.m << "," << c.d;
+  EXPECT_EQ(errorOf("DateSerial", {Variant(10000), Variant(1), Variant(1)}), 5);
+  EXPECT_EQ(errorOf("DateSerial", {Variant(9999), Variant(13), Variant(1)}), 5);
+  EXPECT_TRUE(call("DateSerial", {Variant(2003), Variant::null(), Variant(1)}).isNull());
+
+  const struct {
+    int h, n, s;
+    const char* expected;
+  } times[] = {
+      {9, 3, 7, "9:03:07 AM"},
+      {12, 90, 0, "1:30:00 PM"},
+      {25, 0, 0, "12/31/1899 1:00:00 AM"},
+      {0, -1, 0, "12/29/1899 11:59:00 PM"},
+      {0, 0, 0, "12:00:00 AM"},
+  };
+  for (const auto& c : times)
+    EXPECT_EQ(shown(call("TimeSerial", {Variant(c.h), Variant(c.n), Variant(c.s)})), c.expected)
+        << c.h << "," << c.n << "," << c.s;
+  EXPECT_TRUE(call("TimeSerial", {Variant::null(), Variant(1), Variant(1)}).isNull());
+}
+
+TEST_F(DateBuiltins, ValueFunctionsSplitDateAndTime) {
+  EXPECT_EQ(shown(call("DateValue", {Variant("1/5/2003 9:03 PM")})), "1/5/2003");
+  EXPECT_EQ(shown(call("TimeValue", {Variant("1/5/2003 9:03 PM")})), "9:03:00 PM");
+  EXPECT_EQ(shown(call("DateValue", {Variant(-1.25)})), "12/29/1899");
+  EXPECT_EQ(shown(call("TimeValue", {Variant(-1.25)})), "6:00:00 AM");
+  EXPECT_EQ(shown(call("DateValue", {Variant("9:03")})), "12:00:00 AM");
+  EXPECT_TRUE(call("DateValue", {Variant::null()}).isNull());
+  EXPECT_TRUE(call("TimeValue", {Variant::null()}).isNull());
+  EXPECT_EQ(errorOf("DateValue", {Variant("2/30/2003")}), 13);
+}
+
+struct AddCase {
+  const char* interval;
+  int number;
+  Variant from;
+  const char* expected;
+};
+
+TEST_F(DateBuiltins, DateAddClampsToMonthEnds) {
+  const AddCase cases[] = {
+      {"m", 1, date(2003, 1, 31), "2/28/2003"},
+      {"m", 1, date(2004, 1, 31), "2/29/2004"},
+      {"m", -1, date(2003, 3, 31), "2/28/2003"},
+      {"M", 13, date(2003, 1, 31, 9, 3, 7), "2/29/2004 9:03:07 AM"},
+      {"yyyy", 1, date(2004, 2, 29), "2/28/2005"},
+      {"yyyy", 4, date(2004, 2, 29), "2/29/2008"},
+      {"q", 1, date(2003, 11, 30), "2/29/2004"},
+      {"q", -2, date(2003, 8, 31), "2/28/2003"},
+      {"d", 1, date(2003, 12, 31), "1/1/2004"},
+      {"y", -1, date(2004, 3, 1), "2/29/2004"},
+      {"w", 3, date(2003, 1, 5), "1/8/2003"},
+      {"ww", 2, date(2003, 1, 1), "1/15/2003"},
+      {"h", 5, date(2003, 1, 5, 21), "1/6/2003 2:00:00 AM"},
+      {"n", 90, date(2003, 1, 5, 23), "1/6/2003 12:30:00 AM"},
+      {"s", -1, date(2003, 1, 1), "12/31/2002 11:59:59 PM"},
+      // Before day 0 the arithmetic follows the calendar, not the raw number.
+      {"d", -1, Variant::fromDate(-0.25), "12/29/1899 6:00:00 AM"},
+      {"h", -7, Variant::fromDate(0.25), "12/29/1899 11:00:00 PM"},
+      {"h", 1, Variant::fromDate(-1.25), "12/29/1899 7:00:00 AM"},
+      {"d", 2, Variant::fromDate(-1.75), "12/31/1899 6:00:00 PM"},
+      {"d", 1, Variant("1/31/2003"), "2/1/2003"},
+  };
+  for (const AddCase& c : cases)
+    EXPECT_EQ(shown(call("DateAdd", {Variant(c.interval), Variant(c.number), c.from})), c.expected)
+        << c.interval << " " << c.number << " " << c.from.toString();
+  EXPECT_EQ(errorOf("DateAdd", {Variant("yyyy"), Variant(1), date(9999, 12, 31)}), 5);
+  EXPECT_EQ(errorOf("DateAdd", {Variant("yyyy"), Variant(-1904), date(2003, 1, 1)}), 5);
+  EXPECT_EQ(errorOf("DateAdd", {Variant("s"), Variant(-1), date(100, 1, 1)}), 5);
+  EXPECT_EQ(errorOf("DateAdd", {Variant("x"), Variant(1), date(2003, 1, 1)}), 5);
+  EXPECT_EQ(errorOf("DateAdd", {Variant("d"), Variant::null(), date(2003, 1, 1)}), 94);
+  EXPECT_TRUE(call("DateAdd", {Variant("d"), Variant(1), Variant::null()}).isNull());
+}
+
+struct DiffCase {
+  const char* interval;
+  Variant a, b;
+  int expected;
+  int firstDay = 0;  // 0: omitted
+};
+
+TEST_F(DateBuiltins, DateDiffCountsBoundariesCrossed) {
+  const DiffCase cases[] = {
+      {"d", date(2003, 1, 1), date(2003, 1, 5), 4},
+      {"d", date(2003, 1, 5), date(2003, 1, 1), -4},
+      {"d", date(2003, 1, 5, 23, 59), date(2003, 1, 6, 0, 1), 1},
+      {"y", date(2004, 1, 1), date(2005, 1, 1), 366},
+      {"h", date(2003, 1, 5, 23, 59), date(2003, 1, 6, 0, 1), 1},
+      {"n", date(2003, 1, 5, 1, 0, 59), date(2003, 1, 5, 1, 1, 0), 1},
+      {"s", date(2003, 1, 5), date(2003, 1, 6), 86400},
+      {"m", date(2003, 1, 31), date(2003, 2, 1), 1},
+      {"m", date(2003, 2, 1), date(2002, 1, 31), -13},
+      {"q", date(2003, 3, 31), date(2003, 4, 1), 1},
+      {"yyyy", date(2003, 12, 31), date(2004, 1, 1), 1},
+      {"w", date(2003, 1, 1), date(2003, 1, 14), 1},
+      {"w", date(2003, 1, 14), date(2003, 1, 1), -1},
+      {"ww", date(2003, 1, 4), date(2003, 1, 5), 1},      // Saturday to Sunday
+      {"ww", date(2003, 1, 4), date(2003, 1, 5), 0, 2},   // weeks from Monday
+      {"ww", date(2003, 1, 5), date(2003, 1, 6), 1, 2},
+      {"ww", date(2003, 1, 19), date(2003, 1, 5), -2},
+      {"d", Variant::fromDate(-1.25), Variant::fromDate(0.5), 1},
+      {"h", Variant::fromDate(-1.25), Variant::fromDate(0.25), 24},
+      {"n", Variant::fromDate(-1.75), Variant::fromDate(-1.25), -720},
+  };
+  for (const DiffCase& c : cases) {
+    std::vector<Variant> args{Variant(c.interval), c.a, c.b};
+    if (c.firstDay) args.push_back(Variant(c.firstDay));
+    const Variant v = call("DateDiff", args);
+    EXPECT_EQ(v.type(), VarType::Long);
+    EXPECT_EQ(v.rawLong(), c.expected) << c.interval << " " << c.a.toString() << " .. " << c.b.toString();
+  }
+  EXPECT_EQ(errorOf("DateDiff", {Variant("s"), date(100, 1, 1), date(9999, 12, 31)}), 6);
+  EXPECT_EQ(errorOf("DateDiff", {Variant("d"), date(2003, 1, 1), date(2003, 1, 1), Variant(9)}), 5);
+  EXPECT_EQ(errorOf("DateDiff", {Variant("dd"), date(2003, 1, 1), date(2003, 1, 1)}), 5);
+  EXPECT_TRUE(call("DateDiff", {Variant("d"), Variant::null(), date(2003, 1, 1)}).isNull());
+}
+
+struct PartCase {
+  const char* interval;
+  Variant when;
+  int expected;
+  int firstDay = 0, firstWeek = 0;  // 0: omitted
+};
+
+TEST_F(DateBuiltins, DatePartNumbersWeeksByTheChosenRule) {
+  const PartCase cases[] = {
+      {"yyyy", date(2003, 1, 5), 2003},
+      {"q", date(2003, 11, 5), 4},
+      {"m", date(2003, 11, 5), 11},
+      {"y", date(2004, 12, 31), 366},
+      {"y", date(2003, 3, 1), 60},
+      {"d", date(2003, 11, 5), 5},
+      {"w", date(2003, 1, 5), 1},
+      {"w", date(2003, 1, 5), 7, 2},
+      {"ww", date(2003, 1, 1), 1},
+      {"ww", date(2003, 1, 4), 1},
+      {"ww", date(2003, 1, 5), 2},
+      {"ww", date(2003, 12, 31), 53},
+      {"ww", date(2005, 1, 1), 53, 2, 2},   // first four days, Monday weeks: week 53 of 2004
+      {"ww", date(2005, 1, 3), 1, 2, 2},
+      {"ww", date(2004, 1, 1), 1, 2, 2},
+      {"ww", date(2003, 1, 1), 52, 1, 3},   // first full week starts on Sunday 1/5/2003
+      {"ww", date(2003, 1, 5), 1, 1, 3},
+      {"ww", date(2003, 1, 1), 1, 1, 1},
+      {"h", Variant("9:03:07 PM"), 21},
+      {"n", Variant("9:03:07 PM"), 3},
+      {"s", Variant("9:03:07 PM"), 7},
+  };
+  for (const PartCase& c : cases) {
+    std::vector<Variant> args{Variant(c.interval), c.when};
+    if (c.firstDay) args.push_back(Variant(c.firstDay));
+    if (c.firstWeek) args.push_back(Variant(c.firstWeek));
+    const Variant v = call("DatePart", args);
+    EXPECT_EQ(v.type(), VarType::Integer);
+    EXPECT_EQ(v.rawInteger(), c.expected) << c.interval << " " << c.when.toString() << " " << c.firstDay << "/"
+                                          << c.firstWeek;
+  }
+  EXPECT_EQ(errorOf("DatePart", {Variant("ww"), date(2003, 1, 1), Variant(1), Variant(4)}), 5);
+  EXPECT_EQ(errorOf("DatePart", {Variant("w"), date(2003, 1, 1), Variant(-1)}), 5);
+  EXPECT_TRUE(call("DatePart", {Variant("d"), Variant::null()}).isNull());
+}
+
+TEST_F(DateBuiltins, ClockFunctionsAgree) {
+  const Variant now = call("Now");
+  const Variant today = call("Date");
+  const Variant time = call("Time");
+  const Variant timer = call("Timer");
+  ASSERT_EQ(now.type(), VarType::Date);
+  ASSERT_EQ(today.type(), VarType::Date);
+  ASSERT_EQ(time.type(), VarType::Date);
+  ASSERT_EQ(timer.type(), VarType::Single);
+  EXPECT_EQ(today.rawDate(), std::floor(today.rawDate()));
+  EXPECT_GE(time.rawDate(), 0.0);
+  EXPECT_LT(time.rawDate(), 1.0);
+  EXPECT_GE(timer.rawSingle(), 0.0f);
+  EXPECT_LT(timer.rawSingle(), 86400.0f);
+  // The calls above may straddle midnight; the date can only move forward.
+  EXPECT_GE(today.rawDate(), std::floor(now.rawDate()));
+}
+
+}  // namespace
+}  // namespace corvela::vbs
