@@ -1,0 +1,124 @@
+// VBScript's comparison operators and Is. Numbers (Boolean, Date and
+// Currency included) compare by value, text by code point or caselessly,
+// Empty as 0 beside a number and as "" beside text. A number and a string
+// held in variables do not convert: the number is the smaller. When the
+// script wrote one side as a literal, the other side takes its kind first.
+#include <cstdint>
+#include <string_view>
+
+#include "platform/automation/com_error.h"
+#include "platform/automation/object.h"
+#include "platform/automation/operand.h"
+#include "platform/automation/variant_ops.h"
+#include "platform/text/utf8.h"
+
+namespace corvela::ops {
+
+namespace {
+
+using detail::operandValue;
+
+template <class T>
+Comparison order(T x, T y) {
+  if (x < y) return Comparison::Less;
+  if (y < x) return Comparison::Greater;
+  return Comparison::Equal;
+}
+
+// Binary order of UTF-8 text is code point order.
+Comparison compareText(std::string_view x, std::string_view y, unsigned flags) {
+  int c = (flags & kCompareText) ? text::compareIgnoreCase(x, y) : x.compare(y);
+  return c < 0 ? Comparison::Less : c > 0 ? Comparison::Greater : Comparison::Equal;
+}
+
+bool isExactInteger(VarType t) {
+  return t == VarType::Empty || t == VarType::Boolean || t == VarType::Byte || t == VarType::Integer ||
+         t == VarType::Long;
+}
+
+int64_t exactInteger(const Variant& v) {
+  switch (v.type()) {
+    case VarType::Boolean: return v.rawBool() ? -1 : 0;
+    case VarType::Byte: return v.rawByte();
+    case VarType::Integer: return v.rawInteger();
+    case VarType::Long: return v.rawLong();
+    default: return 0;
+  }
+}
+
+// Two numbers (Empty counting as 0): exactly where both are whole kinds or
+// both Currency, through Double otherwise.
+Comparison compareNumbers(const Variant& a, const Variant& b) {
+  if (isExactInteger(a.type()) && isExactInteger(b.type())) return order(exactInteger(a), exactInteger(b));
+  if (a.type() == VarType::Currency && b.type() == VarType::Currency)
+    return order(a.rawCurrency(), b.rawCurrency());
+  return order(a.toDouble(), b.toDouble());
+}
+
+// The text converted to the kind of a literal it meets: CBool beside True or
+// False, CDate beside a date literal, CDbl beside a number.
+Variant textAsKindOf(const Variant& literal, const Variant& text) {
+  if (literal.type() == VarType::Boolean) return Variant(text.toBool());
+  if (literal.type() == VarType::Date) return Variant::fromDate(text.toDate());
+  return Variant(text.toDouble());
+}
+
+// A number against a string, with the string on the right when `numberLeft`.
+Comparison numberAgainstString(const Variant& number, const Variant& text, bool numberIsLiteral,
+                               bool textIsLiteral, bool numberLeft, unsigned flags) {
+  Comparison c;
+  if (numberIsLiteral) {
+    c = compareNumbers(number, textAsKindOf(number, text));
+  } else if (textIsLiteral) {
+    c = compareText(number.toString(), text.rawString(), flags);
+  } else {
+    c = Comparison::Less;
+  }
+  if (!numberLeft && c != Comparison::Equal)
+    c = c == Comparison::Less ? Comparison::Greater : Comparison::Less;
+  return c;
+}
+
+}  // namespace
+
+Comparison compare(const Variant& left, const Variant& right, unsigned flags) {
+  VarType tl = left.type(), tr = right.type();
+  if (tl == VarType::Long && tr == VarType::Long) return order(left.rawLong(), right.rawLong());
+  if (tl == VarType::Double && tr == VarType::Double) return order(left.rawDouble(), right.rawDouble());
+  if (tl == VarType::String && tr == VarType::String)
+    return compareText(left.rawString(), right.rawString(), flags);
+
+  Variant leftHolder, rightHolder;
+  const Variant& a = operandValue(left, leftHolder);
+  const Variant& b = operandValue(right, rightHolder);
+  if (a.isNull() || b.isNull()) return Comparison::Null;
+  if (a.isString() && b.isString()) return compareText(a.rawString(), b.rawString(), flags);
+  if (a.isEmpty() && b.isString()) return compareText("", b.rawString(), flags);
+  if (a.isString() && b.isEmpty()) return compareText(a.rawString(), "", flags);
+  if (b.isString())
+    return numberAgainstString(a, b, flags & kLeftIsLiteral, flags & kRightIsLiteral, true, flags);
+  if (a.isString())
+    return numberAgainstString(b, a, flags & kRightIsLiteral, flags & kLeftIsLiteral, false, flags);
+  return compareNumbers(a, b);
+}
+
+Variant compareOp(CompareOp op, const Variant& a, const Variant& b, unsigned flags) {
+  Comparison c = compare(a, b, flags);
+  if (c == Comparison::Null) return Variant::null();
+  switch (op) {
+    case CompareOp::Equal: return Variant(c == Comparison::Equal);
+    case CompareOp::NotEqual: return Variant(c != Comparison::Equal);
+    case CompareOp::Less: return Variant(c == Comparison::Less);
+    case CompareOp::Greater: return Variant(c == Comparison::Greater);
+    case CompareOp::LessEqual: return Variant(c != Comparison::Greater);
+    case CompareOp::GreaterEqual: return Variant(c != Comparison::Less);
+  }
+  return Variant(false);
+}
+
+bool isSameObject(const Variant& a, const Variant& b) {
+  if (!a.isObject() || !b.isObject()) raiseRuntimeError(424);
+  return a.rawObject().get() == b.rawObject().get();
+}
+
+}  // namespace corvela::ops
