@@ -57,7 +57,7 @@ Variant ansiCharacter(int32_t code) {
   if (code < -32768 || code > 65535) raiseRuntimeError(5);
   std::string codepage = text::systemCodePage();
   if (text::isUtf8CodePage(codepage)) {
-    if (code > 255) raiseRuntimeError(5);
+    if (code < 0 || code > 255) raiseRuntimeError(5);
     return Variant(text::encodeCodePoint(static_cast<char32_t>(code)));
   }
   uint32_t unsignedCode = static_cast<uint32_t>(code) & 0xFFFF;

@@ -1,0 +1,122 @@
+// Character codes and bytes: Asc/Chr in the system code page (UTF-8, a
+// double-byte page, a single-byte page), AscW/ChrW in UTF-16 codes, and the
+// byte functions over UTF-16 strings and Byte arrays.
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "support/temp_env.h"
+#include "vbscript/builtins_call.h"
+
+namespace corvela::vbs::testing {
+namespace {
+
+using corvela::testing::ScopedEnv;
+
+TEST(CharacterCodeBuiltins, AscAndChrInUtf8CodePage) {
+  ScopedEnv codepage("CORVELA_CODEPAGE", "UTF-8");
+  expectCases({
+      {"Asc", {"A"}, "Integer:65"},
+      {"Asc", {"Abc"}, "Integer:65"},
+      {"Asc", {65}, "Integer:54"},
+      {"Asc", {"é"}, "Integer:233"},
+      {"Asc", {"中"}, "Integer:20013"},
+      {"Asc", {""}, "error 5"},
+      {"Asc", {Null()}, "error 94"},
+      {"Chr", {65}, "String:A"},
+      {"Chr", {233}, "String:é"},
+      {"Chr", {65.4}, "String:A"},
+      {"Chr", {256}, "error 5"},
+      {"Chr", {-1}, "error 5"},
+      {"Chr", {Null()}, "error 94"},
+  });
+  Variant nul = call("Chr", {0});
+  ASSERT_TRUE(nul.isString());
+  EXPECT_EQ(nul.rawString(), std::string_view("\0", 1));
+}
+
+TEST(CharacterCodeBuiltins, AscAndChrInDoubleByteCodePage) {
+  ScopedEnv codepage("CORVELA_CODEPAGE", "GBK");
+  expectCases({
+      {"Chr", {0xD6D0}, "String:中"},
+      {"Chr", {-10544}, "String:中"},
+      {"Asc", {"中"}, "Integer:-10544"},
+      {"Asc", {"A"}, "Integer:65"},
+      {"Asc", {"😀"}, "Integer:63"},  // not in the code page: '?'
+      {"Chr", {66}, "String:B"},
+      {"Chr", {0x0141}, "error 5"},   // two bytes that are not one character
+      {"Chr", {65536}, "error 5"},
+  });
+}
+
+TEST(CharacterCodeBuiltins, AscAndChrInSingleByteCodePage) {
+  ScopedEnv codepage("CORVELA_CODEPAGE", "CP1252");
+  expectCases({
+      {"Chr", {128}, "String:€"},
+      {"Asc", {"€"}, "Integer:128"},
+      {"Chr", {233}, "String:é"},
+      {"Chr", {256}, "error 5"},
+  });
+}
+
+TEST(CharacterCodeBuiltins, AscWAndChrWUseUtf16Codes) {
+  expectCases({
+      {"AscW", {"中"}, "Integer:20013"},
+      {"AscW", {"😀"}, "Integer:-10179"},  // the high surrogate, as an Integer
+      {"AscW", {"\xEF\xBF\xBF"}, "Integer:-1"},
+      {"AscW", {""}, "error 5"},
+      {"AscW", {Null()}, "error 94"},
+      {"ChrW", {20013}, "String:中"},
+      {"ChrW", {-1}, "String:\xEF\xBF\xBF"},
+      {"ChrW", {0xD800}, "String:\xEF\xBF\xBD"},
+      {"ChrW", {97}, "String:a"},
+      {"ChrW", {65536}, "error 5"},
+      {"ChrW", {-32769}, "error 5"},
+  });
+}
+
+TEST(ByteBuiltins, CountUtf16BytesOfStrings) {
+  expectCases({
+      {"LenB", {"abc"}, "Long:6"},
+      {"LenB", {"中"}, "Long:2"},
+      {"LenB", {"😀"}, "Long:4"},
+      {"LenB", {12}, "Long:4"},
+      {"LenB", {Null()}, "Null"},
+      {"LeftB", {"abc", 2}, "String:a"},
+      {"LeftB", {"abc", 3}, "Bytes{97,0,98}"},
+      {"RightB", {"abc", 2}, "String:c"},
+      {"RightB", {"abc", 9}, "String:abc"},
+      {"MidB", {"abc", 3, 2}, "String:b"},
+      {"MidB", {"abc", 3}, "String:bc"},
+      {"MidB", {"中文", 3, 2}, "String:文"},
+      {"MidB", {"abc", 0}, "error 5"},
+      {"LeftB", {"abc", -1}, "error 5"},
+      {"LeftB", {Null(), 1}, "Null"},
+      {"InStrB", {"abc", "b"}, "Long:3"},
+      {"InStrB", {1, "aBc", "b", 1}, "Long:3"},
+      {"InStrB", {4, "abc", "b"}, "Long:0"},
+      {"InStrB", {"abc", Null()}, "Null"},
+      {"AscB", {"A"}, "Integer:65"},
+      {"AscB", {"中"}, "Integer:45"},  // U+4E2D, low byte first
+      {"AscB", {""}, "error 5"},
+      {"ChrB", {65}, "Bytes{65}"},
+      {"ChrB", {256}, "error 5"},
+  });
+}
+
+TEST(ByteBuiltins, WorkOnByteArraysAsTheirOwnBytes) {
+  Variant data = Variant::bytes({1, 13, 10, 200});
+  expectCases({
+      {"LenB", {data}, "Long:4"},
+      {"MidB", {data, 2, 2}, "Bytes{13,10}"},
+      {"LeftB", {data, 2}, "Bytes{1,13}"},
+      {"RightB", {data, 1}, "Bytes{200}"},
+      {"AscB", {call("MidB", {data, 4, 1})}, "Integer:200"},
+      {"InStrB", {data, call("ChrB", {13})}, "Long:2"},
+      {"InStrB", {3, data, call("ChrB", {13})}, "Long:0"},
+      {"LenB", {Variant::array(std::vector<Variant>{1})}, "error 13"},
+  });
+}
+
+}  // namespace
+}  // namespace corvela::vbs::testing
