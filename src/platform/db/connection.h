@@ -93,6 +93,10 @@ class Connection {
   sqlite3* handle() const noexcept { return db_; }
 
  private:
+  // Runs backend SQL; the first statement with columns fills *rows when
+  // rows is given.
+  void run(const std::string& sql, std::span<const std::string> params, std::shared_ptr<Recordset>* rows);
+
   std::string connectionString_;
   sqlite3* db_ = nullptr;
   std::unique_ptr<StatementCache> cache_;

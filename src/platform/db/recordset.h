@@ -16,7 +16,9 @@
 //   3704 "Operation is not allowed when the object is closed."
 //   3001 "Arguments are of the wrong type, are out of acceptable range, or
 //         are in conflict with one another."
+//   3705 "Operation is not allowed when the object is open." (Open twice)
 //   3219 "Operation is not allowed in this context." (Fields.Append while open)
+//   3367 "Object is already in collection. Cannot append."
 #pragma once
 
 #include <cstdint>
@@ -63,6 +65,9 @@ inline constexpr int32_t kErrItemNotFound = 3265;
 inline constexpr int32_t kErrObjectClosed = 3704;
 inline constexpr int32_t kErrBadArguments = 3001;
 inline constexpr int32_t kErrNotAllowedInContext = 3219;
+inline constexpr int32_t kErrOpenObject = 3705;
+inline constexpr int32_t kErrAlreadyInCollection = 3367;
+inline constexpr const char* kObjectOpen = "Operation is not allowed when the object is open.";
 
 struct FieldInfo {
   std::string name;
@@ -82,6 +87,14 @@ struct RecordsetData {
   int64_t rowCount() const { return fields.empty() ? 0 : static_cast<int64_t>(cells.size() / fields.size()); }
   // Index of a field by name (case-insensitive), -1 when there is none.
   int fieldIndex(std::string_view name) const;
+  // Index of a field named by a key: a number is a 0-based index, text a
+  // name; -1 when the key names no field.
+  int fieldIndexOf(const Variant& key) const;
+  // The cell of field `index` on the current row: 3265 for a bad index, 3704
+  // when closed, 3021 (source "ADODB.Field") off a row.
+  Variant& currentCell(size_t index);
+  // A value converted to the type of field `index`, as assignment stores it.
+  Variant convertForField(size_t index, const Variant& value) const;
 };
 
 class Fields;
@@ -150,9 +163,22 @@ class Recordset : public DispatchObject<Recordset> {
 
  private:
   void requireOpen() const;
+  // Open(Source, ActiveConnection, ...) for scripts: runs the source on the
+  // connection (an "ADODB.Connection" object or a connection string), or
+  // opens in memory when there is no source.
+  void scriptOpen(Args args);
+  // AddNew/Update's (FieldList, Values): one name and value, or two arrays.
+  void assignFields(const Variant& names, const Variant& values);
+
   std::shared_ptr<RecordsetData> data_;
   std::shared_ptr<Fields> fields_;
   int32_t pageSize_ = 10;
+  // Kept for scripts that set them before Open; a client-side, static,
+  // read-only cursor is what every recordset here is.
+  Variant activeConnection_ = Variant::nothing();
+  int32_t cursorLocation_ = 3;  // adUseClient
+  int32_t cursorType_ = 3;      // adOpenStatic
+  int32_t lockType_ = 1;        // adLockReadOnly
 };
 
 // Field: one column of a recordset, reading the recordset's current row.
@@ -188,7 +214,8 @@ class Fields : public DispatchObject<Fields> {
   int32_t count() const;
   // By index (number) or name (text); 3265 when there is none.
   std::shared_ptr<Field> item(const Variant& key);
-  // Fields.Append (3219 while the recordset is open).
+  // Fields.Append (3219 while the recordset is open, 3367 for a name that
+  // is already there).
   void append(std::string name, int32_t type, int32_t definedSize);
   std::unique_ptr<Enumerator> newEnum() override;
 
