@@ -69,6 +69,14 @@ TEST(StringBuiltins, WholeResultsShareTheArgumentsText) {
   }
 }
 
+TEST(StringBuiltins, SingleAsciiCharactersAreShared) {
+  Variant first = call("Mid", {"abc", 2, 1});
+  Variant again = call("Mid", {"xbx", 2, 1});
+  EXPECT_EQ(first.rawStringRep(), again.rawStringRep());
+  EXPECT_EQ(call("Chr", {98}).rawStringRep(), first.rawStringRep());
+  EXPECT_EQ(describe(first), "String:b");
+}
+
 TEST(StringBuiltins, InStrTakesOptionalStartAndCompare) {
   expectCases({
       {"InStr", {"abcabc", "c"}, "Long:3"},

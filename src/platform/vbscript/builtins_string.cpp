@@ -51,7 +51,7 @@ Variant leftFn(BuiltinCall& call) {
   if (text.isNull()) return Variant::null();
   size_t end = text.byteOffset(count);
   if (end == text.view().size()) return text.whole();
-  return Variant(text.view().substr(0, end));
+  return builtin_text::pieceOf(text.view().substr(0, end));
 }
 
 Variant rightFn(BuiltinCall& call) {
@@ -60,7 +60,7 @@ Variant rightFn(BuiltinCall& call) {
   if (text.isNull()) return Variant::null();
   size_t length = text.length();
   if (static_cast<size_t>(count) >= length) return text.whole();
-  return Variant(text.view().substr(text.byteOffset(length - count)));
+  return builtin_text::pieceOf(text.view().substr(text.byteOffset(length - count)));
 }
 
 Variant midFn(BuiltinCall& call) {
@@ -73,7 +73,7 @@ Variant midFn(BuiltinCall& call) {
   size_t begin = text.byteOffset(start - 1);
   size_t end = hasLength ? text.byteOffset(static_cast<size_t>(start - 1) + count) : text.view().size();
   if (begin == 0 && end == text.view().size()) return text.whole();
-  return Variant(text.view().substr(begin, end - begin));
+  return builtin_text::pieceOf(text.view().substr(begin, end - begin));
 }
 
 // Trim, LTrim and RTrim remove spaces only (not tabs or line ends).
@@ -88,7 +88,7 @@ Variant trimmed(BuiltinCall& call, bool left, bool right) {
   if (right)
     while (end > begin && view[end - 1] == ' ') --end;
   if (begin == 0 && end == view.size()) return text.whole();
-  return Variant(view.substr(begin, end - begin));
+  return builtin_text::pieceOf(view.substr(begin, end - begin));
 }
 
 Variant trimFn(BuiltinCall& call) { return trimmed(call, true, true); }
@@ -188,7 +188,8 @@ Variant inStrFn(BuiltinCall& call) {
   if (haystack.isNull() || needle.isNull()) return Variant::null();
   if (haystack.view().empty() || static_cast<size_t>(start) > haystack.length()) return longResult(0);
   if (needle.view().empty()) return longResult(start);
-  size_t found = builtin_text::findText(haystack.view(), needle.view(), haystack.byteOffset(start - 1), mode);
+  builtin_text::TextSearch search(haystack.view(), needle.view(), mode);
+  size_t found = search.find(haystack.byteOffset(start - 1));
   if (found == std::string_view::npos) return longResult(0);
   return longResult(charIndexOf(haystack, found) + 1);
 }
@@ -206,7 +207,8 @@ Variant inStrRevFn(BuiltinCall& call) {
   size_t last = start == -1 ? length : static_cast<size_t>(start);
   if (last > length) return longResult(0);
   if (needle.view().empty()) return longResult(last);
-  size_t found = builtin_text::findLastText(haystack.view(), needle.view(), haystack.byteOffset(last), mode);
+  builtin_text::TextSearch search(haystack.view(), needle.view(), mode);
+  size_t found = search.findLast(haystack.byteOffset(last));
   if (found == std::string_view::npos) return longResult(0);
   return longResult(charIndexOf(haystack, found) + 1);
 }
@@ -226,12 +228,13 @@ Variant replaceFn(BuiltinCall& call) {
 
   std::string_view whole = expression.view();
   size_t begin = expression.byteOffset(start - 1);
-  if (begin == whole.size()) return Variant("");
+  if (begin == whole.size()) return builtin_text::pieceOf({});
   std::string_view tail = whole.substr(begin);
   std::string_view pattern = find.view();
-  size_t found = pattern.empty() || count == 0 ? std::string_view::npos
-                                               : builtin_text::findText(tail, pattern, 0, mode);
-  if (found == std::string_view::npos) return begin == 0 ? expression.whole() : Variant(tail);
+  if (pattern.empty() || count == 0) return begin == 0 ? expression.whole() : builtin_text::pieceOf(tail);
+  builtin_text::TextSearch search(tail, pattern, mode);
+  size_t found = search.find(0);
+  if (found == std::string_view::npos) return begin == 0 ? expression.whole() : builtin_text::pieceOf(tail);
 
   std::string out;
   out.reserve(tail.size());
@@ -240,7 +243,7 @@ Variant replaceFn(BuiltinCall& call) {
     out.append(tail.substr(done, found - done));
     out.append(replacement.view());
     done = found + pattern.size();
-    found = builtin_text::findText(tail, pattern, done, mode);
+    found = search.find(done);
   }
   out.append(tail.substr(done));
   builtin_text::checkStringSize(out.size());

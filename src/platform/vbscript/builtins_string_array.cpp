@@ -59,15 +59,16 @@ Variant splitFn(BuiltinCall& call) {
     items.push_back(expression.whole());
     return Variant::array(std::move(items));
   }
+  builtin_text::TextSearch search(text, delimiter, mode);
   size_t begin = 0;
   while (count == -1 || items.size() + 1 < static_cast<size_t>(count)) {
-    size_t found = builtin_text::findText(text, delimiter, begin, mode);
+    size_t found = search.find(begin);
     if (found == std::string_view::npos) break;
-    items.emplace_back(text.substr(begin, found - begin));
+    items.push_back(builtin_text::pieceOf(text.substr(begin, found - begin)));
     begin = found + delimiter.size();
   }
   // The last element holds the rest, delimiters and all when count ran out.
-  items.emplace_back(text.substr(begin));
+  items.push_back(builtin_text::pieceOf(text.substr(begin)));
   return Variant::array(std::move(items));
 }
 
@@ -106,7 +107,7 @@ Variant filterFn(BuiltinCall& call) {
   for (const Variant& item : list.rawArray()->items) {
     Variant element = item.dereferenced();
     std::string_view text = elementText(element, holder);
-    bool contains = builtin_text::findText(text, value.view(), 0, mode) != std::string_view::npos;
+    bool contains = builtin_text::TextSearch(text, value.view(), mode).find(0) != std::string_view::npos;
     if (contains != include) continue;
     kept.push_back(element.isString() ? element : Variant(text));
   }

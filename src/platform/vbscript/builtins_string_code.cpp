@@ -8,7 +8,6 @@
 // U+0080..U+00FF and Asc of any other character is its UTF-16 code, as AscW.
 // AscW and ChrW use UTF-16 codes; a code of a lone surrogate half has no
 // UTF-8 form and ChrW gives U+FFFD for it.
-#include <array>
 #include <string>
 
 #include "platform/automation/com_error.h"
@@ -19,20 +18,10 @@
 
 namespace corvela::vbs::string_builtins {
 
+using builtin_text::asciiCharacter;
 using builtin_text::TextArg;
 
 namespace {
-
-// One-character strings of the ASCII codes, made once and shared, so that
-// Chr(34) in a template loop allocates nothing.
-const Variant& asciiCharacter(int32_t code) {
-  static const std::array<Variant, 128> characters = [] {
-    std::array<Variant, 128> made;
-    for (int i = 0; i < 128; ++i) made[i] = Variant(std::string_view(std::string(1, static_cast<char>(i))));
-    return made;
-  }();
-  return characters[code];
-}
 
 Variant integerResult(int32_t code) { return Variant::fromInteger(static_cast<int16_t>(code)); }
 

@@ -1,6 +1,8 @@
 // Helpers shared by the string built-ins (see builtins_text.h).
 #include "platform/vbscript/builtins_text.h"
 
+#include <array>
+
 #include "platform/automation/com_error.h"
 #include "platform/text/utf8.h"
 
@@ -47,21 +49,45 @@ Compare compareArg(const BuiltinCall& call, size_t index) {
   }
 }
 
-size_t findText(std::string_view haystack, std::string_view needle, size_t from, Compare mode) {
-  if (from > haystack.size()) return std::string_view::npos;
-  if (mode == Compare::Binary) return haystack.find(needle, from);
-  return text::findIgnoreCase(haystack, needle, from);
+TextSearch::TextSearch(std::string_view haystack, std::string_view needle, Compare mode) {
+  if (mode == Compare::Binary) {
+    haystack_ = haystack;
+    needle_ = needle;
+    return;
+  }
+  foldedHaystack_ = text::toLower(haystack);
+  foldedNeedle_ = text::toLower(needle);
+  haystack_ = foldedHaystack_;
+  needle_ = foldedNeedle_;
 }
 
-size_t findLastText(std::string_view haystack, std::string_view needle, size_t end, Compare mode) {
-  if (needle.size() > end) return std::string_view::npos;
-  size_t lastStart = end - needle.size();
-  if (mode == Compare::Binary) return haystack.rfind(needle, lastStart);
-  // Case mapping keeps every character's byte length, so offsets in the
-  // lower-case copies are offsets in the originals.
-  std::string lowerHaystack = text::toLower(haystack.substr(0, end));
-  std::string lowerNeedle = text::toLower(needle);
-  return std::string_view(lowerHaystack).rfind(lowerNeedle, lastStart);
+size_t TextSearch::find(size_t from) const {
+  if (from > haystack_.size()) return std::string_view::npos;
+  return haystack_.find(needle_, from);
+}
+
+size_t TextSearch::findLast(size_t end) const {
+  if (needle_.size() > end) return std::string_view::npos;
+  return haystack_.rfind(needle_, end - needle_.size());
+}
+
+const Variant& asciiCharacter(int32_t code) {
+  static const std::array<Variant, 128> characters = [] {
+    std::array<Variant, 128> made;
+    for (int i = 0; i < 128; ++i) {
+      char c = static_cast<char>(i);
+      made[i] = Variant(std::string_view(&c, 1));
+    }
+    return made;
+  }();
+  return characters[code];
+}
+
+Variant pieceOf(std::string_view piece) {
+  static const Variant empty{std::string_view()};
+  if (piece.empty()) return empty;
+  if (piece.size() == 1 && static_cast<unsigned char>(piece[0]) < 0x80) return asciiCharacter(piece[0]);
+  return Variant(piece);
 }
 
 int compareText(std::string_view a, std::string_view b, Compare mode) {

@@ -53,12 +53,35 @@ enum class Compare { Binary, Text };
 // 1 text; Null raises 94, any other number 5.
 Compare compareArg(const BuiltinCall& call, size_t index);
 
-// Byte offset of the first occurrence of `needle` at or after byte `from`,
-// or npos. An empty needle is found at `from`.
-size_t findText(std::string_view haystack, std::string_view needle, size_t from, Compare mode);
-// Byte offset of the last occurrence of `needle` that ends at or before byte
-// `end`, or npos.
-size_t findLastText(std::string_view haystack, std::string_view needle, size_t end, Compare mode);
+// Repeated searches for one needle in one text. Under text comparison both
+// are case-mapped once up front (the mapping keeps every character's byte
+// length, so offsets in the mapped copies are offsets in the originals).
+class TextSearch {
+ public:
+  TextSearch(std::string_view haystack, std::string_view needle, Compare mode);
+  TextSearch(const TextSearch&) = delete;
+  TextSearch& operator=(const TextSearch&) = delete;
+
+  // Byte offset of the first occurrence at or after byte `from`, or npos.
+  // An empty needle is found at `from`.
+  size_t find(size_t from) const;
+  // Byte offset of the last occurrence that ends at or before byte `end`,
+  // or npos.
+  size_t findLast(size_t end) const;
+
+ private:
+  std::string foldedHaystack_;
+  std::string foldedNeedle_;
+  std::string_view haystack_;
+  std::string_view needle_;
+};
+// A String Variant of a piece of text. The empty string and the single
+// ASCII characters are made once and shared, so that cutting text one
+// character at a time allocates nothing.
+Variant pieceOf(std::string_view piece);
+// The shared one-character string of an ASCII code (0..127).
+const Variant& asciiCharacter(int32_t code);
+
 // -1, 0 or 1, as StrComp answers.
 int compareText(std::string_view a, std::string_view b, Compare mode);
 
