@@ -103,6 +103,8 @@ TEST(Locale, DatesAreReadAsCDateReadsThem) {
       {"12:30 AM", kLcidEnUs, true, {0, 0, 0, 0, 30, 0}},
       {"12:30 pm", kLcidEnUs, true, {0, 0, 0, 12, 30, 0}},
       {"9 PM", kLcidEnUs, true, {0, 0, 0, 21, 0, 0}},
+      {"1/5/2003 9 pm", kLcidEnUs, true, {2003, 1, 5, 21, 0, 0}},
+      {"1/5/2003 PM", kLcidEnUs, false, {}},
       {"下午 9:03", kLcidZhCn, true, {0, 0, 0, 21, 3, 0}},
       {"2003-1-5 9:3:7", kLcidEnUs, true, {2003, 1, 5, 9, 3, 7}},
       {"1/5/2003 9:03:07 PM", kLcidEnUs, true, {2003, 1, 5, 21, 3, 7}},

@@ -5,6 +5,7 @@
 // time anywhere in the text, and month/day swapped when only that order makes
 // a valid date ("13/5/2003" is May 13).
 #include <cctype>
+#include <cstddef>
 #include <cerrno>
 #include <cmath>
 #include <cstdint>
@@ -127,16 +128,19 @@ struct TimeOfDay {
   int hour = 0, minute = 0, second = 0;
 };
 
-// Takes the time (h:m[:s] and/or AM/PM) out of the tokens.
+// Takes the time (h:m[:s] and/or AM/PM) out of the tokens. Without a clock,
+// the number just before AM/PM is the hour ("9 PM").
 bool extractTime(std::vector<Token>& tokens, TimeOfDay& time) {
   int ampm = -1;
   std::vector<Token> rest;
-  int hourAt = -1;  // index in rest of a bare hour followed by AM/PM
+  size_t bareHour = SIZE_MAX;    // index in rest of the number before AM/PM
+  size_t lastNumber = SIZE_MAX;  // index in rest of the latest number, while only separators follow it
   for (size_t i = 0; i < tokens.size(); ++i) {
     const Token& t = tokens[i];
     if (t.kind == TokenKind::AmPm) {
       if (ampm >= 0) return false;
       ampm = t.value;
+      bareHour = lastNumber;
       continue;
     }
     const bool startsClock = t.kind == TokenKind::Number && i + 2 < tokens.size() &&
@@ -152,25 +156,19 @@ bool extractTime(std::vector<Token>& tokens, TimeOfDay& time) {
         time.second = tokens[i + 2].value;
         i += 2;
       }
+      lastNumber = SIZE_MAX;
       continue;
     }
     if (t.kind == TokenKind::Colon) return false;
+    if (t.kind == TokenKind::Number) lastNumber = rest.size();
+    else if (t.kind != TokenKind::Separator) lastNumber = SIZE_MAX;
     rest.push_back(t);
   }
   if (ampm >= 0 && !time.present) {
-    // "9 PM": the number just before the marker is the hour.
-    for (size_t i = 0; i < tokens.size(); ++i) {
-      if (tokens[i].kind != TokenKind::AmPm) continue;
-      size_t j = i;
-      while (j > 0 && tokens[j - 1].kind == TokenKind::Separator) --j;
-      if (j == 0 || tokens[j - 1].kind != TokenKind::Number) return false;
-      hourAt = 0;
-      for (size_t k = 0; k < j - 1; ++k)
-        if (tokens[k].kind != TokenKind::AmPm) ++hourAt;
-      time.present = true;
-      time.hour = tokens[j - 1].value;
-    }
-    rest.erase(rest.begin() + hourAt);
+    if (bareHour == SIZE_MAX) return false;
+    time.present = true;
+    time.hour = rest[bareHour].value;
+    rest.erase(rest.begin() + static_cast<ptrdiff_t>(bareHour));
   }
   if (ampm >= 0) {
     if (time.hour > 12) return false;
