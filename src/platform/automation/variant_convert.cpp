@@ -58,13 +58,6 @@ double numberFromText(std::string_view text) {
   return value;
 }
 
-// The decimal point of the current regional settings, as formatNumber writes it.
-std::string decimalPoint() {
-  std::string half = formatNumber(0.5);
-  // "0.5" -> "."; the separator sits between the leading 0 and the 5.
-  return half.size() >= 3 ? half.substr(1, half.size() - 2) : std::string(".");
-}
-
 // CStr of a Currency: the shortest text, up to four decimals.
 std::string currencyText(int64_t scaled) {
   bool negative = scaled < 0;
@@ -74,7 +67,7 @@ std::string currencyText(int64_t scaled) {
   if (fraction == 0) return text;
   std::string digits = std::to_string(fraction + kCurrencyScale).substr(1);  // 4 digits
   while (digits.back() == '0') digits.pop_back();
-  return text + decimalPoint() + digits;
+  return text + std::string(numberConventions().decimalPoint) + digits;
 }
 
 bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
