@@ -168,11 +168,12 @@ void copyFile(std::string_view source, std::string_view target, bool overwrite) 
   struct stat sourceStat;
   if (::fstat(in.get(), &sourceStat) != 0) raiseErrno(errno, from, Missing::File);
   if (S_ISDIR(sourceStat.st_mode)) raiseRuntimeError(53);
+  std::optional<mode_t> targetMode = replaceableMode(to, overwrite);
   struct stat targetStat;
-  if (::stat(to.c_str(), &targetStat) == 0 && targetStat.st_dev == sourceStat.st_dev &&
+  if (targetMode && ::stat(to.c_str(), &targetStat) == 0 && targetStat.st_dev == sourceStat.st_dev &&
       targetStat.st_ino == sourceStat.st_ino)
     raiseRuntimeError(70);  // a file cannot be copied onto itself
-  replaceAtomically(to, replaceableMode(to, overwrite), sourceStat.st_mode & 07777, [&](int fd) {
+  replaceAtomically(to, targetMode, sourceStat.st_mode & 07777, [&](int fd) {
     char buffer[65536];
     for (;;) {
       ssize_t got = ::read(in.get(), buffer, sizeof buffer);

@@ -1,0 +1,46 @@
+// Scripting.FileSystemObject over Linux paths ("\" in a caller's path reads
+// as "/"). Defaults of optional arguments follow the Windows type library:
+// CopyFile/CopyFolder/CreateTextFile overwrite unless told not to, DeleteFile
+// and DeleteFolder leave read-only files alone unless forced, OpenTextFile
+// reads ANSI text and does not create.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/automation/dispatch_table.h"
+
+namespace corvela::scripting {
+
+class TextStream;
+
+class FileSystemObject : public DispatchObject<FileSystemObject> {
+ public:
+  static constexpr std::string_view kClassName = "FileSystemObject";
+  static const DispatchTable<FileSystemObject>& dispatchTable();
+
+  std::string BuildPath(std::string_view path, std::string_view name) const;
+  std::string GetAbsolutePathName(std::string_view path) const;
+  std::string GetBaseName(std::string_view path) const;
+  std::string GetExtensionName(std::string_view path) const;
+  std::string GetFileName(std::string_view path) const;
+  std::string GetParentFolderName(std::string_view path) const;
+  std::string GetTempName() const;
+  bool FileExists(std::string_view path) const;
+  bool FolderExists(std::string_view path) const;
+  std::shared_ptr<Object> GetFile(std::string_view path) const;    // 53 when missing
+  std::shared_ptr<Object> GetFolder(std::string_view path) const;  // 76 when missing
+  std::shared_ptr<Object> CreateFolder(std::string_view path) const;  // 58 when it exists
+  // The Delete/Copy/Move sources may end in a wildcard pattern ("*.htm").
+  void DeleteFile(std::string_view path, bool force) const;
+  void DeleteFolder(std::string_view path, bool force) const;
+  void CopyFile(std::string_view source, std::string_view destination, bool overwrite) const;
+  void MoveFile(std::string_view source, std::string_view destination) const;
+  void CopyFolder(std::string_view source, std::string_view destination, bool overwrite) const;
+  void MoveFolder(std::string_view source, std::string_view destination) const;
+  std::shared_ptr<TextStream> CreateTextFile(std::string_view path, bool overwrite, bool unicode) const;
+  std::shared_ptr<TextStream> OpenTextFile(std::string_view path, int32_t ioMode, bool create,
+                                           int32_t tristate) const;
+};
+
+}  // namespace corvela::scripting
