@@ -1,0 +1,87 @@
+// The results of RegExp.Execute: the Matches collection, each Match, and a
+// match's SubMatches. Collections are 0-based and walk in order under For
+// Each; an index outside them raises 5.
+#include <memory>
+#include <vector>
+
+#include "platform/automation/com_error.h"
+#include "platform/vbscript/regexp.h"
+
+namespace corvela::vbs {
+namespace {
+
+// For Each over a snapshot of a collection's items.
+class VectorEnumerator : public Enumerator {
+ public:
+  explicit VectorEnumerator(std::vector<Variant> items) : items_(std::move(items)) {}
+  bool next(Variant& out) override {
+    if (position_ >= items_.size()) return false;
+    out = items_[position_++];
+    return true;
+  }
+
+ private:
+  std::vector<Variant> items_;
+  size_t position_ = 0;
+};
+
+int32_t indexArg(Args args) { return args[0].dereferenced().toLong(); }
+
+}  // namespace
+
+Variant SubMatches::Item(int32_t index) const {
+  if (index < 0 || index >= Count()) raiseRuntimeError(5);
+  return items_[index];
+}
+
+std::unique_ptr<Enumerator> SubMatches::newEnum() { return std::make_unique<VectorEnumerator>(items_); }
+
+const DispatchTable<SubMatches>& SubMatches::dispatchTable() {
+  static const DispatchTable<SubMatches> table{
+      {.name = "Item",
+       .get = [](SubMatches& self, Args args) -> Variant { return self.Item(indexArg(args)); },
+       .minArgs = 1,
+       .maxArgs = 1,
+       .isDefault = true},
+      {.name = "Count", .get = [](SubMatches& self, Args) -> Variant { return Variant(self.Count()); }},
+  };
+  return table;
+}
+
+std::shared_ptr<Object> Match::SubMatches() const { return std::make_shared<vbs::SubMatches>(subMatches_); }
+
+const DispatchTable<Match>& Match::dispatchTable() {
+  static const DispatchTable<Match> table{
+      {.name = "Value",
+       .get = [](Match& self, Args) -> Variant { return Variant(self.Value()); },
+       .isDefault = true},
+      {.name = "FirstIndex", .get = [](Match& self, Args) -> Variant { return Variant(self.FirstIndex()); }},
+      {.name = "Length", .get = [](Match& self, Args) -> Variant { return Variant(self.Length()); }},
+      {.name = "SubMatches", .get = [](Match& self, Args) -> Variant { return Variant(self.SubMatches()); }},
+  };
+  return table;
+}
+
+std::shared_ptr<Object> MatchCollection::Item(int32_t index) const {
+  if (index < 0 || index >= Count()) raiseRuntimeError(5);
+  return matches_[index];
+}
+
+std::unique_ptr<Enumerator> MatchCollection::newEnum() {
+  std::vector<Variant> items(matches_.begin(), matches_.end());
+  return std::make_unique<VectorEnumerator>(std::move(items));
+}
+
+const DispatchTable<MatchCollection>& MatchCollection::dispatchTable() {
+  static const DispatchTable<MatchCollection> table{
+      {.name = "Item",
+       .get = [](MatchCollection& self, Args args) -> Variant { return Variant(self.Item(indexArg(args))); },
+       .minArgs = 1,
+       .maxArgs = 1,
+       .isDefault = true},
+      {.name = "Count", .get = [](MatchCollection& self, Args) -> Variant { return Variant(self.Count()); }},
+  };
+  return table;
+}
+
+}  // namespace corvela::vbs
