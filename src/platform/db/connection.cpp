@@ -109,6 +109,7 @@ Connection::~Connection() {
 void Connection::run(const std::string& sql, std::span<const std::string> params, std::shared_ptr<Recordset>* rows) {
   if (sqlite3_stmt* cached = cache_->take(sql)) {
     StatementLoan loan(cached, cache_.get(), sql);
+    beforeStep(cached);
     runStatement(cached, params, rows);
     return;
   }
@@ -125,10 +126,24 @@ void Connection::run(const std::string& sql, std::span<const std::string> params
     StatementLoan loan(st, single ? cache_.get() : nullptr, sql);
     if (!single && !params.empty())
       throw ComError(kErrCommand, kProviderSource, "Parameters can be bound to one statement only.");
+    beforeStep(st);
     runStatement(st, params, rows);
     p = tail;
     first = false;
   }
+}
+
+void Connection::beforeStep(sqlite3_stmt* statement) {
+  if (!beginOnFirstWrite_ || sqlite3_stmt_readonly(statement) || !sqlite3_get_autocommit(db_)) return;
+  // BEGIN IMMEDIATE counts as a write itself: disarm while it runs.
+  beginOnFirstWrite_ = false;
+  try {
+    begin();
+  } catch (...) {
+    beginOnFirstWrite_ = true;
+    throw;
+  }
+  beginOnFirstWrite_ = true;
 }
 
 std::shared_ptr<Recordset> Connection::query(std::string_view sqlText) {

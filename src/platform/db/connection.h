@@ -30,6 +30,7 @@
 #include <string_view>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace corvela::db {
 
@@ -89,6 +90,12 @@ class Connection {
   void rollback();
   bool inTransaction() const noexcept;
 
+  // While armed, the first statement that writes opens a transaction with
+  // BEGIN IMMEDIATE before it runs; reads before it stay outside. An object
+  // context arms its enlisted connection this way, so scopes that only read
+  // never hold the database's write lock.
+  void setBeginOnFirstWrite(bool armed) noexcept { beginOnFirstWrite_ = armed; }
+
   // The backend handle, for the few helpers of this layer that bind values.
   sqlite3* handle() const noexcept { return db_; }
 
@@ -96,18 +103,22 @@ class Connection {
   // Runs backend SQL; the first statement with columns fills *rows when
   // rows is given.
   void run(const std::string& sql, std::span<const std::string> params, std::shared_ptr<Recordset>* rows);
+  // Opens the armed transaction when the statement is about to write.
+  void beforeStep(sqlite3_stmt* statement);
 
   std::string connectionString_;
   sqlite3* db_ = nullptr;
   std::unique_ptr<StatementCache> cache_;
+  bool beginOnFirstWrite_ = false;
 };
 
 // The thread's connection for this connection string, opened on first use
 // and reused afterwards (an ObjectContext's transaction can only span the
 // calls of a scope if they share one connection). When an ObjectContext
-// scope is open on the thread, the connection joins it once: a transaction
-// begins, and the outermost scope commits it (SetComplete) or rolls it back
-// (SetAbort).
+// scope is open on the thread, the connection enlists in it once: its first
+// write begins a transaction, which the outermost scope commits, or rolls
+// back when the scope is doomed (SetAbort) or left by an exception. Inside
+// a scope every call gets the enlisted connection, even after a release.
 std::shared_ptr<Connection> pooledConnection(std::string_view connectionString);
 
 // Drops the thread's pooled connection for this string (after a failure, so
