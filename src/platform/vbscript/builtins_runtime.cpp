@@ -1,0 +1,69 @@
+// The built-ins that reach into the engine: Eval, Execute, ExecuteGlobal,
+// GetRef, CreateObject, GetObject and the Randomize statement.
+#include "platform/vbscript/builtins_runtime.h"
+
+#include <mutex>
+
+#include "platform/automation/com_error.h"
+#include "platform/automation/object.h"
+#include "platform/vbscript/interpreter.h"
+#include "platform/vbscript/regexp.h"
+
+namespace corvela::vbs {
+
+namespace {
+
+std::string textOf(const BuiltinCall& call, size_t i) { return call.value(i).toString(); }
+
+Variant evalFn(BuiltinCall& call) { return call.interpreter->evalCode(textOf(call, 0)); }
+
+Variant executeFn(BuiltinCall& call) {
+  call.interpreter->executeCode(textOf(call, 0), false);
+  return Variant();
+}
+
+Variant executeGlobalFn(BuiltinCall& call) {
+  call.interpreter->executeCode(textOf(call, 0), true);
+  return Variant();
+}
+
+Variant getRefFn(BuiltinCall& call) { return Variant(call.interpreter->procedureReference(textOf(call, 0))); }
+
+void registerEngineClasses() {
+  static std::once_flag once;
+  std::call_once(once, [] { registerRegExpClass(); });
+}
+
+Variant createObjectFn(BuiltinCall& call) {
+  registerEngineClasses();
+  return Variant(createObject(textOf(call, 0)));
+}
+
+// There is no running-object table to attach to.
+Variant getObjectFn(BuiltinCall& call) { raiseRuntimeError(429); }
+
+Variant randomizeFn(BuiltinCall& call) {
+  if (call.has(0)) {
+    Variant seed = call.value(0);
+    randomizeGenerator(&seed);
+  } else {
+    randomizeGenerator(nullptr);
+  }
+  return Variant();
+}
+
+constexpr BuiltinFunction kRuntime[] = {
+    {"Eval", 1, 1, evalFn},
+    {"Execute", 1, 1, executeFn},
+    {"ExecuteGlobal", 1, 1, executeGlobalFn},
+    {"GetRef", 1, 1, getRefFn},
+    {"CreateObject", 1, 2, createObjectFn},
+    {"GetObject", 0, 2, getObjectFn},
+    {"Randomize", 0, 1, randomizeFn},
+};
+
+}  // namespace
+
+std::span<const BuiltinFunction> runtimeBuiltins() { return kRuntime; }
+
+}  // namespace corvela::vbs

@@ -1,0 +1,191 @@
+// Interpreter: the running state of one ScriptEngine — global slots, the
+// value stack, call frames, the Err object — and the execution loop.
+//
+// Stack discipline: every slot at or above sp_ is Empty. A call pushes its
+// arguments, which become the callee's first slots; the callee's locals
+// follow, then its operand stack. A ByRef argument that names a variable is
+// pushed as Empty with the variable's address in refSlots_ at the same
+// position, so the callee aliases the caller's variable.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <typeinfo>
+#include <unordered_map>
+#include <deque>
+#include <vector>
+
+#include "platform/automation/com_error.h"
+#include "platform/automation/object.h"
+#include "platform/automation/variant.h"
+#include "platform/vbscript/program.h"
+#include "platform/vbscript/script_engine.h"
+
+namespace corvela::vbs {
+
+class ErrObject;
+class ScriptObject;
+struct Link;
+
+// One global name of the engine.
+struct GlobalSlot {
+  enum Kind : uint8_t { Variable, Constant, Procedure, Class, NamedObject, ObjectMember };
+  std::string name;
+  Kind kind = Variable;
+  Variant value;
+  const Link* link = nullptr;  // Procedure / Class: the program that defined it
+  int32_t index = -1;          // procedure or class index in that program
+  std::shared_ptr<Object> owner;  // ObjectMember: the named object
+  DispId member = DISPID_UNKNOWN;
+};
+
+// A member id cached at a call site: valid for objects of `cls` (a script
+// class) or for the object `object` (any other object).
+struct MemberCache {
+  const void* key = nullptr;
+  const std::type_info* type = nullptr;
+  DispId id = DISPID_UNKNOWN;
+};
+
+// A Program bound to this engine's global slots.
+struct Link {
+  std::shared_ptr<const Program> program;
+  std::vector<GlobalSlot*> globals;  // per Program::globals; null while unbound
+  std::vector<MemberCache> cache;
+};
+
+struct Frame {
+  const Procedure* proc;
+  Link* link;
+  const Instr* pc;
+  Variant* base;
+  Variant** refs;       // per parameter: where it lives
+  Variant me;           // the instance whose method runs (keeps it alive)
+  Frame* outer;         // Eval/Execute: the frame whose scope the code shares
+  bool resumeNext;
+  bool wantResult;
+  bool returnsToHost;   // the bottom frame of one execute() call
+};
+
+// Thrown out of execute() for an error no frame handled; carries where it
+// happened so the host sees the innermost position.
+class ScriptRuntimeError : public ComError {
+ public:
+  ScriptRuntimeError(const ComError& error, int32_t line, int32_t column, std::string text)
+      : ComError(error), line_(line), column_(column), text_(std::move(text)) {}
+  int32_t line() const { return line_; }
+  int32_t column() const { return column_; }
+  const std::string& text() const { return text_; }
+
+ private:
+  int32_t line_, column_;
+  std::string text_;
+};
+
+class Interpreter {
+ public:
+  Interpreter();
+  ~Interpreter();
+  Interpreter(const Interpreter&) = delete;
+  Interpreter& operator=(const Interpreter&) = delete;
+
+  ScriptError error;
+
+  void addObject(std::string name, std::shared_ptr<Object> object, bool addMembers);
+  // Binds and runs the global code of a program. Errors escape as ComError
+  // (ScriptRuntimeError when raised by script code).
+  void runProgram(const Program& program);
+  // Runs a compiled expression program (Eval) and returns its value.
+  Variant evaluate(const Program& program);
+  // Calls a global procedure by name; ByRef parameters write into args.
+  Variant callGlobal(std::string_view name, std::span<Variant> args);
+
+  // ----- used by built-ins, class instances and GetRef objects
+  ErrObject& err() { return *err_; }
+  // Compiles and runs code for Execute (in the current scope) / ExecuteGlobal.
+  void executeCode(std::string_view code, bool global);
+  Variant evalCode(std::string_view code);
+  // A callable object for GetRef; 5 when no global procedure has that name.
+  std::shared_ptr<Object> procedureReference(std::string_view name);
+  // Calls a procedure from C++ (a nested execution loop); ByRef parameters
+  // write into args.
+  Variant callProcedure(const Link& link, int32_t procIndex, const Variant* me, std::span<Variant> args);
+  // A member of a script class instance invoked from C++ (Object::invoke).
+  void invokeMember(ScriptObject& object, DispId id, InvokeKind kind, std::span<Variant> args, Variant& result);
+  // Class_Terminate of an instance whose last reference went away: runs at
+  // the next safe point of the execution loop (or now, outside it).
+  void terminateLater(std::shared_ptr<ScriptObject> object);
+  std::weak_ptr<void> aliveToken() const { return alive_; }
+
+ private:
+  Link& bind(const Program& program);
+  void dropLink(const Link& link);
+  GlobalSlot* findGlobal(std::string_view name);
+  GlobalSlot& defineGlobal(std::string_view name);
+  GlobalSlot* resolveDynamic(Link& link, int32_t index);
+  void runPendingTerminates();
+  void initializeInstance(ScriptObject& object);
+
+  // The execution loop: runs until the frame marked returnsToHost returns.
+  void execute();
+  void handleError(const ComError& error, const Instr* pc, size_t entryDepth);
+  void popFrame();
+
+  // Frame entry: the arguments are the argc values below sp_.
+  void enterProcedure(const Link& link, int32_t procIndex, const Variant* me, uint16_t argc, uint32_t refMask,
+                      bool wantResult);
+  void enterMain(Link& link, Frame* outer, bool wantResult);
+  // Runs a frame just entered to its end from C++ and returns its result.
+  Variant finishCall(bool wantResult);
+
+  // ----- helpers of the loop (vm_calls.cpp, vm_data.cpp)
+  Variant* varPtr(Frame& frame, VarKind kind, uint16_t fallback, int32_t index, bool forWrite);
+  void loadDynamic(Frame& frame, const Instr& instr);
+  void pushRef(Frame& frame, const Instr& instr);
+  void pushElemRef(Frame& frame, const CallSite& site);
+  void callName(Frame& frame, const CallSite& site);
+  void callVar(Frame& frame, const CallSite& site);
+  void callBuiltin(const Link& link, const CallSite& site);
+  void callMethod(Frame& frame, const CallSite& site);
+  void callValue(const CallSite& site);
+  void memberAccess(Frame& frame, const CallSite& site, InvokeKind kind);
+  void scriptMember(ScriptObject& object, int32_t member, const CallSite& site, InvokeKind kind);
+  void indexAssign(Frame& frame, const CallSite& site, bool isSet);
+  // Calls `id` of an object with the argc values below sp_ (which write
+  // back to variables passed by reference) and replaces them, plus
+  // `extraBelow` slots under them, by the result when wanted.
+  void invokeObject(Object& object, DispId id, InvokeKind kind, uint16_t argc, uint32_t refMask, bool wantResult,
+                    int extraBelow);
+  // value(args): an array element or the default member of an object.
+  Variant indexValue(const Variant& value, Variant* args, uint16_t argc);
+  void assignElement(Variant& target, Variant* args, uint16_t argc, Variant value, bool isSet);
+  void newObject(Frame& frame, const Instr& instr);
+  void dimArray(Frame& frame, const ArraySite& site);
+  void redim(Frame& frame, const ArraySite& site);
+  void erase(Frame& frame, const Instr& instr);
+  bool forInit(Frame& frame, const Instr& instr);
+  bool forNext(Frame& frame, const Instr& instr);
+  bool forEachInit(Frame& frame, const Instr& instr);
+  bool forEachNext(Frame& frame, const Instr& instr);
+
+  Variant* stack_;
+  Variant** refSlots_;  // beside each stack slot: the variable a ByRef argument names
+  Variant* stackEnd_;
+  Variant* sp_;
+  std::vector<Frame> frames_;  // reserved once: frames never move
+  Variant** refTable_;         // parameter references of all frames
+  size_t refTop_ = 0;
+  std::deque<GlobalSlot> globals_;
+  std::unordered_map<std::string, GlobalSlot*> globalIndex_;  // lower-case name
+  std::vector<std::shared_ptr<Object>> memberObjects_;        // added with addMembers
+  std::vector<std::unique_ptr<Link>> links_;
+  std::shared_ptr<ErrObject> err_;
+  std::vector<std::shared_ptr<ScriptObject>> pendingTerminate_;
+  std::shared_ptr<int> alive_;
+  int executeDepth_ = 0;
+};
+
+}  // namespace corvela::vbs

@@ -1,0 +1,375 @@
+// The execution loop. One switch over the opcodes; integer and Double
+// arithmetic and comparisons are done inline, everything else goes through
+// the Variant operators. Calls between script procedures push frames here
+// instead of recursing in C++.
+#include <new>
+
+#include "platform/automation/variant_ops.h"
+#include "platform/vbscript/class_instance.h"
+#include "platform/vbscript/err_object.h"
+#include "platform/vbscript/interpreter.h"
+
+namespace corvela::vbs {
+
+namespace {
+
+inline bool isInteger(VarType t) { return t == VarType::Integer || t == VarType::Long; }
+
+inline int32_t intValue(const Variant& v) {
+  return v.type() == VarType::Integer ? v.rawInteger() : v.rawLong();
+}
+
+// Integer + Integer stays Integer until it overflows, then Long; Long
+// overflows to Double.
+inline Variant integerResult(int64_t value, bool bothInteger) {
+  if (bothInteger && value >= INT16_MIN && value <= INT16_MAX) return Variant::fromInteger(static_cast<int16_t>(value));
+  if (value >= INT32_MIN && value <= INT32_MAX) return Variant(static_cast<int32_t>(value));
+  return Variant(static_cast<double>(value));
+}
+
+// a op b for + - *: true when the fast path handled it (a holds the result).
+inline bool fastArithmetic(Op op, Variant& a, const Variant& b) {
+  VarType ta = a.type(), tb = b.type();
+  if (isInteger(ta) && isInteger(tb)) {
+    int64_t x = intValue(a), y = intValue(b);
+    int64_t r = op == Op::Add ? x + y : op == Op::Subtract ? x - y : x * y;
+    a = integerResult(r, ta == VarType::Integer && tb == VarType::Integer);
+    return true;
+  }
+  if (ta == VarType::Double && tb == VarType::Double) {
+    double x = a.rawDouble(), y = b.rawDouble();
+    a = Variant(op == Op::Add ? x + y : op == Op::Subtract ? x - y : x * y);
+    return true;
+  }
+  return false;
+}
+
+// -1/0/1 for plain numbers, or 2 when the fast path does not apply.
+inline int fastCompare(const Variant& a, const Variant& b) {
+  VarType ta = a.type(), tb = b.type();
+  if (isInteger(ta) && isInteger(tb)) {
+    int32_t x = intValue(a), y = intValue(b);
+    return x < y ? -1 : x > y ? 1 : 0;
+  }
+  if (ta == VarType::Double && tb == VarType::Double) {
+    double x = a.rawDouble(), y = b.rawDouble();
+    return x < y ? -1 : x > y ? 1 : 0;
+  }
+  return 2;
+}
+
+inline bool compareHolds(Op op, int c) {
+  switch (op) {
+    case Op::Equal: return c == 0;
+    case Op::NotEqual: return c != 0;
+    case Op::Less: return c < 0;
+    case Op::Greater: return c > 0;
+    case Op::LessEqual: return c <= 0;
+    default: return c >= 0;
+  }
+}
+
+inline ops::CompareOp compareOpOf(Op op) {
+  return static_cast<ops::CompareOp>(static_cast<int>(op) - static_cast<int>(Op::Equal));
+}
+
+// The truth of a condition: Null counts as False.
+inline bool truth(const Variant& v) {
+  if (v.type() == VarType::Boolean) return v.rawBool();
+  if (v.isNull()) return false;
+  return v.dereferenced().toBool();
+}
+
+}  // namespace
+
+#define SAVE() (f->pc = pc)
+#define LOAD() (f = &frames_.back(), pc = f->pc, code = f->proc->code.data())
+#define PUSH(value) (new (sp_++) Variant(value))
+#define DROP() (*--sp_ = Variant())
+#define TERMINATES() \
+  if (!pendingTerminate_.empty()) runPendingTerminates()
+
+void Interpreter::execute() {
+  ++executeDepth_;
+  struct DepthGuard {
+    int& depth;
+    ~DepthGuard() { --depth; }
+  } guard{executeDepth_};
+  const size_t entryDepth = frames_.size();
+  Frame* f = &frames_.back();
+  const Instr* pc = f->pc;
+  const Instr* code = f->proc->code.data();
+  for (;;) {
+    try {
+      for (;;) {
+        const Instr& in = *pc++;
+        switch (in.op) {
+          case Op::PushConst: PUSH(f->link->program->constants[in.b]); break;
+          case Op::PushMe: PUSH(f->me); break;
+          case Op::PushErr: PUSH(Variant(std::static_pointer_cast<Object>(err_))); break;
+          case Op::Pop:
+            DROP();
+            TERMINATES();
+            break;
+          case Op::LoadLocal: PUSH(f->base[in.a]); break;
+          case Op::LoadParam: PUSH(*f->refs[in.a]); break;
+          case Op::LoadGlobal: PUSH(f->link->globals[in.b]->value); break;
+          case Op::LoadVar: {
+            Variant* v = varPtr(*f, static_cast<VarKind>(in.n), in.d, in.b, false);
+            if (v) {
+              PUSH(*v);
+              break;
+            }
+            SAVE();
+            loadDynamic(*f, in);
+            LOAD();
+            break;
+          }
+          case Op::StoreLocal: f->base[in.a] = std::move(*--sp_); break;
+          case Op::LetLocal:
+          case Op::LetParam:
+          case Op::LetGlobal:
+          case Op::LetVar:
+          case Op::SetLocal:
+          case Op::SetParam:
+          case Op::SetGlobal:
+          case Op::SetVar: {
+            Variant value = std::move(*--sp_);
+            bool isSet = in.op >= Op::SetLocal;
+            if (isSet) {
+              if (!value.isObject()) raiseRuntimeError(424);
+            } else if (value.isObject()) {
+              value = value.dereferenced();
+            }
+            Variant* target;
+            switch (in.op) {
+              case Op::LetLocal:
+              case Op::SetLocal: target = f->base + in.a; break;
+              case Op::LetParam:
+              case Op::SetParam: target = f->refs[in.a]; break;
+              case Op::LetGlobal:
+              case Op::SetGlobal: target = &f->link->globals[in.b]->value; break;
+              default:
+                target = varPtr(*f, static_cast<VarKind>(in.n), in.d, in.b, true);
+                if (!target) raiseRuntimeError(501);
+            }
+            *target = std::move(value);
+            TERMINATES();
+            break;
+          }
+          case Op::AppendVar: {
+            Variant* target = varPtr(*f, static_cast<VarKind>(in.n), in.d, in.b, true);
+            if (!target) raiseRuntimeError(501);
+            Variant& piece = sp_[-1];
+            if (target->isString() && piece.isString())
+              target->appendString(piece.rawString());
+            else
+              ops::appendConcat(*target, piece);
+            DROP();
+            break;
+          }
+
+          case Op::Add:
+          case Op::Subtract:
+          case Op::Multiply: {
+            Variant& a = sp_[-2];
+            const Variant& b = sp_[-1];
+            if (!fastArithmetic(in.op, a, b))
+              a = in.op == Op::Add ? ops::add(a, b) : in.op == Op::Subtract ? ops::subtract(a, b) : ops::multiply(a, b);
+            DROP();
+            break;
+          }
+          case Op::Divide: sp_[-2] = ops::divide(sp_[-2], sp_[-1]); DROP(); break;
+          case Op::IntDivide: sp_[-2] = ops::intDivide(sp_[-2], sp_[-1]); DROP(); break;
+          case Op::Mod: sp_[-2] = ops::modulo(sp_[-2], sp_[-1]); DROP(); break;
+          case Op::Power: sp_[-2] = ops::power(sp_[-2], sp_[-1]); DROP(); break;
+          case Op::Concat: {
+            Variant& a = sp_[-2];
+            const Variant& b = sp_[-1];
+            if (a.isString() && b.isString())
+              a.appendString(b.rawString());
+            else
+              a = ops::concat(a, b);
+            DROP();
+            break;
+          }
+          case Op::Equal:
+          case Op::NotEqual:
+          case Op::Less:
+          case Op::Greater:
+          case Op::LessEqual:
+          case Op::GreaterEqual: {
+            Variant& a = sp_[-2];
+            const Variant& b = sp_[-1];
+            int c = fastCompare(a, b);
+            if (c != 2)
+              a = Variant(compareHolds(in.op, c));
+            else
+              a = ops::compareOp(compareOpOf(in.op), a, b, in.n);
+            DROP();
+            break;
+          }
+          case Op::Is: sp_[-2] = Variant(ops::isSameObject(sp_[-2], sp_[-1])); DROP(); break;
+          case Op::And: sp_[-2] = ops::logicalAnd(sp_[-2], sp_[-1]); DROP(); break;
+          case Op::Or: sp_[-2] = ops::logicalOr(sp_[-2], sp_[-1]); DROP(); break;
+          case Op::Xor: sp_[-2] = ops::logicalXor(sp_[-2], sp_[-1]); DROP(); break;
+          case Op::Eqv: sp_[-2] = ops::logicalEqv(sp_[-2], sp_[-1]); DROP(); break;
+          case Op::Imp: sp_[-2] = ops::logicalImp(sp_[-2], sp_[-1]); DROP(); break;
+          case Op::Negate: sp_[-1] = ops::negate(sp_[-1]); break;
+          case Op::Plus:
+            if (sp_[-1].isObject()) sp_[-1] = sp_[-1].dereferenced();
+            break;
+          case Op::Not:
+            if (sp_[-1].type() == VarType::Boolean)
+              sp_[-1] = Variant(!sp_[-1].rawBool());
+            else
+              sp_[-1] = ops::logicalNot(sp_[-1]);
+            break;
+
+          case Op::Jump: pc = code + in.b; break;
+          case Op::JumpIfFalse:
+          case Op::JumpIfTrue: {
+            bool t = truth(sp_[-1]);
+            DROP();
+            if (t == (in.op == Op::JumpIfTrue)) pc = code + in.b;
+            break;
+          }
+          case Op::CaseTest: {
+            const Variant& subject = f->base[in.a];
+            Variant r = ops::compareOp(static_cast<ops::CompareOp>(in.n), subject, sp_[-1], in.d);
+            DROP();
+            if (r.type() == VarType::Boolean && r.rawBool()) pc = code + in.b;
+            break;
+          }
+          case Op::CaseRange: {
+            const Variant& subject = f->base[in.a];
+            Variant low = ops::compareOp(ops::CompareOp::GreaterEqual, subject, sp_[-2], in.d);
+            Variant high = ops::compareOp(ops::CompareOp::LessEqual, subject, sp_[-1], in.d);
+            DROP();
+            DROP();
+            if (low.type() == VarType::Boolean && low.rawBool() && high.type() == VarType::Boolean && high.rawBool())
+              pc = code + in.b;
+            break;
+          }
+          case Op::ForInit:
+            if (forInit(*f, in)) pc = code + in.c;
+            break;
+          case Op::ForNext:
+            if (forNext(*f, in)) pc = code + in.c;
+            break;
+          case Op::ForEachInit:
+            if (forEachInit(*f, in)) pc = code + in.c;
+            break;
+          case Op::ForEachNext:
+            if (forEachNext(*f, in)) pc = code + in.c;
+            break;
+          case Op::ClearSlot:
+            f->base[in.a] = Variant();
+            TERMINATES();
+            break;
+          case Op::EnterWith: {
+            Variant object = std::move(*--sp_);
+            if (!object.isObject()) raiseRuntimeError(424);
+            f->base[in.a] = std::move(object);
+            break;
+          }
+          case Op::WithObject: {
+            const Variant& object = f->base[in.a];
+            if (!object.isObject() || !object.rawObject()) raiseRuntimeError(424);
+            PUSH(object);
+            break;
+          }
+          case Op::Return: {
+            bool toHost = f->returnsToHost;
+            bool want = f->wantResult;
+            Variant result;
+            if (want && f->proc->resultSlot >= 0) result = std::move(f->base[f->proc->resultSlot]);
+            popFrame();
+            if (want) PUSH(std::move(result));
+            TERMINATES();
+            if (toHost) return;
+            LOAD();
+            break;
+          }
+          case Op::OnErrorResumeNext:
+            f->resumeNext = true;
+            err_->clear();
+            break;
+          case Op::OnErrorGoto0:
+            f->resumeNext = false;
+            err_->clear();
+            break;
+          case Op::Raise: raiseRuntimeError(in.b);
+
+          case Op::PushRef:
+            SAVE();
+            pushRef(*f, in);
+            LOAD();
+            break;
+          case Op::PushElemRef: pushElemRef(*f, f->link->program->calls[in.b]); break;
+          case Op::CallProc: {
+            const CallSite& site = f->link->program->calls[in.b];
+            SAVE();
+            enterProcedure(*f->link, site.target, nullptr, site.argc, site.refMask, site.wantResult);
+            LOAD();
+            break;
+          }
+          case Op::CallMethod:
+            SAVE();
+            callMethod(*f, f->link->program->calls[in.b]);
+            LOAD();
+            break;
+          case Op::CallBuiltin:
+            SAVE();
+            callBuiltin(*f->link, f->link->program->calls[in.b]);
+            break;
+          case Op::CallName:
+            SAVE();
+            callName(*f, f->link->program->calls[in.b]);
+            LOAD();
+            break;
+          case Op::CallVar:
+            SAVE();
+            callVar(*f, f->link->program->calls[in.b]);
+            break;
+          case Op::CallValue:
+            SAVE();
+            callValue(f->link->program->calls[in.b]);
+            break;
+          case Op::LetIndexVar:
+          case Op::SetIndexVar:
+            SAVE();
+            indexAssign(*f, f->link->program->calls[in.b], in.op == Op::SetIndexVar);
+            TERMINATES();
+            break;
+          case Op::MemberGet:
+          case Op::MemberLet:
+          case Op::MemberSet: {
+            InvokeKind kind = in.op == Op::MemberGet   ? static_cast<InvokeKind>(InvokeMethod | InvokeGet)
+                              : in.op == Op::MemberLet ? InvokeLet
+                                                       : InvokeSet;
+            SAVE();
+            memberAccess(*f, f->link->program->calls[in.b], kind);
+            LOAD();
+            break;
+          }
+          case Op::NewObject:
+            SAVE();
+            newObject(*f, in);
+            LOAD();
+            break;
+          case Op::ReDim: redim(*f, f->link->program->arrays[in.b]); break;
+          case Op::DimArray: dimArray(*f, f->link->program->arrays[in.b]); break;
+          case Op::Erase: erase(*f, in); break;
+        }
+      }
+    } catch (const ComError& error) {
+      handleError(error, pc, entryDepth);
+    } catch (const std::bad_alloc&) {
+      handleError(ComError(7, kRuntimeErrorSource, standardErrorText(7)), pc, entryDepth);
+    }
+    LOAD();
+  }
+}
+
+}  // namespace corvela::vbs

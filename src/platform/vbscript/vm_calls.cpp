@@ -1,0 +1,400 @@
+// Calls and member access of the execution loop: script procedures and
+// methods (which push frames), built-ins, host objects (whose ByRef
+// arguments are written back), default members and array indexing.
+#include <new>
+#include <typeinfo>
+
+#include "platform/vbscript/class_instance.h"
+#include "platform/vbscript/interpreter.h"
+#include "platform/vbscript/regexp.h"
+
+namespace corvela::vbs {
+
+namespace {
+
+constexpr InvokeKind kMethodOrGet = static_cast<InvokeKind>(InvokeMethod | InvokeGet);
+constexpr int kMaxDims = 60;
+
+ScriptObject& meOf(const Frame& frame) {
+  // Only class code (and Eval/Execute inside it) refers to Me's members.
+  return static_cast<ScriptObject&>(*frame.me.rawObject());
+}
+
+}  // namespace
+
+Variant* Interpreter::varPtr(Frame& frame, VarKind kind, uint16_t fallback, int32_t index, bool forWrite) {
+  switch (kind) {
+    case VarKind::Local: return frame.base + index;
+    case VarKind::Param: return frame.refs[index];
+    case VarKind::Global: return &frame.link->globals[index]->value;
+    case VarKind::Field: return &meOf(frame).fields[index];
+    case VarKind::OuterLocal: return frame.outer->base + index;
+    case VarKind::OuterParam: return frame.outer->refs[index];
+    case VarKind::Dynamic:
+    case VarKind::DynamicExplicit: break;
+  }
+  if (GlobalSlot* slot = resolveDynamic(*frame.link, index)) {
+    switch (slot->kind) {
+      case GlobalSlot::Variable:
+      case GlobalSlot::NamedObject: return &slot->value;
+      case GlobalSlot::Constant:
+        if (forWrite) raiseRuntimeError(501);
+        return &slot->value;
+      default: return nullptr;  // procedures, classes, members of objects
+    }
+  }
+  if (fallback != kNoSlot) return frame.base + fallback;
+  if (kind == VarKind::DynamicExplicit) raiseRuntimeError(500);
+  // A new global, created by its first use at global level.
+  GlobalSlot& created = defineGlobal(frame.link->program->globals[index].name);
+  frame.link->globals[index] = &created;
+  return &created.value;
+}
+
+void Interpreter::loadDynamic(Frame& frame, const Instr& instr) {
+  GlobalSlot* slot = resolveDynamic(*frame.link, instr.b);
+  switch (slot->kind) {
+    case GlobalSlot::Procedure: enterProcedure(*slot->link, slot->index, nullptr, 0, 0, true); return;
+    case GlobalSlot::ObjectMember: {
+      Variant result;
+      std::shared_ptr<Object> owner = slot->owner;
+      owner->invoke(slot->member, kMethodOrGet, {}, result);
+      new (sp_++) Variant(std::move(result));
+      return;
+    }
+    default: raiseRuntimeError(13);
+  }
+}
+
+void Interpreter::pushRef(Frame& frame, const Instr& instr) {
+  size_t position = static_cast<size_t>(sp_ - stack_);
+  Variant* target = varPtr(frame, static_cast<VarKind>(instr.n), instr.d, instr.b, false);
+  refSlots_[position] = target;
+  if (target) {
+    ++sp_;  // the slot stays Empty: the callee reaches the variable through the reference
+    return;
+  }
+  loadDynamic(frame, instr);
+}
+
+Variant Interpreter::indexValue(const Variant& value, Variant* args, uint16_t argc) {
+  if (value.isArray()) {
+    const ArrayRep* rep = value.rawArray();
+    if (argc > kMaxDims) raiseRuntimeError(9);
+    int32_t indices[kMaxDims];
+    for (uint16_t i = 0; i < argc; ++i) indices[i] = args[i].dereferenced().toLong();
+    ptrdiff_t offset = rep->offsetOf(indices, argc);
+    if (offset < 0) raiseRuntimeError(9);
+    return rep->isBytes ? Variant::fromByte(rep->bytes[offset]) : rep->items[offset];
+  }
+  if (value.isObject()) {
+    std::shared_ptr<Object> object = value.rawObject();
+    if (!object) raiseRuntimeError(91);
+    Variant result;
+    object->invoke(DISPID_VALUE, kMethodOrGet, std::span<Variant>(args, argc), result);
+    return result;
+  }
+  raiseRuntimeError(13);
+}
+
+void Interpreter::assignElement(Variant& target, Variant* args, uint16_t argc, Variant value, bool isSet) {
+  if (target.isArray()) {
+    if (isSet && !value.isObject()) raiseRuntimeError(424);
+    if (!isSet && value.isObject()) value = value.dereferenced();
+    if (argc > kMaxDims) raiseRuntimeError(9);
+    int32_t indices[kMaxDims];
+    for (uint16_t i = 0; i < argc; ++i) indices[i] = args[i].dereferenced().toLong();
+    ArrayRep* rep = target.mutableArray();
+    ptrdiff_t offset = rep->offsetOf(indices, argc);
+    if (offset < 0) raiseRuntimeError(9);
+    if (rep->isBytes)
+      rep->bytes[offset] = value.toByte();
+    else
+      rep->items[offset] = std::move(value);
+    return;
+  }
+  if (target.isObject()) {
+    std::shared_ptr<Object> object = target.rawObject();
+    if (!object) raiseRuntimeError(91);
+    std::vector<Variant> all(args, args + argc);
+    all.push_back(std::move(value));
+    Variant ignored;
+    object->invoke(DISPID_VALUE, isSet ? InvokeSet : InvokeLet, all, ignored);
+    return;
+  }
+  raiseRuntimeError(13);
+}
+
+void Interpreter::pushElemRef(Frame& frame, const CallSite& site) {
+  auto kind = static_cast<VarKind>(site.target >> 24);
+  Variant* var = varPtr(frame, kind, site.fallback, site.target & 0xFFFFFF, false);
+  uint16_t argc = site.argc;
+  Variant* args = sp_ - argc;
+  if (var->isArray() && !var->rawArray()->isBytes) {
+    if (argc > kMaxDims) raiseRuntimeError(9);
+    int32_t indices[kMaxDims];
+    for (uint16_t i = 0; i < argc; ++i) indices[i] = args[i].dereferenced().toLong();
+    ArrayRep* rep = var->mutableArray();
+    ptrdiff_t offset = rep->offsetOf(indices, argc);
+    if (offset < 0) raiseRuntimeError(9);
+    while (sp_ > args) *--sp_ = Variant();
+    // The slot holds a second reference to the array while the callee
+    // works on the element, so the element cannot go away under it.
+    refSlots_[sp_ - stack_] = &rep->items[offset];
+    new (sp_++) Variant(*var);
+    return;
+  }
+  Variant value = indexValue(*var, args, argc);
+  while (sp_ > args) *--sp_ = Variant();
+  refSlots_[sp_ - stack_] = nullptr;
+  new (sp_++) Variant(std::move(value));
+}
+
+void Interpreter::invokeObject(Object& object, DispId id, InvokeKind kind, uint16_t argc, uint32_t refMask,
+                               bool wantResult, int extraBelow) {
+  Variant* args = sp_ - argc;
+  Variant* refs[32];
+  uint16_t refCount = argc < 32 ? argc : 32;
+  for (uint16_t i = 0; i < refCount; ++i) {
+    refs[i] = (refMask >> i & 1u) ? refSlots_[args + i - stack_] : nullptr;
+    if (refs[i]) args[i] = *refs[i];
+  }
+  Variant result;
+  object.invoke(id, kind, std::span<Variant>(args, argc), result);
+  // A callee that takes an argument by reference has written it back.
+  for (uint16_t i = 0; i < refCount; ++i)
+    if (refs[i]) *refs[i] = std::move(args[i]);
+  Variant* bottom = args - extraBelow;
+  while (sp_ > bottom) *--sp_ = Variant();
+  if (wantResult) new (sp_++) Variant(std::move(result));
+}
+
+namespace {
+
+// Values of arguments pushed as references, for callees that take values.
+void materialize(Variant* args, Variant** refSlots, uint16_t argc, uint32_t refMask) {
+  for (uint16_t i = 0; i < argc && i < 32; ++i)
+    if ((refMask >> i & 1u) && refSlots[i]) args[i] = *refSlots[i];
+}
+
+}  // namespace
+
+void Interpreter::callName(Frame& frame, const CallSite& site) {
+  GlobalSlot* slot = resolveDynamic(*frame.link, site.target);
+  if (slot) {
+    switch (slot->kind) {
+      case GlobalSlot::Procedure:
+        enterProcedure(*slot->link, slot->index, nullptr, site.argc, site.refMask, site.wantResult);
+        return;
+      case GlobalSlot::ObjectMember: {
+        std::shared_ptr<Object> owner = slot->owner;
+        invokeObject(*owner, slot->member, kMethodOrGet, site.argc, site.refMask, site.wantResult, 0);
+        return;
+      }
+      case GlobalSlot::Class: raiseRuntimeError(13);
+      default: break;
+    }
+  }
+  Variant* var = slot ? &slot->value : nullptr;
+  if (!var && site.fallback != kNoSlot) var = frame.base + site.fallback;
+  if (!var) raiseRuntimeError(frame.link->program->optionExplicit ? 500 : 13);
+  Variant* args = sp_ - site.argc;
+  if (var->isObject()) {
+    std::shared_ptr<Object> object = var->rawObject();
+    if (!object) raiseRuntimeError(424);
+    invokeObject(*object, DISPID_VALUE, kMethodOrGet, site.argc, site.refMask, site.wantResult, 0);
+    return;
+  }
+  if (site.argc == 0 && !var->isArray()) {
+    // A plain variable named as a statement is an unknown procedure.
+    if (!site.wantResult) raiseRuntimeError(13);
+    new (sp_++) Variant(*var);
+    return;
+  }
+  materialize(args, refSlots_ + (args - stack_), site.argc, site.refMask);
+  Variant value = site.argc == 0 ? *var : indexValue(*var, args, site.argc);
+  while (sp_ > args) *--sp_ = Variant();
+  if (site.wantResult) new (sp_++) Variant(std::move(value));
+}
+
+void Interpreter::callVar(Frame& frame, const CallSite& site) {
+  auto kind = static_cast<VarKind>(site.target >> 24);
+  Variant* var = varPtr(frame, kind, site.fallback, site.target & 0xFFFFFF, false);
+  Variant* args = sp_ - site.argc;
+  if (var->isObject()) {
+    std::shared_ptr<Object> object = var->rawObject();
+    if (!object) raiseRuntimeError(424);
+    invokeObject(*object, DISPID_VALUE, kMethodOrGet, site.argc, 0, site.wantResult, 0);
+    return;
+  }
+  Variant value = site.argc == 0 ? *var : indexValue(*var, args, site.argc);
+  while (sp_ > args) *--sp_ = Variant();
+  if (site.wantResult) new (sp_++) Variant(std::move(value));
+}
+
+void Interpreter::callValue(const CallSite& site) {
+  Variant* args = sp_ - site.argc;
+  Variant& callee = args[-1];
+  if (callee.isObject()) {
+    std::shared_ptr<Object> object = callee.rawObject();
+    if (!object) raiseRuntimeError(424);
+    invokeObject(*object, DISPID_VALUE, kMethodOrGet, site.argc, 0, site.wantResult, 1);
+    return;
+  }
+  if (site.argc == 0) {
+    if (!site.wantResult) *--sp_ = Variant();
+    return;
+  }
+  Variant value = indexValue(callee, args, site.argc);
+  while (sp_ > args - 1) *--sp_ = Variant();
+  if (site.wantResult) new (sp_++) Variant(std::move(value));
+}
+
+void Interpreter::callBuiltin(const Link& link, const CallSite& site) {
+  const BuiltinFunction& fn = *link.program->builtins[site.target];
+  if (site.argc < fn.minArgs || site.argc > fn.maxArgs) raiseRuntimeError(450);
+  Variant* args = sp_ - site.argc;
+  BuiltinCall call{std::span<Variant>(args, site.argc), this};
+  Variant result = fn.fn(call);
+  while (sp_ > args) *--sp_ = Variant();
+  if (site.wantResult) new (sp_++) Variant(std::move(result));
+}
+
+void Interpreter::scriptMember(ScriptObject& object, int32_t memberIndex, const CallSite& site, InvokeKind kind) {
+  const ClassMember& member = object.cls().members[memberIndex];
+  bool assigning = kind & (InvokeLet | InvokeSet);
+  uint16_t argc = static_cast<uint16_t>(site.argc + (assigning ? 1 : 0));
+  int32_t proc;
+  if (kind & InvokeSet)
+    proc = member.set;
+  else if (kind & InvokeLet)
+    proc = member.let;
+  else
+    proc = member.method >= 0 ? member.method : member.get;
+  // The object sits below the arguments; the method's frame holds it as Me.
+  Variant* args = sp_ - argc;
+  Variant me = std::move(args[-1]);
+  for (uint16_t i = 0; i < argc; ++i) {
+    args[i - 1] = std::move(args[i]);
+    refSlots_[args + i - 1 - stack_] = refSlots_[args + i - stack_];
+  }
+  --sp_;
+  --args;
+  if (proc >= 0) {
+    enterProcedure(object.link(), proc, &me, argc, assigning ? 0 : site.refMask, site.wantResult && !assigning);
+    return;
+  }
+  if (member.field < 0) raiseRuntimeError(438);
+  Variant& field = object.fields[member.field];
+  if (assigning) {
+    Variant value = std::move(args[site.argc]);
+    if (site.argc == 0) {
+      if ((kind & InvokeSet) && !value.isObject()) raiseRuntimeError(424);
+      field = (kind & InvokeSet) ? std::move(value) : value.dereferenced();
+    } else {
+      assignElement(field, args, site.argc, std::move(value), kind & InvokeSet);
+    }
+    while (sp_ > args) *--sp_ = Variant();
+    return;
+  }
+  materialize(args, refSlots_ + (args - stack_), site.argc, site.refMask);
+  Variant value = site.argc == 0 ? field : indexValue(field, args, site.argc);
+  while (sp_ > args) *--sp_ = Variant();
+  if (site.wantResult) new (sp_++) Variant(std::move(value));
+}
+
+void Interpreter::callMethod(Frame& frame, const CallSite& site) {
+  // Me goes below the arguments, as a member call on an object would have it.
+  bool assigning = site.kind & (InvokeLet | InvokeSet);
+  uint16_t argc = static_cast<uint16_t>(site.argc);
+  Variant* args = sp_ - argc;
+  for (uint16_t i = argc; i-- > 0;) {
+    new (args + i + 1) Variant(std::move(args[i]));
+    refSlots_[args + i + 1 - stack_] = refSlots_[args + i - stack_];
+  }
+  new (args) Variant(frame.me);
+  ++sp_;
+  CallSite adjusted = site;
+  if (assigning) adjusted.argc = static_cast<uint16_t>(site.argc - 1);
+  scriptMember(meOf(frame), site.target, adjusted, site.kind);
+}
+
+void Interpreter::memberAccess(Frame& frame, const CallSite& site, InvokeKind kind) {
+  bool assigning = kind & (InvokeLet | InvokeSet);
+  uint16_t argc = static_cast<uint16_t>(site.argc + (assigning ? 1 : 0));
+  Variant& target = sp_[-static_cast<ptrdiff_t>(argc) - 1];
+  if (!target.isObject() || !target.rawObject()) raiseRuntimeError(424);
+  std::shared_ptr<Object> object = target.rawObject();
+  const std::string& name = frame.link->program->memberNames[site.target];
+  MemberCache& cache = frame.link->cache[site.cacheSlot];
+  if (typeid(*object) == typeid(ScriptObject)) {
+    auto& script = static_cast<ScriptObject&>(*object);
+    if (script.interpreter() == this) {
+      const void* key = &script.cls();
+      if (cache.key != key) {
+        cache.key = key;
+        cache.type = nullptr;
+        cache.id = name.empty() ? DISPID_VALUE : script.memberId(name);
+      }
+      int32_t member = cache.id == DISPID_UNKNOWN ? -1 : script.memberOf(cache.id);
+      if (member < 0) raiseRuntimeError(438);
+      scriptMember(script, member, site, kind);
+      return;
+    }
+  }
+  // Other objects: the id is cached for this very object.
+  if (cache.key != object.get() || cache.type != &typeid(*object)) {
+    cache.key = object.get();
+    cache.type = &typeid(*object);
+    cache.id = name.empty() ? DISPID_VALUE : object->memberId(name);
+  }
+  if (cache.id == DISPID_UNKNOWN) raiseRuntimeError(438);
+  invokeObject(*object, cache.id, kind, argc, assigning ? 0 : site.refMask, site.wantResult && !assigning, 1);
+}
+
+void Interpreter::indexAssign(Frame& frame, const CallSite& site, bool isSet) {
+  auto kind = static_cast<VarKind>(site.target >> 24);
+  int32_t index = site.target & 0xFFFFFF;
+  Variant* var = varPtr(frame, kind, site.fallback, index, true);
+  Variant* args = sp_ - site.argc - 1;
+  if (!var) {
+    GlobalSlot* slot = resolveDynamic(*frame.link, index);
+    if (slot->kind != GlobalSlot::ObjectMember) raiseRuntimeError(501);
+    std::shared_ptr<Object> owner = slot->owner;
+    invokeObject(*owner, slot->member, isSet ? InvokeSet : InvokeLet, static_cast<uint16_t>(site.argc + 1), 0, false, 0);
+    return;
+  }
+  Variant keep = var->isObject() ? *var : Variant();
+  assignElement(*var, args, site.argc, std::move(args[site.argc]), isSet);
+  while (sp_ > args) *--sp_ = Variant();
+}
+
+void Interpreter::newObject(Frame& frame, const Instr& instr) {
+  const Link* link = frame.link;
+  int32_t classIndex = instr.b;
+  if (instr.n == 1) {
+    std::string_view name = frame.link->program->constants[instr.b].rawString();
+    GlobalSlot* slot = findGlobal(name);
+    if (!slot || slot->kind != GlobalSlot::Class) {
+      // RegExp is VBScript's own class.
+      if (name.size() == 6 && (name[0] | 32) == 'r' && (name[1] | 32) == 'e' && (name[2] | 32) == 'g' &&
+          (name[3] | 32) == 'e' && (name[4] | 32) == 'x' && (name[5] | 32) == 'p') {
+        new (sp_++) Variant(createRegExp());
+        return;
+      }
+      raiseRuntimeError(506);
+    }
+    link = slot->link;
+    classIndex = slot->index;
+  }
+  std::shared_ptr<ScriptObject> object = makeInstance(*this, *link, classIndex);
+  initializeInstance(*object);
+  int32_t init = object->cls().initialize;
+  new (sp_++) Variant(std::static_pointer_cast<Object>(object));
+  if (init >= 0) {
+    Variant me = sp_[-1];
+    enterProcedure(*link, init, &me, 0, 0, false);
+  }
+}
+
+}  // namespace corvela::vbs
