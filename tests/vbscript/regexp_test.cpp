@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -183,6 +184,28 @@ TEST(RegExp, PatternErrorsSurfaceWhenThePatternIsUsed) {
     }
   }
   EXPECT_EQ(errorOf([] { makeRegExp("a??")->Test("a"); }), 0) << "one lazy mark is fine";
+  for (int attempt = 0; attempt < 2; ++attempt)
+    EXPECT_EQ(errorOf([] { makeRegExp("(b")->Test("b"); }), 5020) << "a bad pattern fails every time it is used";
+}
+
+TEST(RegExp, ObjectsSharingAPatternKeepTheirOwnFlagsAndResults) {
+  auto plain = makeRegExp("^a.");
+  auto caseless = makeRegExp("^a.", {true});
+  auto lines = makeRegExp("^a.", {false, true, true});
+  EXPECT_EQ(matchesOf(*plain, "ab\nAc\nac"), "ab@0");
+  EXPECT_EQ(matchesOf(*caseless, "Ab"), "Ab@0");
+  EXPECT_EQ(matchesOf(*lines, "ab\nAc\nac"), "ab@0 ac@6");
+  std::vector<std::thread> threads;
+  std::vector<std::string> results(4);
+  for (size_t t = 0; t < results.size(); ++t) {
+    threads.emplace_back([&results, t] {
+      auto re = makeRegExp("(\\d+)");
+      for (int i = 0; i < 200; ++i) results[t] = matchesOf(*re, "x" + std::to_string(t) + "y22");
+    });
+  }
+  for (std::thread& thread : threads) thread.join();
+  for (size_t t = 0; t < results.size(); ++t)
+    EXPECT_EQ(results[t], std::to_string(t) + "@1 22@3") << "thread " << t;
 }
 
 TEST(RegExp, RunawayBacktrackingRaisesInsteadOfHanging) {

@@ -17,6 +17,8 @@
 #include <pcre2.h>
 
 #include <cstdio>
+#include <mutex>
+#include <unordered_map>
 
 #include "platform/automation/com_error.h"
 
@@ -296,36 +298,77 @@ std::string translatePattern(std::string_view pattern, bool multiline) {
   return Translator(pattern, multiline).run();
 }
 
-CompiledPattern::CompiledPattern(std::string_view pattern, bool ignoreCase, bool multiline) {
+// Compiled PCRE2 code: read-only once built, so engines on several threads
+// may match with it at once (each with its own match data).
+struct PatternCode {
+  pcre2_code* code = nullptr;
+  size_t groupCount = 0;
+  explicit PatternCode(pcre2_code* compiled) : code(compiled) {
+    uint32_t captures = 0;
+    pcre2_pattern_info(code, PCRE2_INFO_CAPTURECOUNT, &captures);
+    groupCount = captures;
+  }
+  ~PatternCode() { pcre2_code_free(code); }
+  PatternCode(const PatternCode&) = delete;
+  PatternCode& operator=(const PatternCode&) = delete;
+};
+
+namespace {
+
+std::shared_ptr<const PatternCode> compileCode(std::string_view pattern, bool ignoreCase, bool multiline) {
   const std::string translated = translatePattern(pattern, multiline);
   uint32_t options = PCRE2_UTF | PCRE2_MATCH_INVALID_UTF | PCRE2_ALLOW_EMPTY_CLASS | PCRE2_DOLLAR_ENDONLY |
                      PCRE2_MATCH_UNSET_BACKREF | PCRE2_NEVER_BACKSLASH_C;
   if (ignoreCase) options |= PCRE2_CASELESS;
   int error = 0;
   PCRE2_SIZE offset = 0;
-  code_ = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(translated.data()), translated.size(), options, &error,
-                        &offset, nullptr);
-  if (!code_) raiseRuntimeError(error == PCRE2_ERROR_HEAP_FAILED ? 7 : errorForCompileCode(error));
+  pcre2_code* code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(translated.data()), translated.size(), options,
+                                   &error, &offset, nullptr);
+  if (!code) raiseRuntimeError(error == PCRE2_ERROR_HEAP_FAILED ? 7 : errorForCompileCode(error));
+  auto result = std::make_shared<const PatternCode>(code);
   // The JIT only speeds matching up; where it is unavailable (some CPUs,
   // hardened kernels) the interpreter gives the same results.
-  pcre2_jit_compile(code_, PCRE2_JIT_COMPLETE);
-  matchData_ = pcre2_match_data_create_from_pattern(code_, nullptr);
-  if (!matchData_) {
-    pcre2_code_free(code_);
-    raiseRuntimeError(7);
-  }
-  uint32_t captures = 0;
-  pcre2_pattern_info(code_, PCRE2_INFO_CAPTURECOUNT, &captures);
-  groupCount_ = captures;
+  pcre2_jit_compile(code, PCRE2_JIT_COMPLETE);
+  return result;
 }
 
-CompiledPattern::~CompiledPattern() {
-  pcre2_match_data_free(matchData_);
-  pcre2_code_free(code_);
+// Scripts often create a RegExp per call ("Set re = New RegExp" inside a
+// function run for every record); compiling and JIT-compiling costs tens of
+// microseconds, so compiled patterns are kept, keyed by flags and text. The
+// cache is emptied when it fills; invalid patterns are never kept.
+constexpr size_t kPatternCacheLimit = 256;
+
+std::shared_ptr<const PatternCode> cachedCode(std::string_view pattern, bool ignoreCase, bool multiline) {
+  static std::mutex mutex;
+  static std::unordered_map<std::string, std::shared_ptr<const PatternCode>> cache;
+  std::string key(1, static_cast<char>('0' + (ignoreCase ? 1 : 0) + (multiline ? 2 : 0)));
+  key += pattern;
+  {
+    std::lock_guard<std::mutex> lock(mutex);
+    const auto found = cache.find(key);
+    if (found != cache.end()) return found->second;
+  }
+  std::shared_ptr<const PatternCode> code = compileCode(pattern, ignoreCase, multiline);
+  std::lock_guard<std::mutex> lock(mutex);
+  if (cache.size() >= kPatternCacheLimit) cache.clear();
+  cache.emplace(std::move(key), code);
+  return code;
 }
+
+}  // namespace
+
+CompiledPattern::CompiledPattern(std::string_view pattern, bool ignoreCase, bool multiline)
+    : code_(cachedCode(pattern, ignoreCase, multiline)) {
+  matchData_ = pcre2_match_data_create_from_pattern(code_->code, nullptr);
+  if (!matchData_) raiseRuntimeError(7);
+}
+
+CompiledPattern::~CompiledPattern() { pcre2_match_data_free(matchData_); }
+
+size_t CompiledPattern::groupCount() const { return code_->groupCount; }
 
 bool CompiledPattern::search(std::string_view subject, size_t from, MatchSpan& match) const {
-  const int rc = pcre2_match(code_, reinterpret_cast<PCRE2_SPTR>(subject.data()), subject.size(), from, 0,
+  const int rc = pcre2_match(code_->code, reinterpret_cast<PCRE2_SPTR>(subject.data()), subject.size(), from, 0,
                              matchData_, nullptr);
   if (rc == PCRE2_ERROR_NOMATCH) return false;
   if (rc == PCRE2_ERROR_NOMEMORY) raiseRuntimeError(7);
@@ -333,8 +376,9 @@ bool CompiledPattern::search(std::string_view subject, size_t from, MatchSpan& m
   const PCRE2_SIZE* ovector = pcre2_get_ovector_pointer(matchData_);
   match.start = ovector[0];
   match.end = ovector[1];
-  match.groups.assign(groupCount_, {MatchSpan::npos, MatchSpan::npos});
-  for (size_t g = 1; g <= groupCount_ && g < static_cast<size_t>(rc); ++g) {
+  const size_t groups = code_->groupCount;
+  match.groups.assign(groups, {MatchSpan::npos, MatchSpan::npos});
+  for (size_t g = 1; g <= groups && g < static_cast<size_t>(rc); ++g) {
     if (ovector[2 * g] == PCRE2_UNSET) continue;
     match.groups[g - 1] = {ovector[2 * g], ovector[2 * g + 1]};
   }

@@ -9,7 +9,6 @@
 #include <string_view>
 #include <vector>
 
-struct pcre2_real_code_8;
 struct pcre2_real_match_data_8;
 
 namespace corvela::vbs {
@@ -27,8 +26,11 @@ struct MatchSpan {
 // ("(?<=", "(*VERB)", "a*+"); the rest of the syntax errors come from PCRE2.
 std::string translatePattern(std::string_view pattern, bool multiline);
 
+struct PatternCode;
+
 // A compiled pattern with its own match buffer: one thread at a time (as a
-// RegExp object is used by one script engine at a time).
+// RegExp object is used by one script engine at a time). The compiled code
+// itself is shared between all users of the same pattern and flags.
 class CompiledPattern {
  public:
   // Raises 5017..5021 as VBScript does when the pattern is not valid.
@@ -40,12 +42,11 @@ class CompiledPattern {
   // The first match at or after byte `from`. Raises 28 (Out of stack space)
   // when the search gives up on runaway backtracking.
   bool search(std::string_view subject, size_t from, MatchSpan& match) const;
-  size_t groupCount() const { return groupCount_; }
+  size_t groupCount() const;
 
  private:
-  pcre2_real_code_8* code_ = nullptr;
+  std::shared_ptr<const PatternCode> code_;
   pcre2_real_match_data_8* matchData_ = nullptr;
-  size_t groupCount_ = 0;
 };
 
 }  // namespace corvela::vbs
