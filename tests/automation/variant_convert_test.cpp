@@ -235,29 +235,12 @@ TEST_F(VariantConvertTest, ConvertedToGivesTheTargetType) {
   EXPECT_EQ(text.convertedTo(VarType::String).rawStringRep(), text.rawStringRep());
 }
 
-TEST_F(VariantConvertTest, TypeNameNamesEveryKind) {
-  struct Case {
-    Variant value;
-    const char* name;
-  } cases[] = {
-      {Variant(), "Empty"},
-      {Variant::null(), "Null"},
-      {Variant::fromInteger(1), "Integer"},
-      {Variant(1), "Long"},
-      {Variant::fromSingle(1), "Single"},
-      {Variant(1.0), "Double"},
-      {Variant::fromCurrency(1), "Currency"},
-      {Variant::fromDate(1), "Date"},
-      {Variant("s"), "String"},
-      {Variant(true), "Boolean"},
-      {Variant::fromByte(1), "Byte"},
-      {Variant::missing(), "Error"},
-      {Variant::nothing(), "Nothing"},
-      {Variant(std::make_shared<NoDefault>()), "NoDefault"},
-      {Variant::array(std::vector<Variant>{}), "Variant()"},
-      {Variant::bytes({1, 2}), "Byte()"},
-  };
-  for (const Case& c : cases) EXPECT_EQ(c.value.typeName(), c.name);
+TEST_F(VariantConvertTest, TypeNameTellsObjectsAndArraysApart) {
+  EXPECT_EQ(Variant::nothing().typeName(), "Nothing");
+  EXPECT_EQ(Variant(std::make_shared<NoDefault>()).typeName(), "NoDefault");
+  EXPECT_EQ(Variant::array(std::vector<Variant>{}).typeName(), "Variant()");
+  EXPECT_EQ(Variant::bytes({1, 2}).typeName(), "Byte()");
+  EXPECT_EQ(Variant::missing().typeName(), "Error");
 }
 
 }  // namespace
