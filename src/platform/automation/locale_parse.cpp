@@ -5,12 +5,13 @@
 // time anywhere in the text, and month/day swapped when only that order makes
 // a valid date ("13/5/2003" is May 13).
 #include <cctype>
-#include <cstddef>
 #include <cerrno>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/automation/locale.h"
