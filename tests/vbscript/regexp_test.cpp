@@ -224,11 +224,11 @@ TEST(RegExp, ChangingFlagsRecompiles) {
   EXPECT_FALSE(re->Test("a\nB"));
 }
 
-Variant invokeByName(Object& object, std::string_view name, InvokeKind kind, std::vector<Variant> args = {}) {
+Variant invokeByName(Object& object, std::string_view name, int kind, std::vector<Variant> args = {}) {
   const DispId id = object.memberId(name);
   EXPECT_NE(id, DISPID_UNKNOWN) << name;
   Variant result;
-  object.invoke(id, kind, args, result);
+  object.invoke(id, static_cast<InvokeKind>(kind), args, result);
   return result;
 }
 
@@ -259,6 +259,8 @@ TEST(RegExp, LateBoundMembersAsScriptsUseThem) {
   const Variant sub = invokeByName(*second.rawObject(), "SubMatches", InvokeGet);
   EXPECT_EQ(sub.rawObject()->className(), "ISubMatches");
   EXPECT_EQ(invokeByName(*sub.rawObject(), "Item", InvokeGet, {Variant(1)}).toString(), "2");
+  EXPECT_EQ(invokeByName(*second.rawObject(), "SubMatches", InvokeMethod | InvokeGet, {Variant(0)}).toString(), "b")
+      << "m.SubMatches(0) indexes the collection";
 
   std::string walked;
   auto each = collection.newEnum();

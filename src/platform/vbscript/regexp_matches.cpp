@@ -57,7 +57,14 @@ const DispatchTable<Match>& Match::dispatchTable() {
        .isDefault = true},
       {.name = "FirstIndex", .get = [](Match& self, Args) -> Variant { return Variant(self.FirstIndex()); }},
       {.name = "Length", .get = [](Match& self, Args) -> Variant { return Variant(self.Length()); }},
-      {.name = "SubMatches", .get = [](Match& self, Args) -> Variant { return Variant(self.SubMatches()); }},
+      // m.SubMatches(i) indexes the collection, as OLE's DispInvoke applied
+      // arguments given to an argument-less property to its result.
+      {.name = "SubMatches",
+       .get = [](Match& self, Args args) -> Variant {
+         if (args.empty()) return Variant(self.SubMatches());
+         return static_cast<vbs::SubMatches&>(*self.SubMatches()).Item(indexArg(args));
+       },
+       .maxArgs = 1},
   };
   return table;
 }
