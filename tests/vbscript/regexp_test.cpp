@@ -74,6 +74,9 @@ TEST(RegExp, JScriptDialectOnPcre2) {
       {"\\x41\\u", {}, "Au", "Au@0"},                    // \u without four hex digits is "u"
       {"\\A\\Q", {}, "AQ", "AQ@0"},                      // unknown escapes are the letters
       {"[[:alpha:]]", {}, "a]", "a]@0"},                 // no POSIX classes
+      {"[\\w-.]+", {}, "a-.b c", "a-.b@0 c@5"},           // "-" beside \w is a plain "-"
+      {"[.-\\d]+", {}, "x.-5", ".-5@1"},
+      {"[a-c-e]+", {}, "b-ed", "b-e@0"},
       {"a{,2}", {}, "a{,2}", "a{,2}@0"},                 // not a quantifier
       {"a{2}", {}, "aaa", "aa@0"},
       {"\\1(a)", {}, "a", "a@0"},                        // a reference to an unset group is empty

@@ -8,7 +8,8 @@
 // - \xHH and \uHHHH are the only hex escapes; an escaped letter JScript does
 //   not know (\A, \Q, \p, ...) stands for the letter itself;
 // - \N beyond the number of groups is an octal escape or a literal digit;
-// - "[" inside a class is a plain character (no POSIX [:alpha:]);
+// - "[" inside a class is a plain character (no POSIX [:alpha:]), and so is
+//   a "-" beside \d, \w or \s ("[\w-.]");
 // - "{" that does not start a valid {n}, {n,} or {n,m} is a plain character.
 // \d, \w, \s and \b stay ASCII-only, as PCRE2 has them without PCRE2_UCP.
 #include "platform/vbscript/regexp_pattern.h"
@@ -169,12 +170,25 @@ class Translator {
   void classCharacter() {
     const char c = p_[i_];
     if (c == '\\') {
+      const bool setEscape = isClassEscapeAt(i_);
       escape(true);
+      afterSetEscape_ = setEscape;
       return;
     }
+    // Next to \d, \w, \s (or their negations) a "-" cannot make a range:
+    // JScript takes it as a plain "-", PCRE2 would refuse "[\w-.]".
+    if (c == '-' && (afterSetEscape_ || isClassEscapeAt(i_ + 1))) out_ += "\\-";
+    else if (c == '[') out_ += "\\[";
+    else out_ += c;
     if (c == ']') inClass_ = false;
-    out_ += c == '[' ? "\\[" : std::string(1, c);
+    afterSetEscape_ = false;
     ++i_;
+  }
+
+  bool isClassEscapeAt(size_t at) const {
+    if (at + 1 >= p_.size() || p_[at] != '\\') return false;
+    const char c = p_[at + 1];
+    return c == 'd' || c == 'D' || c == 'w' || c == 'W' || c == 's' || c == 'S';
   }
 
   // An escape at p_[i_] (the backslash).
@@ -277,6 +291,7 @@ class Translator {
   size_t i_ = 0;
   bool inClass_ = false;
   bool afterQuantifier_ = false;
+  bool afterSetEscape_ = false;  // in a class, just after \d \w \s ...
   std::string out_;
 };
 
