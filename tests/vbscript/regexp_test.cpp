@@ -216,6 +216,16 @@ TEST(RegExp, RunawayBacktrackingRaisesInsteadOfHanging) {
   EXPECT_EQ(errorOf([&] { re->Test(std::string(40, 'a') + "!"); }), 28);
 }
 
+TEST(RegExp, LongSubjectsDoNotRunOutOfMatcherStack) {
+  std::string text;
+  for (int i = 0; i < 50000; ++i) text += "ab";
+  text += 'c';
+  for (const char* pattern : {"(a|b)*c", "^([^\"]|\"\")*$", "(.)*c"}) {
+    auto re = makeRegExp(pattern);
+    EXPECT_EQ(errorOf([&] { EXPECT_TRUE(re->Test(text)) << pattern; }), 0) << pattern;
+  }
+}
+
 TEST(RegExp, ChangingFlagsRecompiles) {
   auto re = makeRegExp("^b$");
   EXPECT_FALSE(re->Test("a\nB"));

@@ -370,6 +370,42 @@ std::shared_ptr<const PatternCode> cachedCode(std::string_view pattern, bool ign
   return code;
 }
 
+// The JIT matcher keeps its backtracking state on a stack of its own, only
+// 32 KB by default: "(a|b)*c" then gave up on 10,000 characters that
+// VBScript handles. Each thread gets one that can grow to kJitStackLimit
+// (address space is reserved up front, memory is used as it grows).
+constexpr size_t kJitStackStart = 64 * 1024;
+constexpr size_t kJitStackLimit = 32 * 1024 * 1024;
+
+class ThreadMatchContext {
+ public:
+  ThreadMatchContext()
+      : context_(pcre2_match_context_create(nullptr)),
+        stack_(pcre2_jit_stack_create(kJitStackStart, kJitStackLimit, nullptr)) {
+    if (context_ && stack_) pcre2_jit_stack_assign(context_, nullptr, stack_);
+  }
+  ~ThreadMatchContext() {
+    pcre2_jit_stack_free(stack_);
+    pcre2_match_context_free(context_);
+  }
+  ThreadMatchContext(const ThreadMatchContext&) = delete;
+  ThreadMatchContext& operator=(const ThreadMatchContext&) = delete;
+
+  pcre2_match_context* get() const {
+    if (!context_ || !stack_) raiseRuntimeError(7);
+    return context_;
+  }
+
+ private:
+  pcre2_match_context* context_;
+  pcre2_jit_stack* stack_;
+};
+
+pcre2_match_context* threadMatchContext() {
+  thread_local ThreadMatchContext context;
+  return context.get();
+}
+
 }  // namespace
 
 CompiledPattern::CompiledPattern(std::string_view pattern, bool ignoreCase, bool multiline)
@@ -384,7 +420,7 @@ size_t CompiledPattern::groupCount() const { return code_->groupCount; }
 
 bool CompiledPattern::search(std::string_view subject, size_t from, MatchSpan& match) const {
   const int rc = pcre2_match(code_->code, reinterpret_cast<PCRE2_SPTR>(subject.data()), subject.size(), from, 0,
-                             matchData_, nullptr);
+                             matchData_, threadMatchContext());
   if (rc == PCRE2_ERROR_NOMATCH) return false;
   if (rc == PCRE2_ERROR_NOMEMORY) raiseRuntimeError(7);
   if (rc < 0) raiseRuntimeError(28);  // match, depth or heap limit: runaway backtracking
