@@ -51,7 +51,7 @@ Variant leftFn(BuiltinCall& call) {
   if (text.isNull()) return Variant::null();
   size_t end = text.byteOffset(count);
   if (end == text.view().size()) return text.whole();
-  return builtin_text::pieceOf(text.view().substr(0, end));
+  return builtin_text::pieceOf(text.view().substr(0, end), text.isAscii());
 }
 
 Variant rightFn(BuiltinCall& call) {
@@ -60,7 +60,7 @@ Variant rightFn(BuiltinCall& call) {
   if (text.isNull()) return Variant::null();
   size_t length = text.length();
   if (static_cast<size_t>(count) >= length) return text.whole();
-  return builtin_text::pieceOf(text.view().substr(text.byteOffset(length - count)));
+  return builtin_text::pieceOf(text.view().substr(text.byteOffset(length - count)), text.isAscii());
 }
 
 Variant midFn(BuiltinCall& call) {
@@ -73,7 +73,7 @@ Variant midFn(BuiltinCall& call) {
   size_t begin = text.byteOffset(start - 1);
   size_t end = hasLength ? text.byteOffset(static_cast<size_t>(start - 1) + count) : text.view().size();
   if (begin == 0 && end == text.view().size()) return text.whole();
-  return builtin_text::pieceOf(text.view().substr(begin, end - begin));
+  return builtin_text::pieceOf(text.view().substr(begin, end - begin), text.isAscii());
 }
 
 // Trim, LTrim and RTrim remove spaces only (not tabs or line ends).
@@ -88,7 +88,7 @@ Variant trimmed(BuiltinCall& call, bool left, bool right) {
   if (right)
     while (end > begin && view[end - 1] == ' ') --end;
   if (begin == 0 && end == view.size()) return text.whole();
-  return builtin_text::pieceOf(view.substr(begin, end - begin));
+  return builtin_text::pieceOf(view.substr(begin, end - begin), text.isAscii());
 }
 
 Variant trimFn(BuiltinCall& call) { return trimmed(call, true, true); }
@@ -109,19 +109,21 @@ Variant caseMapped(BuiltinCall& call, bool upper) {
     }
   }
   if (!mayChange) return text.whole();
-  return Variant(upper ? text::toUpper(text.view()) : text::toLower(text.view()));
+  // The mapping is one character for one, so the count stays.
+  return builtin_text::stringOf(upper ? text::toUpper(text.view()) : text::toLower(text.view()), text.length());
 }
 
 Variant lcaseFn(BuiltinCall& call) { return caseMapped(call, false); }
 Variant ucaseFn(BuiltinCall& call) { return caseMapped(call, true); }
 
-// A string of `count` copies of `unit`, or 14 Out of string space.
+// A string of `count` copies of the one character `unit`, or 14 Out of
+// string space.
 Variant repeated(int32_t count, std::string_view unit) {
   builtin_text::checkStringSize(static_cast<uint64_t>(count) * unit.size());
   std::string out;
   out.reserve(static_cast<size_t>(count) * unit.size());
   for (int32_t i = 0; i < count; ++i) out.append(unit);
-  return Variant(out);
+  return builtin_text::stringOf(out, static_cast<size_t>(count));
 }
 
 Variant spaceFn(BuiltinCall& call) { return repeated(nonNegativeArg(call, 0), " "); }
@@ -153,7 +155,7 @@ Variant strReverseFn(BuiltinCall& call) {
   std::string out(view.size(), '\0');
   if (text.isAscii()) {
     for (size_t i = 0; i < view.size(); ++i) out[view.size() - 1 - i] = view[i];
-    return Variant(out);
+    return builtin_text::stringOf(out, out.size());
   }
   // Each character's bytes keep their order; the characters reverse.
   size_t pos = 0;
@@ -164,7 +166,7 @@ Variant strReverseFn(BuiltinCall& call) {
     write -= pos - begin;
     out.replace(write, pos - begin, view.substr(begin, pos - begin));
   }
-  return Variant(out);
+  return builtin_text::stringOf(out, text.length());
 }
 
 Variant strCompFn(BuiltinCall& call) {
@@ -213,6 +215,9 @@ Variant inStrRevFn(BuiltinCall& call) {
   return longResult(charIndexOf(haystack, found) + 1);
 }
 
+// Bytes of the Replace buffer kept for the next call; a larger one goes.
+constexpr size_t kLargestKeptBuffer = 1 << 20;
+
 // Replace(expression, find, replacewith[, start[, count[, compare]]]). The
 // result begins at `start`: the text before it is dropped, not kept.
 Variant replaceFn(BuiltinCall& call) {
@@ -228,16 +233,18 @@ Variant replaceFn(BuiltinCall& call) {
 
   std::string_view whole = expression.view();
   size_t begin = expression.byteOffset(start - 1);
-  if (begin == whole.size()) return builtin_text::pieceOf({});
+  if (begin == whole.size()) return builtin_text::pieceOf({}, true);
   std::string_view tail = whole.substr(begin);
   std::string_view pattern = find.view();
-  if (pattern.empty() || count == 0) return begin == 0 ? expression.whole() : builtin_text::pieceOf(tail);
+  bool ascii = expression.isAscii();
+  if (pattern.empty() || count == 0) return begin == 0 ? expression.whole() : builtin_text::pieceOf(tail, ascii);
   builtin_text::TextSearch search(tail, pattern, mode);
   size_t found = search.find(0);
-  if (found == std::string_view::npos) return begin == 0 ? expression.whole() : builtin_text::pieceOf(tail);
+  if (found == std::string_view::npos) return begin == 0 ? expression.whole() : builtin_text::pieceOf(tail, ascii);
 
-  std::string out;
-  out.reserve(tail.size());
+  // One buffer per thread, reused, so a Replace allocates only its result.
+  thread_local std::string out;
+  out.clear();
   size_t done = 0;
   for (int32_t replaced = 0; found != std::string_view::npos && (count == -1 || replaced < count); ++replaced) {
     out.append(tail.substr(done, found - done));
@@ -247,7 +254,10 @@ Variant replaceFn(BuiltinCall& call) {
   }
   out.append(tail.substr(done));
   builtin_text::checkStringSize(out.size());
-  return Variant(out);
+  Variant result = ascii && find.isAscii() && replacement.isAscii() ? builtin_text::stringOf(out, out.size())
+                                                                    : Variant(out);
+  if (out.capacity() > kLargestKeptBuffer) out = std::string();
+  return result;
 }
 
 constexpr BuiltinFunction kStringBuiltins[] = {

@@ -59,16 +59,17 @@ Variant splitFn(BuiltinCall& call) {
     items.push_back(expression.whole());
     return Variant::array(std::move(items));
   }
+  bool ascii = expression.isAscii();
   builtin_text::TextSearch search(text, delimiter, mode);
   size_t begin = 0;
   while (count == -1 || items.size() + 1 < static_cast<size_t>(count)) {
     size_t found = search.find(begin);
     if (found == std::string_view::npos) break;
-    items.push_back(builtin_text::pieceOf(text.substr(begin, found - begin)));
+    items.push_back(builtin_text::pieceOf(text.substr(begin, found - begin), ascii));
     begin = found + delimiter.size();
   }
   // The last element holds the rest, delimiters and all when count ran out.
-  items.push_back(builtin_text::pieceOf(text.substr(begin)));
+  items.push_back(builtin_text::pieceOf(text.substr(begin), ascii));
   return Variant::array(std::move(items));
 }
 

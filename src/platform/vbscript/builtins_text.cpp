@@ -71,23 +71,31 @@ size_t TextSearch::findLast(size_t end) const {
   return haystack_.rfind(needle_, end - needle_.size());
 }
 
+Variant stringOf(std::string_view text, size_t codePoints) {
+  Variant result(text);
+  result.rawStringRep()->codePoints = static_cast<int32_t>(codePoints);
+  return result;
+}
+
+// The shared strings are counted before they are shared, so no thread ever
+// writes their cached length.
 const Variant& asciiCharacter(int32_t code) {
   static const std::array<Variant, 128> characters = [] {
     std::array<Variant, 128> made;
     for (int i = 0; i < 128; ++i) {
       char c = static_cast<char>(i);
-      made[i] = Variant(std::string_view(&c, 1));
+      made[i] = stringOf(std::string_view(&c, 1), 1);
     }
     return made;
   }();
   return characters[code];
 }
 
-Variant pieceOf(std::string_view piece) {
-  static const Variant empty{std::string_view()};
+Variant pieceOf(std::string_view piece, bool ascii) {
+  static const Variant empty = stringOf({}, 0);
   if (piece.empty()) return empty;
   if (piece.size() == 1 && static_cast<unsigned char>(piece[0]) < 0x80) return asciiCharacter(piece[0]);
-  return Variant(piece);
+  return ascii ? stringOf(piece, piece.size()) : Variant(piece);
 }
 
 int compareText(std::string_view a, std::string_view b, Compare mode) {

@@ -75,10 +75,13 @@ class TextSearch {
   std::string_view haystack_;
   std::string_view needle_;
 };
-// A String Variant of a piece of text. The empty string and the single
-// ASCII characters are made once and shared, so that cutting text one
+// A String Variant of a piece of text; `ascii` says the piece is known to be
+// pure ASCII, which spares a later Len a count. The empty string and the
+// single ASCII characters are made once and shared, so that cutting text one
 // character at a time allocates nothing.
-Variant pieceOf(std::string_view piece);
+Variant pieceOf(std::string_view piece, bool ascii);
+// A new String Variant whose count of characters is already known.
+Variant stringOf(std::string_view text, size_t codePoints);
 // The shared one-character string of an ASCII code (0..127).
 const Variant& asciiCharacter(int32_t code);
 
