@@ -29,6 +29,13 @@ TEST_F(FileSystemObjectTest, PathFunctionsReadBackslashesAsSlashes) {
   EXPECT_EQ(fso("GetParentFolderName", {"\\srv\\site\\"}).toString(), "/srv");
   EXPECT_EQ(fso("GetAbsolutePathName", {"/srv/./site/../x"}).toString(), "/srv/x");
   EXPECT_EQ(fso("GetTempName").toString().substr(0, 3), "rad");
+  EXPECT_EQ(fso("GetDriveName", {"C:\\x"}).toString(), "");
+}
+
+TEST_F(FileSystemObjectTest, TemporaryFolderFollowsTmpdir) {
+  corvela::testing::ScopedEnv tmpdir("TMPDIR", dir_.str());
+  EXPECT_EQ(get(callObject(fso_, "GetSpecialFolder", {Variant(2)}), "Path").toString(), dir_.str());
+  EXPECT_EQ(errorNumberOf([&] { fso("GetSpecialFolder", {Variant(0)}); }), 5);
 }
 
 TEST_F(FileSystemObjectTest, FilesAndFoldersDescribeThemselves) {

@@ -67,7 +67,8 @@ bool writeAll(int fd, std::string_view bytes) {
 // with `mode` less the umask. Its path is stored in `tempPath`.
 int createTempBeside(const std::string& target, mode_t mode, std::string& tempPath) {
   std::string folder = parentFolderOf(target);
-  std::string prefix = (folder.empty() ? std::string() : folder + "/") + "." + fileNameOf(target) + ".";
+  // The name is cut so that the temp name stays within NAME_MAX (255 bytes).
+  std::string prefix = (folder.empty() ? std::string() : folder + "/") + "." + fileNameOf(target).substr(0, 200) + ".";
   for (int attempt = 0; attempt < 100; ++attempt) {
     char suffix[16];
     std::snprintf(suffix, sizeof suffix, "%08llx~", static_cast<unsigned long long>(randomGenerator()() & 0xFFFFFFFF));

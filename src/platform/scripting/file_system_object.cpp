@@ -1,6 +1,8 @@
 // Scripting.FileSystemObject (see file_system_object.h) and its member table.
 #include "platform/scripting/file_system_object.h"
 
+#include <cstdlib>
+
 #include "platform/fs/file_system.h"
 #include "platform/fs/path_text.h"
 #include "platform/scripting/arguments.h"
@@ -38,6 +40,14 @@ std::string FileSystemObject::GetExtensionName(std::string_view path) const { re
 std::string FileSystemObject::GetFileName(std::string_view path) const { return fs::fileNameOf(path); }
 std::string FileSystemObject::GetParentFolderName(std::string_view path) const { return fs::parentFolderOf(path); }
 std::string FileSystemObject::GetTempName() const { return fs::tempName(); }
+std::string FileSystemObject::GetDriveName(std::string_view) const { return {}; }
+
+std::shared_ptr<Object> FileSystemObject::GetSpecialFolder(int32_t which) const {
+  constexpr int32_t kTemporaryFolder = 2;
+  if (which != kTemporaryFolder) raiseRuntimeError(5);
+  const char* temp = std::getenv("TMPDIR");
+  return std::make_shared<Folder>(fs::absolutePathOf(temp && *temp ? temp : "/tmp"));
+}
 bool FileSystemObject::FileExists(std::string_view path) const { return fs::fileExists(path); }
 bool FileSystemObject::FolderExists(std::string_view path) const { return fs::folderExists(path); }
 
@@ -120,6 +130,12 @@ const DispatchTable<FileSystemObject>& FileSystemObject::dispatchTable() {
        .call = [](F& f, Args a) -> Variant { return f.GetParentFolderName(argText(a, 0)); },
        .minArgs = 1, .maxArgs = 1},
       {.name = "GetTempName", .call = [](F& f, Args) -> Variant { return f.GetTempName(); }},
+      {.name = "GetDriveName",
+       .call = [](F& f, Args a) -> Variant { return f.GetDriveName(argText(a, 0)); },
+       .minArgs = 1, .maxArgs = 1},
+      {.name = "GetSpecialFolder",
+       .call = [](F& f, Args a) -> Variant { return f.GetSpecialFolder(argLong(a, 0, 0)); },
+       .minArgs = 1, .maxArgs = 1},
       {.name = "FileExists",
        .call = [](F& f, Args a) -> Variant { return f.FileExists(argText(a, 0)); },
        .minArgs = 1, .maxArgs = 1},

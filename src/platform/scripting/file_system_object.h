@@ -26,6 +26,11 @@ class FileSystemObject : public DispatchObject<FileSystemObject> {
   std::string GetFileName(std::string_view path) const;
   std::string GetParentFolderName(std::string_view path) const;
   std::string GetTempName() const;
+  // Linux paths have no drive part, so this is always "".
+  std::string GetDriveName(std::string_view path) const;
+  // Only 2 (TemporaryFolder: $TMPDIR, else /tmp) has a Linux counterpart;
+  // 0 (WindowsFolder) and 1 (SystemFolder) raise 5.
+  std::shared_ptr<Object> GetSpecialFolder(int32_t which) const;
   bool FileExists(std::string_view path) const;
   bool FolderExists(std::string_view path) const;
   std::shared_ptr<Object> GetFile(std::string_view path) const;    // 53 when missing

@@ -148,6 +148,7 @@ std::string fromCodePage(std::string_view bytes, std::string_view codepage) {
 std::string fromCodePage(std::string_view bytes) { return fromCodePage(bytes, systemCodePage()); }
 
 size_t byteLengthInCodePage(std::string_view utf8, std::string_view codepage) {
+  if (isUtf8CodePage(codepage) && isValidUtf8(utf8)) return utf8.size();
   if (isUtf8CodePage(codepage)) return utf8WithQuestionMarks(utf8).size();
   return toCodePage(utf8, codepage).size();
 }
