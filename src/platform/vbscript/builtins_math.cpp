@@ -222,7 +222,7 @@ void randomizeGenerator(const Variant* seed) {
   std::memcpy(&bits, &number, sizeof bits);
   uint32_t high = static_cast<uint32_t>(bits >> 32);
   uint32_t folded = ((high & 0xFFFF) ^ (high >> 16)) << 8;
-  rndSeed = (rndSeed & 0xFF0000FFu & kSeedMask) | (folded & 0xFFFF00u);
+  rndSeed = (rndSeed & 0xFFu) | (folded & 0xFFFF00u);
 }
 
 }  // namespace corvela::vbs
