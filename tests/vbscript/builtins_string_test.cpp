@@ -140,12 +140,16 @@ TEST(StringBuiltins, InStrRevSearchesBackFromStart) {
       {"InStrRev", {Null(), "a"}, "Null"},
       {"InStrRev", {"abc", "a", 0}, "error 5"},
       {"InStrRev", {"abc", "a", -2}, "error 5"},
+      {"InStrRev", {"XXpXXpXXPXXP", "P", 10, 0}, "Long:9"},
+      {"InStrRev", {"XXpXXpXXPXXP", "P", -1, 1}, "Long:12"},
+      {"InStrRev", {"XXpXXpXXPXXP", "P", 8}, "Long:0"},
   });
 }
 
 TEST(StringBuiltins, ReplaceStartsResultAtStart) {
   expectCases({
       {"Replace", {"aXbXc", "X", "-"}, "String:a-b-c"},
+      {"Replace", {"This is a beautiful day!", "i", "##", 15}, "String:t##ful day!"},
       {"Replace", {"aXbXc", "x", "-"}, "String:aXbXc"},
       {"Replace", {"aXbXc", "x", "-", 1, -1, 1}, "String:a-b-c"},
       {"Replace", {"aXbXc", "X", "-", 3}, "String:b-c"},
