@@ -17,11 +17,11 @@ namespace {
 
 Variant emptyArray() { return Variant::array(std::vector<ArrayBound>{{0, 0}}); }
 
-// The array argument of Join and Filter: 94 for Null, 13 for anything but an
-// array of Variants, 5 for more than one dimension.
+// The array argument of Join and Filter: 13 for anything but an array of
+// Variants (Null included, as LBound and UBound answer), 5 for more than one
+// dimension.
 Variant oneDimensionalArray(BuiltinCall& call, size_t index) {
   Variant value = call.value(index);
-  if (value.isNull()) raiseRuntimeError(94);
   if (!value.isArray() || value.rawArray()->isBytes) raiseRuntimeError(13);
   if (value.rawArray()->bounds.size() > 1) raiseRuntimeError(5);
   return value;
