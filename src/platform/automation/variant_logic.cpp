@@ -112,6 +112,8 @@ Variant logical(Logic op, const Variant& left, const Variant& right) {
     int32_t x = left.rawBool() ? -1 : 0, y = right.rawBool() ? -1 : 0;
     return Variant(applyBits(op, x, y) != 0);
   }
+  if (left.type() == VarType::Long && right.type() == VarType::Long)
+    return Variant(applyBits(op, left.rawLong(), right.rawLong()));
   Bits a = bitsOf(left), b = bitsOf(right);
   if (a.null || b.null) return withNull(op, a, b);
   return fromBits(applyBits(op, a.value, b.value), combinedType(a.type, b.type));
