@@ -132,6 +132,32 @@ TEST_F(DatabaseTest, ExpressionColumnsTakeTheTypeOfTheirValues) {
   EXPECT_EQ(rs->value("empty").type(), VarType::Null);
 }
 
+TEST_F(DatabaseTest, QualifiedColumnsAreNamedWithoutTheirTable) {
+  Connection c(connString());
+  c.execute("CREATE TABLE cms_content (id INTEGER, title TEXT); CREATE TABLE cms_pages (contentid INTEGER)");
+  c.execute("INSERT INTO cms_content VALUES (1, 'a'); INSERT INTO cms_pages VALUES (1)");
+  auto rs = c.query(
+      "SELECT cms_content.id, cms_content.title, cms_pages.contentid AS cid FROM cms_content, cms_pages "
+      "WHERE cms_pages.contentid = cms_content.id");
+  EXPECT_EQ(rs->field(0).name, "id");
+  EXPECT_EQ(rs->field(1).name, "title");
+  EXPECT_EQ(rs->field(2).name, "cid");
+}
+
+TEST_F(DatabaseTest, DatesCompareAndSortInTimeOrder) {
+  Connection c(connString());
+  c.execute("CREATE TABLE t (id INTEGER, d DATETIME)");
+  // Written unpadded, as the engine's value literal does; stored padded.
+  c.execute("INSERT INTO t VALUES (1, CONVERT(DATETIME,'2003-1-5 10:0:0'))");
+  c.execute("INSERT INTO t VALUES (2, CONVERT(DATETIME,'2003-1-5 9:3:7'))");
+  c.execute("INSERT INTO t VALUES (3, CONVERT(DATETIME,'2003-11-5 0:0:0'))");
+  auto later = c.query("SELECT id FROM t WHERE d > CONVERT(DATETIME,'2003-1-5 9:30:0') ORDER BY d");
+  ASSERT_EQ(later->recordCount(), 2);
+  EXPECT_EQ(later->value("id").rawLong(), 1);
+  later->moveNext();
+  EXPECT_EQ(later->value("id").rawLong(), 3);
+}
+
 TEST_F(DatabaseTest, NocaseColumnsCompareWithoutLetterCase) {
   Connection c(connString());
   c.execute("CREATE TABLE t (name VARCHAR(50) COLLATE NOCASE)");
