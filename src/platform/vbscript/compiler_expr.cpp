@@ -2,6 +2,8 @@
 // targets of assignments.
 #include "platform/vbscript/compiler_internal.h"
 
+#include <algorithm>
+
 #include "platform/automation/variant_ops.h"
 
 namespace corvela::vbs {
@@ -326,19 +328,30 @@ void Compiler::member(const ast::MemberExpr& e, const std::vector<ast::ExprPtr>*
   emit(op, memberSite(e.name, static_cast<uint16_t>(list.size()), mask, wantResult));
 }
 
-bool Compiler::isConcatOntoSelf(const ast::NameExpr& target, const ast::Expr& value) {
-  if (value.kind != ast::ExprKind::Binary) return false;
-  auto& b = static_cast<const ast::BinaryExpr&>(value);
-  if (b.op != ast::BinaryOp::Concat || b.left->kind != ast::ExprKind::Name) return false;
-  return lowerName(static_cast<const ast::NameExpr&>(*b.left).name) == lowerName(target.name);
+bool Compiler::concatPieces(const ast::NameExpr& target, const ast::Expr& value,
+                            std::vector<const ast::Expr*>& pieces) {
+  // `v = v & a & b` is ((v & a) & b): walk down the left side to v.
+  const ast::Expr* e = &value;
+  while (e->kind == ast::ExprKind::Binary && static_cast<const ast::BinaryExpr*>(e)->op == ast::BinaryOp::Concat) {
+    auto* b = static_cast<const ast::BinaryExpr*>(e);
+    pieces.push_back(b->right.get());
+    e = b->left.get();
+  }
+  if (pieces.empty() || e->kind != ast::ExprKind::Name ||
+      lowerName(static_cast<const ast::NameExpr*>(e)->name) != lowerName(target.name))
+    return false;
+  std::reverse(pieces.begin(), pieces.end());
+  return pieces.size() < 256;
 }
 
 void Compiler::assignName(const ast::NameExpr& target, const ast::Expr& value, bool isSet) {
   Resolved r = resolveForWrite(target.name, target.pos);
   if (r.kind == Resolved::Var) {
-    if (!isSet && isConcatOntoSelf(target, value)) {
-      expr(*static_cast<const ast::BinaryExpr&>(value).right);
-      emit(Op::AppendVar, r.index, 0, static_cast<uint8_t>(r.var), 0, r.fallback);
+    std::vector<const ast::Expr*> pieces;
+    if (!isSet && concatPieces(target, value, pieces)) {
+      // Every piece is evaluated before the variable changes.
+      for (const ast::Expr* piece : pieces) expr(*piece);
+      emit(Op::AppendVar, r.index, static_cast<uint16_t>(pieces.size()), static_cast<uint8_t>(r.var), 0, r.fallback);
       return;
     }
     expr(value);

@@ -101,7 +101,7 @@ class Compiler {
   void emitVar(Op op, const Resolved& r);
   void assign(const ast::AssignStmt& s);
   void assignName(const ast::NameExpr& target, const ast::Expr& value, bool isSet);
-  bool isConcatOntoSelf(const ast::NameExpr& target, const ast::Expr& value);
+  bool concatPieces(const ast::NameExpr& target, const ast::Expr& value, std::vector<const ast::Expr*>& pieces);
 
   // ----- statements (compiler_stmt.cpp)
   void statements(const ast::StmtList& list);

@@ -132,7 +132,7 @@ void Compiler::selectStatement(const ast::SelectStmt& s) {
     std::vector<size_t> hits;
     for (const ast::CaseTest& test : clause.tests) {
       expr(*test.value);
-      auto flags = static_cast<uint16_t>(isLiteral(*test.value) ? ops::kRightIsLiteral : 0);
+      auto flags = static_cast<uint16_t>(isLiteral(*test.value) ? unsigned{ops::kRightIsLiteral} : 0u);
       if (test.kind == ast::CaseTestKind::Range) {
         expr(*test.upper);
         hits.push_back(emit(Op::CaseRange, 0, subject, 0, 0, flags));

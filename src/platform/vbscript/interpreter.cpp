@@ -12,6 +12,7 @@
 #include "platform/vbscript/compiler.h"
 #include "platform/vbscript/err_object.h"
 #include "platform/vbscript/parser.h"
+#include "platform/vbscript/vm_values.h"
 
 namespace corvela::vbs {
 
@@ -200,7 +201,7 @@ void Interpreter::enterMain(Link& link, Frame* outer, bool wantResult) {
 void Interpreter::popFrame() {
   Frame& frame = frames_.back();
   refTop_ -= frame.proc->paramCount;
-  while (sp_ > frame.base) *--sp_ = Variant();
+  while (sp_ > frame.base) clearSlot(*--sp_);
   frames_.pop_back();
 }
 

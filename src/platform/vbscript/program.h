@@ -37,7 +37,7 @@ enum class Op : uint8_t {
   SetParam,
   SetGlobal,
   SetVar,
-  AppendVar,    // n, d, b: `v = v & x` with x on the stack, in place
+  AppendVar,    // n, d, b: `v = v & x & y ...`; a: count of pieces on the stack, appended in place
 
   // Operators: pop the operands, push the result.
   Add, Subtract, Multiply, Divide, IntDivide, Mod, Power, Concat,

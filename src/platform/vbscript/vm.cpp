@@ -8,6 +8,7 @@
 #include "platform/vbscript/class_instance.h"
 #include "platform/vbscript/err_object.h"
 #include "platform/vbscript/interpreter.h"
+#include "platform/vbscript/vm_values.h"
 
 namespace corvela::vbs {
 
@@ -27,18 +28,32 @@ inline Variant integerResult(int64_t value, bool bothInteger) {
   return Variant(static_cast<double>(value));
 }
 
-// a op b for + - *: true when the fast path handled it (a holds the result).
+// a op b for + - * \ Mod on plain numbers: true when handled here (a, a
+// scalar, then holds the result; b is left for the caller to drop).
 inline bool fastArithmetic(Op op, Variant& a, const Variant& b) {
   VarType ta = a.type(), tb = b.type();
   if (isInteger(ta) && isInteger(tb)) {
     int64_t x = intValue(a), y = intValue(b);
-    int64_t r = op == Op::Add ? x + y : op == Op::Subtract ? x - y : x * y;
-    a = integerResult(r, ta == VarType::Integer && tb == VarType::Integer);
+    int64_t r;
+    switch (op) {
+      case Op::Add: r = x + y; break;
+      case Op::Subtract: r = x - y; break;
+      case Op::Multiply: r = x * y; break;
+      case Op::IntDivide:
+        if (y == 0) return false;  // 11, raised by the general operator
+        r = x / y;
+        break;
+      default:
+        if (y == 0) return false;
+        r = x % y;
+        break;
+    }
+    new (&a) Variant(integerResult(r, ta == VarType::Integer && tb == VarType::Integer));
     return true;
   }
-  if (ta == VarType::Double && tb == VarType::Double) {
+  if (ta == VarType::Double && tb == VarType::Double && op <= Op::Multiply) {
     double x = a.rawDouble(), y = b.rawDouble();
-    a = Variant(op == Op::Add ? x + y : op == Op::Subtract ? x - y : x * y);
+    new (&a) Variant(op == Op::Add ? x + y : op == Op::Subtract ? x - y : x * y);
     return true;
   }
   return false;
@@ -83,9 +98,9 @@ inline bool truth(const Variant& v) {
 }  // namespace
 
 #define SAVE() (f->pc = pc)
-#define LOAD() (f = &frames_.back(), pc = f->pc, code = f->proc->code.data())
-#define PUSH(value) (new (sp_++) Variant(value))
-#define DROP() (*--sp_ = Variant())
+#define LOAD() (f = &frames_.back(), pc = f->pc, code = f->proc->code.data(), program = f->link->program.get())
+#define PUSH(value) copyInto(sp_++, value)
+#define DROP() clearSlot(*--sp_)
 #define TERMINATES() \
   if (!pendingTerminate_.empty()) runPendingTerminates()
 
@@ -99,12 +114,13 @@ void Interpreter::execute() {
   Frame* f = &frames_.back();
   const Instr* pc = f->pc;
   const Instr* code = f->proc->code.data();
+  const Program* program = f->link->program.get();
   for (;;) {
     try {
       for (;;) {
         const Instr& in = *pc++;
         switch (in.op) {
-          case Op::PushConst: PUSH(f->link->program->constants[in.b]); break;
+          case Op::PushConst: PUSH(program->constants[in.b]); break;
           case Op::PushMe: PUSH(f->me); break;
           case Op::PushErr: PUSH(Variant(std::static_pointer_cast<Object>(err_))); break;
           case Op::Pop:
@@ -125,7 +141,7 @@ void Interpreter::execute() {
             LOAD();
             break;
           }
-          case Op::StoreLocal: f->base[in.a] = std::move(*--sp_); break;
+          case Op::StoreLocal: assignFrom(f->base[in.a], --sp_); break;
           case Op::LetLocal:
           case Op::LetParam:
           case Op::LetGlobal:
@@ -134,12 +150,12 @@ void Interpreter::execute() {
           case Op::SetParam:
           case Op::SetGlobal:
           case Op::SetVar: {
-            Variant value = std::move(*--sp_);
+            Variant* value = sp_ - 1;
             bool isSet = in.op >= Op::SetLocal;
             if (isSet) {
-              if (!value.isObject()) raiseRuntimeError(424);
-            } else if (value.isObject()) {
-              value = value.dereferenced();
+              if (!value->isObject()) raiseRuntimeError(424);
+            } else if (value->isObject()) {
+              *value = value->dereferenced();
             }
             Variant* target;
             switch (in.op) {
@@ -153,35 +169,45 @@ void Interpreter::execute() {
                 target = varPtr(*f, static_cast<VarKind>(in.n), in.d, in.b, true);
                 if (!target) raiseRuntimeError(501);
             }
-            *target = std::move(value);
+            assignFrom(*target, value);
+            --sp_;
             TERMINATES();
             break;
           }
           case Op::AppendVar: {
             Variant* target = varPtr(*f, static_cast<VarKind>(in.n), in.d, in.b, true);
             if (!target) raiseRuntimeError(501);
-            Variant& piece = sp_[-1];
-            if (target->isString() && piece.isString())
-              target->appendString(piece.rawString());
-            else
-              ops::appendConcat(*target, piece);
-            DROP();
+            Variant* pieces = sp_ - in.a;
+            for (uint16_t i = 0; i < in.a; ++i) {
+              if (target->isString() && pieces[i].isString())
+                target->appendString(pieces[i].rawString());
+              else
+                ops::appendConcat(*target, pieces[i]);
+            }
+            while (sp_ > pieces) DROP();
             break;
           }
 
           case Op::Add:
           case Op::Subtract:
-          case Op::Multiply: {
+          case Op::Multiply:
+          case Op::IntDivide:
+          case Op::Mod: {
             Variant& a = sp_[-2];
             const Variant& b = sp_[-1];
-            if (!fastArithmetic(in.op, a, b))
-              a = in.op == Op::Add ? ops::add(a, b) : in.op == Op::Subtract ? ops::subtract(a, b) : ops::multiply(a, b);
+            if (!fastArithmetic(in.op, a, b)) {
+              switch (in.op) {
+                case Op::Add: a = ops::add(a, b); break;
+                case Op::Subtract: a = ops::subtract(a, b); break;
+                case Op::Multiply: a = ops::multiply(a, b); break;
+                case Op::IntDivide: a = ops::intDivide(a, b); break;
+                default: a = ops::modulo(a, b); break;
+              }
+            }
             DROP();
             break;
           }
           case Op::Divide: sp_[-2] = ops::divide(sp_[-2], sp_[-1]); DROP(); break;
-          case Op::IntDivide: sp_[-2] = ops::intDivide(sp_[-2], sp_[-1]); DROP(); break;
-          case Op::Mod: sp_[-2] = ops::modulo(sp_[-2], sp_[-1]); DROP(); break;
           case Op::Power: sp_[-2] = ops::power(sp_[-2], sp_[-1]); DROP(); break;
           case Op::Concat: {
             Variant& a = sp_[-2];
@@ -203,7 +229,7 @@ void Interpreter::execute() {
             const Variant& b = sp_[-1];
             int c = fastCompare(a, b);
             if (c != 2)
-              a = Variant(compareHolds(in.op, c));
+              new (&a) Variant(compareHolds(in.op, c));
             else
               a = ops::compareOp(compareOpOf(in.op), a, b, in.n);
             DROP();
@@ -264,7 +290,7 @@ void Interpreter::execute() {
             if (forEachNext(*f, in)) pc = code + in.c;
             break;
           case Op::ClearSlot:
-            f->base[in.a] = Variant();
+            clearSlot(f->base[in.a]);
             TERMINATES();
             break;
           case Op::EnterWith: {
@@ -283,9 +309,9 @@ void Interpreter::execute() {
             bool toHost = f->returnsToHost;
             bool want = f->wantResult;
             Variant result;
-            if (want && f->proc->resultSlot >= 0) result = std::move(f->base[f->proc->resultSlot]);
+            if (want && f->proc->resultSlot >= 0) moveInto(&result, f->base + f->proc->resultSlot);
             popFrame();
-            if (want) PUSH(std::move(result));
+            if (want) moveInto(sp_++, &result);
             TERMINATES();
             if (toHost) return;
             LOAD();
@@ -306,9 +332,9 @@ void Interpreter::execute() {
             pushRef(*f, in);
             LOAD();
             break;
-          case Op::PushElemRef: pushElemRef(*f, f->link->program->calls[in.b]); break;
+          case Op::PushElemRef: pushElemRef(*f, program->calls[in.b]); break;
           case Op::CallProc: {
-            const CallSite& site = f->link->program->calls[in.b];
+            const CallSite& site = program->calls[in.b];
             SAVE();
             enterProcedure(*f->link, site.target, nullptr, site.argc, site.refMask, site.wantResult);
             LOAD();
@@ -316,30 +342,30 @@ void Interpreter::execute() {
           }
           case Op::CallMethod:
             SAVE();
-            callMethod(*f, f->link->program->calls[in.b]);
+            callMethod(*f, program->calls[in.b]);
             LOAD();
             break;
           case Op::CallBuiltin:
             SAVE();
-            callBuiltin(*f->link, f->link->program->calls[in.b]);
+            callBuiltin(*f->link, program->calls[in.b]);
             break;
           case Op::CallName:
             SAVE();
-            callName(*f, f->link->program->calls[in.b]);
+            callName(*f, program->calls[in.b]);
             LOAD();
             break;
           case Op::CallVar:
             SAVE();
-            callVar(*f, f->link->program->calls[in.b]);
+            callVar(*f, program->calls[in.b]);
             break;
           case Op::CallValue:
             SAVE();
-            callValue(f->link->program->calls[in.b]);
+            callValue(program->calls[in.b]);
             break;
           case Op::LetIndexVar:
           case Op::SetIndexVar:
             SAVE();
-            indexAssign(*f, f->link->program->calls[in.b], in.op == Op::SetIndexVar);
+            indexAssign(*f, program->calls[in.b], in.op == Op::SetIndexVar);
             TERMINATES();
             break;
           case Op::MemberGet:
@@ -349,7 +375,7 @@ void Interpreter::execute() {
                               : in.op == Op::MemberLet ? InvokeLet
                                                        : InvokeSet;
             SAVE();
-            memberAccess(*f, f->link->program->calls[in.b], kind);
+            memberAccess(*f, program->calls[in.b], kind);
             LOAD();
             break;
           }
@@ -358,8 +384,8 @@ void Interpreter::execute() {
             newObject(*f, in);
             LOAD();
             break;
-          case Op::ReDim: redim(*f, f->link->program->arrays[in.b]); break;
-          case Op::DimArray: dimArray(*f, f->link->program->arrays[in.b]); break;
+          case Op::ReDim: redim(*f, program->arrays[in.b]); break;
+          case Op::DimArray: dimArray(*f, program->arrays[in.b]); break;
           case Op::Erase: erase(*f, in); break;
         }
       }

@@ -5,6 +5,7 @@
 
 #include "platform/automation/variant_ops.h"
 #include "platform/vbscript/interpreter.h"
+#include "platform/vbscript/vm_values.h"
 
 namespace corvela::vbs {
 
@@ -100,16 +101,21 @@ bool Interpreter::forNext(Frame& frame, const Instr& instr) {
   const Variant& step = frame.base[instr.a + 1];
   // The header failed under On Error Resume Next: the body ran once.
   if (limit.isEmpty()) raiseRuntimeError(92);
-  Variant* counter = varPtr(frame, static_cast<VarKind>(instr.n), instr.d, instr.b, true);
+  Variant* counter;
+  switch (static_cast<VarKind>(instr.n)) {
+    case VarKind::Local: counter = frame.base + instr.b; break;
+    case VarKind::Global: counter = &frame.link->globals[instr.b]->value; break;
+    default: counter = varPtr(frame, static_cast<VarKind>(instr.n), instr.d, instr.b, true);
+  }
   VarType tc = counter->type(), ts = step.type();
   if (isInteger(tc) && isInteger(ts)) {
     int64_t next = static_cast<int64_t>(intValue(*counter)) + intValue(step);
     if (tc == VarType::Integer && ts == VarType::Integer && next >= INT16_MIN && next <= INT16_MAX)
-      *counter = Variant::fromInteger(static_cast<int16_t>(next));
+      new (counter) Variant(Variant::fromInteger(static_cast<int16_t>(next)));
     else if (next >= INT32_MIN && next <= INT32_MAX)
-      *counter = Variant(static_cast<int32_t>(next));
+      new (counter) Variant(static_cast<int32_t>(next));
     else
-      *counter = Variant(static_cast<double>(next));
+      new (counter) Variant(static_cast<double>(next));
   } else {
     *counter = ops::add(*counter, step);
   }
