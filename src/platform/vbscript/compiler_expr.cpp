@@ -93,14 +93,19 @@ void Compiler::expr(const ast::Expr& e) {
     case ast::ExprKind::Binary: {
       auto& b = static_cast<const ast::BinaryExpr&>(e);
       expr(*b.left);
-      expr(*b.right);
+      // A literal right operand is read from the constants by the operator.
+      int32_t rightConstant = 0;
+      if (b.right->kind == ast::ExprKind::Literal)
+        rightConstant = constant(static_cast<const ast::LiteralExpr&>(*b.right).value) + 1;
+      else
+        expr(*b.right);
       // Comparisons convert the other side to the kind of a literal operand.
       uint8_t flags = 0;
       if (b.op >= ast::BinaryOp::Equal && b.op <= ast::BinaryOp::GreaterEqual) {
         if (isLiteral(*b.left)) flags |= ops::kLeftIsLiteral;
         if (isLiteral(*b.right)) flags |= ops::kRightIsLiteral;
       }
-      emit(binaryOp(b.op), 0, 0, flags);
+      emit(binaryOp(b.op), 0, 0, flags, rightConstant);
       return;
     }
     case ast::ExprKind::New: newObject(static_cast<const ast::NewExpr&>(e)); return;

@@ -39,7 +39,8 @@ enum class Op : uint8_t {
   SetVar,
   AppendVar,    // n, d, b: `v = v & x & y ...`; a: count of pieces on the stack, appended in place
 
-  // Operators: pop the operands, push the result.
+  // Operators: pop the operands, push the result. c > 0: the right operand
+  // is the constant c - 1 instead of the top of the stack.
   Add, Subtract, Multiply, Divide, IntDivide, Mod, Power, Concat,
   Equal, NotEqual, Less, Greater, LessEqual, GreaterEqual, Is,
   And, Or, Xor, Eqv, Imp,

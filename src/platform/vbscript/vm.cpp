@@ -98,7 +98,9 @@ inline bool truth(const Variant& v) {
 }  // namespace
 
 #define SAVE() (f->pc = pc)
-#define LOAD() (f = &frames_.back(), pc = f->pc, code = f->proc->code.data(), program = f->link->program.get())
+#define LOAD()                                                                               \
+  (f = &frames_.back(), pc = f->pc, code = f->proc->code.data(), program = f->link->program.get(), \
+   globals = f->link->globals.data())
 #define PUSH(value) copyInto(sp_++, value)
 #define DROP() clearSlot(*--sp_)
 #define TERMINATES() \
@@ -115,6 +117,7 @@ void Interpreter::execute() {
   const Instr* pc = f->pc;
   const Instr* code = f->proc->code.data();
   const Program* program = f->link->program.get();
+  GlobalSlot* const* globals = f->link->globals.data();
   for (;;) {
     try {
       for (;;) {
@@ -129,7 +132,7 @@ void Interpreter::execute() {
             break;
           case Op::LoadLocal: PUSH(f->base[in.a]); break;
           case Op::LoadParam: PUSH(*f->refs[in.a]); break;
-          case Op::LoadGlobal: PUSH(f->link->globals[in.b]->value); break;
+          case Op::LoadGlobal: PUSH(globals[in.b]->value); break;
           case Op::LoadVar: {
             Variant* v = varPtr(*f, static_cast<VarKind>(in.n), in.d, in.b, false);
             if (v) {
@@ -143,8 +146,20 @@ void Interpreter::execute() {
           }
           case Op::StoreLocal: assignFrom(f->base[in.a], --sp_); break;
           case Op::LetLocal:
+          case Op::LetGlobal: {
+            // The common case: a plain value into a local or global.
+            Variant* value = sp_ - 1;
+            if (!value->isObject()) {
+              Variant& target = in.op == Op::LetLocal ? f->base[in.a] : globals[in.b]->value;
+              if (!holdsReference(target)) {
+                moveInto(&target, value);
+                --sp_;
+                break;
+              }
+            }
+            [[fallthrough]];
+          }
           case Op::LetParam:
-          case Op::LetGlobal:
           case Op::LetVar:
           case Op::SetLocal:
           case Op::SetParam:
@@ -164,7 +179,7 @@ void Interpreter::execute() {
               case Op::LetParam:
               case Op::SetParam: target = f->refs[in.a]; break;
               case Op::LetGlobal:
-              case Op::SetGlobal: target = &f->link->globals[in.b]->value; break;
+              case Op::SetGlobal: target = &globals[in.b]->value; break;
               default:
                 target = varPtr(*f, static_cast<VarKind>(in.n), in.d, in.b, true);
                 if (!target) raiseRuntimeError(501);
@@ -188,13 +203,15 @@ void Interpreter::execute() {
             break;
           }
 
+          // Binary operators: the right operand is the constant c - 1 when
+          // c > 0 (a literal in the script), else the top of the stack.
           case Op::Add:
           case Op::Subtract:
           case Op::Multiply:
           case Op::IntDivide:
           case Op::Mod: {
-            Variant& a = sp_[-2];
-            const Variant& b = sp_[-1];
+            Variant& a = in.c ? sp_[-1] : sp_[-2];
+            const Variant& b = in.c ? program->constants[in.c - 1] : sp_[-1];
             if (!fastArithmetic(in.op, a, b)) {
               switch (in.op) {
                 case Op::Add: a = ops::add(a, b); break;
@@ -204,19 +221,17 @@ void Interpreter::execute() {
                 default: a = ops::modulo(a, b); break;
               }
             }
-            DROP();
+            if (!in.c) DROP();
             break;
           }
-          case Op::Divide: sp_[-2] = ops::divide(sp_[-2], sp_[-1]); DROP(); break;
-          case Op::Power: sp_[-2] = ops::power(sp_[-2], sp_[-1]); DROP(); break;
           case Op::Concat: {
-            Variant& a = sp_[-2];
-            const Variant& b = sp_[-1];
+            Variant& a = in.c ? sp_[-1] : sp_[-2];
+            const Variant& b = in.c ? program->constants[in.c - 1] : sp_[-1];
             if (a.isString() && b.isString())
               a.appendString(b.rawString());
             else
               a = ops::concat(a, b);
-            DROP();
+            if (!in.c) DROP();
             break;
           }
           case Op::Equal:
@@ -225,22 +240,39 @@ void Interpreter::execute() {
           case Op::Greater:
           case Op::LessEqual:
           case Op::GreaterEqual: {
-            Variant& a = sp_[-2];
-            const Variant& b = sp_[-1];
+            Variant& a = in.c ? sp_[-1] : sp_[-2];
+            const Variant& b = in.c ? program->constants[in.c - 1] : sp_[-1];
             int c = fastCompare(a, b);
-            if (c != 2)
+            if (c != 2 && !holdsReference(a))
               new (&a) Variant(compareHolds(in.op, c));
             else
               a = ops::compareOp(compareOpOf(in.op), a, b, in.n);
-            DROP();
+            if (!in.c) DROP();
             break;
           }
-          case Op::Is: sp_[-2] = Variant(ops::isSameObject(sp_[-2], sp_[-1])); DROP(); break;
-          case Op::And: sp_[-2] = ops::logicalAnd(sp_[-2], sp_[-1]); DROP(); break;
-          case Op::Or: sp_[-2] = ops::logicalOr(sp_[-2], sp_[-1]); DROP(); break;
-          case Op::Xor: sp_[-2] = ops::logicalXor(sp_[-2], sp_[-1]); DROP(); break;
-          case Op::Eqv: sp_[-2] = ops::logicalEqv(sp_[-2], sp_[-1]); DROP(); break;
-          case Op::Imp: sp_[-2] = ops::logicalImp(sp_[-2], sp_[-1]); DROP(); break;
+          case Op::Divide:
+          case Op::Power:
+          case Op::Is:
+          case Op::And:
+          case Op::Or:
+          case Op::Xor:
+          case Op::Eqv:
+          case Op::Imp: {
+            Variant& a = in.c ? sp_[-1] : sp_[-2];
+            const Variant& b = in.c ? program->constants[in.c - 1] : sp_[-1];
+            switch (in.op) {
+              case Op::Divide: a = ops::divide(a, b); break;
+              case Op::Power: a = ops::power(a, b); break;
+              case Op::Is: a = Variant(ops::isSameObject(a, b)); break;
+              case Op::And: a = ops::logicalAnd(a, b); break;
+              case Op::Or: a = ops::logicalOr(a, b); break;
+              case Op::Xor: a = ops::logicalXor(a, b); break;
+              case Op::Eqv: a = ops::logicalEqv(a, b); break;
+              default: a = ops::logicalImp(a, b); break;
+            }
+            if (!in.c) DROP();
+            break;
+          }
           case Op::Negate: sp_[-1] = ops::negate(sp_[-1]); break;
           case Op::Plus:
             if (sp_[-1].isObject()) sp_[-1] = sp_[-1].dereferenced();
@@ -280,9 +312,28 @@ void Interpreter::execute() {
           case Op::ForInit:
             if (forInit(*f, in)) pc = code + in.c;
             break;
-          case Op::ForNext:
+          case Op::ForNext: {
+            // Whole-number counters of locals and globals step here.
+            const Variant& limit = f->base[in.a];
+            const Variant& step = f->base[in.a + 1];
+            Variant* counter = in.n == static_cast<uint8_t>(VarKind::Local)    ? f->base + in.b
+                               : in.n == static_cast<uint8_t>(VarKind::Global) ? &globals[in.b]->value
+                                                                               : nullptr;
+            if (counter && isInteger(counter->type()) && isInteger(step.type()) && isInteger(limit.type())) {
+              int64_t next = static_cast<int64_t>(intValue(*counter)) + intValue(step);
+              bool small = counter->type() == VarType::Integer && step.type() == VarType::Integer;
+              if (small ? (next >= INT16_MIN && next <= INT16_MAX) : (next >= INT32_MIN && next <= INT32_MAX)) {
+                if (small)
+                  new (counter) Variant(Variant::fromInteger(static_cast<int16_t>(next)));
+                else
+                  new (counter) Variant(static_cast<int32_t>(next));
+                if (intValue(step) >= 0 ? next <= intValue(limit) : next >= intValue(limit)) pc = code + in.c;
+                break;
+              }
+            }
             if (forNext(*f, in)) pc = code + in.c;
             break;
+          }
           case Op::ForEachInit:
             if (forEachInit(*f, in)) pc = code + in.c;
             break;
