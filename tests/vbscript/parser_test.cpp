@@ -559,5 +559,17 @@ TEST(ParserTest, EvalTakesExactlyOneExpression) {
   EXPECT_EQ(printExpression(""), "error 1023");
 }
 
+TEST(ParserTest, MeIsAllowedInCodeRunInsideAClassMethod) {
+  ScriptError error;
+  ExprPtr expression;
+  EXPECT_FALSE(parseExpression("Me.x", expression, error));
+  EXPECT_EQ(error.number, 1037);
+  ParseOptions inside;
+  inside.insideClass = true;
+  ASSERT_TRUE(parseExpression("Me.x", expression, error, inside));
+  EXPECT_EQ(print(expression.get()), "(. Me x)");
+  EXPECT_TRUE(parseScript("Me.x = 1\nSub helper : End Sub", error, inside)) << error.number;
+}
+
 }  // namespace
 }  // namespace corvela::vbs

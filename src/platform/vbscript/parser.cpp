@@ -49,10 +49,11 @@ std::unique_ptr<ast::Script> newScript(std::string_view source) {
 
 }  // namespace
 
-std::unique_ptr<ast::Script> parseScript(std::string_view source, ScriptError& error) {
+std::unique_ptr<ast::Script> parseScript(std::string_view source, ScriptError& error,
+                                         const ParseOptions& options) {
   auto script = newScript(source);
   try {
-    Parser parser(script->source);
+    Parser parser(script->source, options);
     parser.parseScript(*script);
   } catch (const ParseFailure& failure) {
     fillError(*script, failure, error);
@@ -66,10 +67,10 @@ std::unique_ptr<ast::Script> parseScript(std::string_view source, ScriptError& e
 }
 
 std::unique_ptr<ast::Script> parseExpression(std::string_view source, ast::ExprPtr& expression,
-                                             ScriptError& error) {
+                                             ScriptError& error, const ParseOptions& options) {
   auto script = newScript(source);
   try {
-    Parser parser(script->source);
+    Parser parser(script->source, options);
     expression = parser.parseEvalExpression();
   } catch (const ParseFailure& failure) {
     fillError(*script, failure, error);
@@ -84,7 +85,9 @@ std::unique_ptr<ast::Script> parseExpression(std::string_view source, ast::ExprP
 
 // ------------------------------------------------------------------ tokens
 
-Parser::Parser(std::string_view source) : lexer_(source) { ahead_.push_back(lexer_.next()); }
+Parser::Parser(std::string_view source, const ParseOptions& options) : lexer_(source), options_(options) {
+  ahead_.push_back(lexer_.next());
+}
 
 const Token& Parser::peek(size_t n) {
   while (ahead_.size() <= n) ahead_.push_back(lexer_.next());

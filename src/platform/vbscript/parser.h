@@ -14,14 +14,21 @@
 
 namespace corvela::vbs {
 
+struct ParseOptions {
+  // The code runs inside a method of a class (Execute or Eval called there),
+  // so `Me` is allowed at its top level.
+  bool insideClass = false;
+};
+
 // Parses a whole script (AddCode, Execute, ExecuteGlobal). On a compile
 // error returns null and fills error: number, source "Microsoft VBScript
 // compilation error", description, line, column (1-based) and the line's text.
-std::unique_ptr<ast::Script> parseScript(std::string_view source, ScriptError& error);
+std::unique_ptr<ast::Script> parseScript(std::string_view source, ScriptError& error,
+                                         const ParseOptions& options = {});
 
 // Parses the text of Eval: exactly one expression (`a = b` is a comparison).
 // The result's body is empty; the expression is returned through `expression`.
 std::unique_ptr<ast::Script> parseExpression(std::string_view source, ast::ExprPtr& expression,
-                                             ScriptError& error);
+                                             ScriptError& error, const ParseOptions& options = {});
 
 }  // namespace corvela::vbs

@@ -160,7 +160,7 @@ Parser::Parsed Parser::parseTargetChain() {
   const ast::Position pos = cur().pos;
   Parsed base;
   if (is(TokenKind::KwMe)) {
-    if (!inClass_) failHere(kInvalidMe);
+    if (!inClass_ && !options_.insideClass) failHere(kInvalidMe);
     base.expr = std::make_unique<ast::Expr>(ast::ExprKind::Me, pos);
     advance();
   } else if (is(TokenKind::Dot)) {

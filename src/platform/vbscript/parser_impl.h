@@ -12,6 +12,7 @@
 
 #include "platform/vbscript/ast.h"
 #include "platform/vbscript/lexer.h"
+#include "platform/vbscript/parser.h"
 
 namespace corvela::vbs {
 
@@ -75,7 +76,7 @@ inline constexpr int kMaxExpressionDepth = 1000;
 
 class Parser {
  public:
-  explicit Parser(std::string_view source);
+  Parser(std::string_view source, const ParseOptions& options);
 
   void parseScript(ast::Script& script);
   ast::ExprPtr parseEvalExpression();
@@ -165,6 +166,7 @@ class Parser {
   void checkDepth(int depth) const;
 
   Lexer lexer_;
+  ParseOptions options_;
   std::deque<Token> ahead_;  // ahead_[0] is the current token
 
   // Context of the statement being parsed.
