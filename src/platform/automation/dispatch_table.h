@@ -35,6 +35,10 @@ namespace corvela {
 
 using Args = std::span<Variant>;
 
+// The value's default member (objects) or element (arrays) at the given
+// arguments; 450 for any other value.
+Variant indexValue(const Variant& value, Args args);
+
 // Case-insensitive comparison of ASCII member names.
 bool memberNameEquals(std::string_view a, std::string_view b) noexcept;
 
@@ -87,6 +91,12 @@ class DispatchTable {
       return;
     }
     if (e->get) {
+      if (e->maxArgs == 0 && !args.empty()) {
+        // A property without parameters read with arguments: the arguments
+        // index its value (`m.SubMatches(0)`, `WScript.Arguments(1)`).
+        result = indexValue(e->get(self, {}), args);
+        return;
+      }
       checkCount(*e, args.size());
       result = e->get(self, args);
       return;

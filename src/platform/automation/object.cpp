@@ -20,6 +20,24 @@ bool memberNameEquals(std::string_view a, std::string_view b) noexcept {
   return true;
 }
 
+Variant indexValue(const Variant& value, Args args) {
+  if (value.isObject()) {
+    const std::shared_ptr<Object>& object = value.rawObject();
+    if (!object) raiseRuntimeError(91);
+    Variant result;
+    object->invoke(DISPID_VALUE, static_cast<InvokeKind>(InvokeMethod | InvokeGet), args, result);
+    return result;
+  }
+  if (!value.isArray()) raiseRuntimeError(450);
+  std::vector<int32_t> indices;
+  for (Variant& arg : args) indices.push_back(arg.dereferenced().toLong());
+  const ArrayRep* array = value.rawArray();
+  ptrdiff_t offset = array->offsetOf(indices.data(), indices.size());
+  if (offset < 0) raiseRuntimeError(9);
+  if (array->isBytes) return Variant::fromByte(array->bytes[static_cast<size_t>(offset)]);
+  return array->items[static_cast<size_t>(offset)];
+}
+
 namespace {
 
 DispId resolve(const Object& object, std::string_view member) {

@@ -68,7 +68,14 @@ Comparison numberAgainstString(const Variant& number, const Variant& text, bool 
                                bool textIsLiteral, bool numberLeft, unsigned flags) {
   Comparison c;
   if (numberIsLiteral) {
-    c = compareNumbers(number, textAsKindOf(number, text));
+    // Text that cannot take the literal's kind ("" beside True) is not an
+    // error: it orders as any text does against a number.
+    try {
+      c = compareNumbers(number, textAsKindOf(number, text));
+    } catch (const ComError& error) {
+      if (error.number() != 13) throw;
+      c = Comparison::Less;
+    }
   } else if (textIsLiteral) {
     c = compareText(number.toString(), text.rawString(), flags);
   } else {
