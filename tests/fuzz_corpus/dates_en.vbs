@@ -1,0 +1,16 @@
+' Dates in the en-US regional settings.
+' locale: en-US
+d = DateSerial(2003, 1, 5)
+WScript.Echo d, TypeName(d), Year(d), Month(d), Day(d), Weekday(d)
+t = CDate("2003-01-05 09:03:07")
+WScript.Echo t, Hour(t), Minute(t), Second(t)
+WScript.Echo CDate("9:03:07 PM"), TimeSerial(13, 5, 0)
+WScript.Echo DateAdd("m", 1, #1/31/2003#), DateAdd("d", -5, d), DateAdd("yyyy", 1, #2/29/2004#)
+WScript.Echo DateDiff("d", #1/1/2003#, #3/1/2003#), DateDiff("m", #1/31/2003#, #2/1/2003#), DateDiff("yyyy", #12/31/2003#, #1/1/2004#)
+WScript.Echo DatePart("q", #8/15/2003#), DatePart("y", #2/1/2003#), DatePart("w", d)
+WScript.Echo MonthName(1), MonthName(12, True), WeekdayName(1), WeekdayName(2, True)
+WScript.Echo FormatDateTime(t, vbShortDate), FormatDateTime(t, vbLongTime), FormatDateTime(t, vbShortTime)
+WScript.Echo IsDate("1/5/2003"), IsDate("hello"), IsDate("2/30/2003")
+WScript.Echo FormatNumber(1234.5), FormatNumber(-1234.567, 1), FormatNumber(0.25, 2, 0)
+WScript.Echo FormatPercent(0.25), FormatCurrency(1234.5), FormatCurrency(-1)
+WScript.Echo GetLocale()
