@@ -6,6 +6,7 @@
 //   ' locale: zh-CN         run with CORVELA_LOCALE set
 //   ' args: a b /x:1        command-line arguments
 //   ' exit: N               the expected exit status
+//   ' known-gap: REASON     the engine does not yet do this; reported as skipped
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -32,6 +33,7 @@ struct Directives {
   std::string locale;
   std::string args;
   int exitStatus = -1;
+  std::string knownGap;
 };
 
 Directives readDirectives(const fs::path& script) {
@@ -46,6 +48,7 @@ Directives readDirectives(const fs::path& script) {
     if (auto v = value("locale"); !v.empty()) d.locale = v;
     if (auto v = value("args"); !v.empty()) d.args = v;
     if (auto v = value("exit"); !v.empty()) d.exitStatus = std::stoi(v);
+    if (auto v = value("known-gap"); !v.empty()) d.knownGap = v;
   }
   return d;
 }
@@ -63,6 +66,7 @@ class Corpus : public ::testing::TestWithParam<std::string> {};
 TEST_P(Corpus, OutputMatches) {
   fs::path script = fs::path(CORPUS_DIR) / (GetParam() + ".vbs");
   Directives d = readDirectives(script);
+  if (!d.knownGap.empty()) GTEST_SKIP() << "known gap: " << d.knownGap;
   corvela::testing::TempDir work;
   fs::path out = work.path() / "stdout", err = work.path() / "stderr";
   fs::path program = corvela::testing::buildDir() / "bin" / "corvela";
