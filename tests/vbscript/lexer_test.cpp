@@ -181,8 +181,8 @@ TEST(LexerTest, LexicalErrorsCarryTheirPosition) {
     int column;
   } cases[] = {
       {"x = 1 $ 2", 1032, 7},
-      {"x = \"abc", 1033, 5},
-      {"x = \"abc\ny\"", 1033, 5},
+      {"x = \"abc", 1033, 9},
+      {"x = \"abc\ny\"", 1033, 9},
       {"x = [abc", 1007, 9},
       {"a _ b", 1032, 3},
       {"x = " + std::string(256, 'a'), 1030, 5},

@@ -405,7 +405,11 @@ Token Lexer::lexString() {
   std::string text;
   ++pos_;  // opening quote
   for (;;) {
-    if (pos_ >= src_.size() || isLineBreak(src_[pos_])) return fail(kUnterminatedString);
+    if (pos_ >= src_.size() || isLineBreak(src_[pos_])) {
+      // Reported where the line ends, as the string ran on to there.
+      tokenStart_ = pos_;
+      return fail(kUnterminatedString);
+    }
     const char c = src_[pos_++];
     if (c != '"') {
       text.push_back(c);
