@@ -33,12 +33,15 @@ const DispatchTable<EchoHost>& EchoHost::dispatchTable() {
 }
 
 RunResult runScript(std::string_view code) {
-  ScriptEngine engine;
   auto host = std::make_shared<EchoHost>();
-  engine.addObject("Host", host, true);
   RunResult result;
-  result.ok = engine.addCode(code);
-  result.error = engine.error();
+  {
+    ScriptEngine engine;
+    engine.addObject("Host", host, true);
+    result.ok = engine.addCode(code);
+    result.error = engine.error();
+  }
+  // Read last: instances left in globals terminate when the engine goes.
   result.output = host->output;
   return result;
 }
@@ -59,8 +62,12 @@ void expectErrors(std::initializer_list<ErrorCase> cases) {
     RunResult r = runScript(c.code);
     EXPECT_FALSE(r.ok) << c.name;
     EXPECT_EQ(r.error.number, c.number) << c.name << ": " << r.error.description;
-    if (c.line) EXPECT_EQ(r.error.line, c.line) << c.name;
-    if (c.column) EXPECT_EQ(r.error.column, c.column) << c.name;
+    if (c.line) {
+      EXPECT_EQ(r.error.line, c.line) << c.name;
+    }
+    if (c.column) {
+      EXPECT_EQ(r.error.column, c.column) << c.name;
+    }
   }
 }
 
