@@ -47,5 +47,78 @@ TEST(EngineBasics, ErrorsCarryNumberAndPosition) {
   });
 }
 
+TEST(EngineBasics, CreateObjectReachesTheRegisteredClasses) {
+  expectOutputs({
+      {"dictionary", "Set d = CreateObject(\"Scripting.Dictionary\")\nd.Add \"a\", 1\nd(\"b\") = 2\nEcho d.Count, d(\"a\") + d(\"b\")",
+       "2 3"},
+      {"for each over a collection", "Set d = CreateObject(\"Scripting.Dictionary\")\nd.Add \"a\", 1\nd.Add \"b\", 2\n"
+                                     "For Each k In d\ns = s & k\nNext\nEcho s", "ab"},
+      {"regexp by progid", "Set r = CreateObject(\"VBScript.RegExp\")\nr.Pattern = \"b+\"\nEcho r.Test(\"abbc\")", "True"},
+      {"new regexp", "Set r = New RegExp\nr.Pattern = \"^a\"\nEcho r.Test(\"abc\"), TypeName(r)", "True IRegExp2"},
+  });
+  expectErrors({{"unknown progid", "Set x = CreateObject(\"No.Such\")", 429, 1, 1}});
+}
+
+TEST(EngineBasics, HostInterfaceEvalCallAndCompile) {
+  ScriptEngine engine;
+  ASSERT_TRUE(engine.addCode("Function Add(a, b)\nAdd = a + b\nEnd Function\nSub Bump(n)\nn = n + 1\nEnd Sub\ng = 10"));
+  Variant result;
+  ASSERT_TRUE(engine.eval("g * 2 + Add(1, 2)", result));
+  EXPECT_EQ(result.toLong(), 23);
+  Variant args[2] = {Variant(4), Variant(5)};
+  ASSERT_TRUE(engine.call("Add", args, result));
+  EXPECT_EQ(result.toLong(), 9);
+  // ByRef parameters write into the host's arguments.
+  Variant counter[1] = {Variant(1)};
+  ASSERT_TRUE(engine.call("Bump", counter, result));
+  EXPECT_EQ(counter[0].toLong(), 2);
+  EXPECT_FALSE(engine.call("Nope", {}, result));
+  EXPECT_EQ(engine.error().number, 13);
+
+  // One compiled program runs in many engines, each with its own globals.
+  ScriptError error;
+  auto program = ScriptEngine::compile("n = n + 1\nIf n > 1 Then Err.Raise 5", error);
+  ASSERT_TRUE(program);
+  for (int i = 0; i < 3; ++i) {
+    ScriptEngine fresh;
+    EXPECT_TRUE(fresh.run(*program));
+  }
+  ScriptEngine twice;
+  EXPECT_TRUE(twice.run(*program));
+  EXPECT_FALSE(twice.run(*program));
+  EXPECT_EQ(twice.error().number, 5);
+  EXPECT_EQ(twice.error().line, 2);
+  EXPECT_EQ(twice.error().text, "If n > 1 Then Err.Raise 5");
+
+  EXPECT_FALSE(ScriptEngine::compile("x = (1", error));
+  EXPECT_EQ(error.number, 1006);
+  EXPECT_EQ(error.source, "Microsoft VBScript compilation error");
+}
+
+class Failing : public DispatchObject<Failing> {
+ public:
+  static constexpr std::string_view kClassName = "Failing";
+  static const DispatchTable<Failing>& dispatchTable() {
+    static const DispatchTable<Failing> table{
+        {.name = "Go", .call = [](Failing&, Args) -> Variant { throw ComError(1001, "MyHost", "went wrong"); }}};
+    return table;
+  }
+};
+
+TEST(EngineBasics, HostErrorsReachErrAsTheyAre) {
+  ScriptEngine engine;
+  engine.addObject("F", std::make_shared<Failing>());
+  auto host = std::make_shared<EchoHost>();
+  engine.addObject("Host", host, true);
+  ASSERT_TRUE(engine.addCode("On Error Resume Next\nF.Go\nEcho Err.Number, Err.Source, Err.Description"));
+  EXPECT_EQ(host->output, "1001 MyHost went wrong\n");
+  EXPECT_FALSE(engine.addCode("\n  F.Go"));
+  EXPECT_EQ(engine.error().number, 1001);
+  EXPECT_EQ(engine.error().source, "MyHost");
+  EXPECT_EQ(engine.error().description, "went wrong");
+  EXPECT_EQ(engine.error().line, 2);
+  EXPECT_EQ(engine.error().column, 3);
+}
+
 }  // namespace
 }  // namespace corvela::vbs::testing

@@ -6,6 +6,7 @@
 
 #include "platform/automation/com_error.h"
 #include "platform/automation/object.h"
+#include "platform/scripting/scripting_classes.h"
 #include "platform/vbscript/interpreter.h"
 #include "platform/vbscript/regexp.h"
 
@@ -31,7 +32,10 @@ Variant getRefFn(BuiltinCall& call) { return Variant(call.interpreter->procedure
 
 void registerEngineClasses() {
   static std::once_flag once;
-  std::call_once(once, [] { registerRegExpClass(); });
+  std::call_once(once, [] {
+    scripting::registerScriptingClasses();
+    registerRegExpClass();
+  });
 }
 
 Variant createObjectFn(BuiltinCall& call) {

@@ -39,17 +39,46 @@ T* zeroed(size_t count) {
   return static_cast<T*>(memory);
 }
 
+// The big per-engine buffers. Hosts make an engine per page they render,
+// so a thread keeps the buffers of its last engine for the next one (the
+// value stack is all Empty again when an engine ends).
+struct EngineBuffers {
+  Variant* stack = zeroed<Variant>(kStackSlots);
+  Variant** refSlots = zeroed<Variant*>(kStackSlots);
+  Variant** refTable = zeroed<Variant*>(kStackSlots);
+  std::vector<Frame> frames;
+  EngineBuffers() { frames.reserve(kMaxFrames); }
+  // Takes over the buffers of an engine that ends (filled in by the caller).
+  struct Adopt {};
+  explicit EngineBuffers(Adopt) : stack(nullptr), refSlots(nullptr), refTable(nullptr) {}
+  ~EngineBuffers() {
+    std::free(stack);
+    std::free(refSlots);
+    std::free(refTable);
+  }
+};
+
+thread_local std::unique_ptr<EngineBuffers> spareBuffers;
+
+std::unique_ptr<EngineBuffers> takeBuffers() {
+  if (spareBuffers) return std::move(spareBuffers);
+  return std::make_unique<EngineBuffers>();
+}
+
 }  // namespace
 
 Interpreter::Interpreter()
-    : stack_(zeroed<Variant>(kStackSlots)),
-      refSlots_(zeroed<Variant*>(kStackSlots)),
-      stackEnd_(stack_ + kStackSlots),
-      sp_(stack_),
-      refTable_(zeroed<Variant*>(kStackSlots)),
-      err_(std::make_shared<ErrObject>()),
-      alive_(std::make_shared<int>(0)) {
-  frames_.reserve(kMaxFrames);
+    : err_(std::make_shared<ErrObject>()), alive_(std::make_shared<int>(0)) {
+  std::unique_ptr<EngineBuffers> buffers = takeBuffers();
+  stack_ = buffers->stack;
+  refSlots_ = buffers->refSlots;
+  refTable_ = buffers->refTable;
+  frames_ = std::move(buffers->frames);
+  buffers->stack = nullptr;
+  buffers->refSlots = nullptr;
+  buffers->refTable = nullptr;
+  stackEnd_ = stack_ + kStackSlots;
+  sp_ = stack_;
 }
 
 Interpreter::~Interpreter() {
@@ -59,10 +88,14 @@ Interpreter::~Interpreter() {
   alive_.reset();
   globals_.clear();
   pendingTerminate_.clear();
-  for (Variant* v = stack_; v < sp_; ++v) v->~Variant();
-  std::free(stack_);
-  std::free(refSlots_);
-  std::free(refTable_);
+  while (sp_ > stack_) clearSlot(*--sp_);
+  frames_.clear();
+  auto buffers = std::make_unique<EngineBuffers>(EngineBuffers::Adopt{});
+  buffers->stack = stack_;
+  buffers->refSlots = refSlots_;
+  buffers->refTable = refTable_;
+  buffers->frames = std::move(frames_);
+  if (!spareBuffers) spareBuffers = std::move(buffers);
 }
 
 // ------------------------------------------------------------------ globals
