@@ -1,0 +1,99 @@
+// comDAL: lazy connection from the settings, the four operations, and the
+// failure path that drops the connection and names the operation.
+#include "core/com_dal.h"
+
+#include "core/context_votes.h"
+#include "core/regrw.h"
+#include "core/settings_key.h"
+#include "platform/db/connection.h"
+#include "platform/db/connection_object.h"
+#include "platform/db/recordset.h"
+
+namespace corvela::core {
+
+db::Connection& comDAL::connect() {
+  if (connectionString_.empty()) {
+    std::string text = RegRW::readValue(kSettingsKey, kConnStringValue);
+    if (text == kReadFailed) throw ComError(kRegReadError, "", kRegReadErrText);
+    connectionString_ = std::move(text);
+  }
+  // Fetched on every operation: the pooled connection enlists in the
+  // object-context scope that is open now, not the one open when we first
+  // connected.
+  connection_ = db::pooledConnection(connectionString_);
+  return *connection_;
+}
+
+// Only this object's hold is dropped: the thread's pooled connection may be
+// enlisted in a transaction that the object context still has to roll back.
+void comDAL::dropConnection() noexcept {
+  connection_.reset();
+  connectionString_.clear();
+}
+
+std::shared_ptr<db::Connection> comDAL::connection() {
+  return runVoting(
+      kGetConnectSource, false,
+      [&] {
+        connect();
+        return connection_;
+      },
+      [&] { dropConnection(); });
+}
+
+std::shared_ptr<db::ConnectionObject> comDAL::GetConnect() {
+  return std::make_shared<db::ConnectionObject>(connection());
+}
+
+std::shared_ptr<db::Recordset> comDAL::DoSelect(std::string_view strCommand) {
+  return runVoting(
+      kDoSelectSource, true, [&] { return connect().query(strCommand); }, [&] { dropConnection(); });
+}
+
+bool comDAL::execCommand(std::string_view strCommand) {
+  return runVoting(
+      kExecCommandSource, true,
+      [&] {
+        connect().execute(strCommand);
+        return true;
+      },
+      [&] { dropConnection(); });
+}
+
+bool comDAL::execStoreProcedure(const Variant& spName, const Variant& adoParam) {
+  return runVoting(
+      kExecStoreProcedureSource, true,
+      [&]() -> bool {
+        connect();
+        throw ComError(kFeatureNotAvailable, db::kProviderSource, kFeatureNotAvailableText);
+      },
+      [&] { dropConnection(); });
+}
+
+const DispatchTable<comDAL>& comDAL::dispatchTable() {
+  static const DispatchTable<comDAL> table{
+      {.name = "GetConnect",
+       .call = [](comDAL& self, Args) -> Variant { return Variant(std::shared_ptr<Object>(self.GetConnect())); }},
+      {.name = "DoSelect",
+       .call = [](comDAL& self, Args args) -> Variant {
+         return Variant(std::shared_ptr<Object>(self.DoSelect(args[0].dereferenced().toString())));
+       },
+       .minArgs = 1,
+       .maxArgs = 1},
+      {.name = "execCommand",
+       .call = [](comDAL& self, Args args) -> Variant {
+         return Variant(self.execCommand(args[0].dereferenced().toString()));
+       },
+       .minArgs = 1,
+       .maxArgs = 1},
+      {.name = "execStoreProcedure",
+       .call = [](comDAL& self, Args args) -> Variant {
+         return Variant(self.execStoreProcedure(args[0].dereferenced(), args[1]));
+       },
+       .minArgs = 2,
+       .maxArgs = 2},
+  };
+  return table;
+}
+
+}  // namespace corvela::core

@@ -1,0 +1,73 @@
+// Config: the settings properties and their two checks.
+#include "core/config.h"
+
+#include "core/file_helpers.h"
+#include "core/regrw.h"
+#include "core/settings_key.h"
+#include "platform/db/connection.h"
+
+namespace corvela::core {
+namespace {
+
+std::string read(std::string_view name) { return RegRW::readValue(kSettingsKey, name); }
+void write(std::string_view name, std::string_view value) { RegRW::writeValue(kSettingsKey, name, value); }
+
+}  // namespace
+
+std::string Config::ConnString() const { return read(kConnStringValue); }
+
+void Config::setConnString(std::string_view text) {
+  try {
+    db::Connection test(text);
+  } catch (const ComError&) {
+    throw ComError(kRejectedSetting, kConfigSource, std::string(kBadConnString) + std::string(text));
+  }
+  write(kConnStringValue, text);
+}
+
+std::string Config::SiteDirectory() const { return read(kSiteDirectoryValue); }
+
+void Config::setSiteDirectory(std::string_view text) { write(kSiteDirectoryValue, text); }
+
+std::string Config::TempPath() const { return read(kTempPathValue); }
+
+void Config::setTempPath(std::string_view text) {
+  try {
+    MakeFolderSure(text);
+  } catch (const ComError&) {
+    throw ComError(kRejectedSetting, kConfigSource, std::string(kBadTempPath) + std::string(text));
+  }
+  write(kTempPathValue, text);
+}
+
+void Config::SetConfig(std::string_view name, std::string_view value) { write(name, value); }
+
+std::string Config::GetConfig(std::string_view name) const { return read(name); }
+
+const DispatchTable<Config>& Config::dispatchTable() {
+  static const DispatchTable<Config> table{
+      {.name = "ConnString",
+       .get = [](Config& self, Args) -> Variant { return self.ConnString(); },
+       .let = [](Config& self, Args, const Variant& v) { self.setConnString(v.dereferenced().toString()); }},
+      {.name = "SiteDirectory",
+       .get = [](Config& self, Args) -> Variant { return self.SiteDirectory(); },
+       .let = [](Config& self, Args, const Variant& v) { self.setSiteDirectory(v.dereferenced().toString()); }},
+      {.name = "TempPath",
+       .get = [](Config& self, Args) -> Variant { return self.TempPath(); },
+       .let = [](Config& self, Args, const Variant& v) { self.setTempPath(v.dereferenced().toString()); }},
+      {.name = "SetConfig",
+       .call = [](Config& self, Args args) -> Variant {
+         self.SetConfig(args[0].dereferenced().toString(), args[1].dereferenced().toString());
+         return {};
+       },
+       .minArgs = 2,
+       .maxArgs = 2},
+      {.name = "GetConfig",
+       .call = [](Config& self, Args args) -> Variant { return self.GetConfig(args[0].dereferenced().toString()); },
+       .minArgs = 1,
+       .maxArgs = 1},
+  };
+  return table;
+}
+
+}  // namespace corvela::core

@@ -1,0 +1,27 @@
+// The built-in UTF-8 encoder component and Utf8Bytes.
+#include "core/utf8_encoder.h"
+
+#include <vector>
+
+namespace corvela::core {
+
+Variant Utf8Encoder::Encode(std::string_view text) const {
+  return Variant::bytes(std::vector<uint8_t>(text.begin(), text.end()));
+}
+
+const DispatchTable<Utf8Encoder>& Utf8Encoder::dispatchTable() {
+  static const DispatchTable<Utf8Encoder> table{
+      {.name = "Encode",
+       .call = [](Utf8Encoder& self, Args args) -> Variant { return self.Encode(args[0].dereferenced().toString()); },
+       .minArgs = 1,
+       .maxArgs = 1},
+  };
+  return table;
+}
+
+Variant Utf8Bytes(std::string_view text) {
+  Variant argument(text);
+  return createObject(kUtf8EncoderProgId)->call("Encode", std::span<Variant>(&argument, 1));
+}
+
+}  // namespace corvela::core

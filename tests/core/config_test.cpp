@@ -1,0 +1,107 @@
+// Config: getters hand back what the registry read gives, and the two
+// checked setters refuse what does not work without storing it.
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include "core/config.h"
+#include "core/settings_key.h"
+#include "core_fixture.h"
+#include "platform/registry/registry.h"
+
+namespace corvela::core {
+namespace {
+
+using testing::CoreTest;
+
+class ConfigTest : public CoreTest {
+ protected:
+  void expect6145(const std::function<void()>& call, const std::string& description) {
+    try {
+      call();
+      ADD_FAILURE() << "expected 6145";
+    } catch (const ComError& error) {
+      EXPECT_EQ(error.number(), 6145);
+      EXPECT_EQ(error.source(), "Corvela.Config");
+      EXPECT_EQ(error.description(), description);
+    }
+  }
+  Config config;
+};
+
+TEST_F(ConfigTest, GettersReadTheSettings) {
+  EXPECT_EQ(config.ConnString(), connString());
+  EXPECT_EQ(config.SiteDirectory(), siteDir());
+  EXPECT_EQ(config.TempPath(), tempDir());
+}
+
+TEST_F(ConfigTest, GetConfigOfAMissingValueIsTheTextError) {
+  EXPECT_EQ(config.GetConfig("NeverWritten"), "Error");
+  removeSetting(kTempPathValue);
+  EXPECT_EQ(config.TempPath(), "Error");
+}
+
+TEST_F(ConfigTest, SetConfigAcceptsAnyNameAndIgnoresCase) {
+  config.SetConfig("plugin", "Acme.Plugin");
+  EXPECT_EQ(config.GetConfig("PLUGIN"), "Acme.Plugin");
+  config.SetConfig("Extra", "  x  ");
+  EXPECT_EQ(config.GetConfig("Extra"), "x  ");
+}
+
+TEST_F(ConfigTest, SetConfigWithoutTheSettingsKeyChangesNothingSilently) {
+  registry::deleteKey(kSettingsKey);
+  config.SetConfig("plugin", "x");
+  config.setSiteDirectory("/srv/other");
+  EXPECT_FALSE(registry::keyExists(kSettingsKey));
+  EXPECT_EQ(config.GetConfig("plugin"), "Error");
+}
+
+TEST_F(ConfigTest, ConnStringThatDoesNotOpenIsRefusedAndNotStored) {
+  std::string bad[] = {"Provider=Nonsense;Data Source=x", "Provider=SQLite;Data Source=/no/such/folder/x.db", ""};
+  for (const std::string& text : bad) {
+    expect6145([&] { config.setConnString(text); }, "错误的数据库连接串：" + text);
+    EXPECT_EQ(config.ConnString(), connString());
+  }
+}
+
+TEST_F(ConfigTest, ConnStringThatOpensIsStored) {
+  std::string other = "Provider=SQLite;Data Source=" + (dataDir() / "other.db").string();
+  config.setConnString(other);
+  EXPECT_EQ(config.ConnString(), other);
+}
+
+TEST_F(ConfigTest, TempPathTwoLevelsDeepIsCreatedAndStored) {
+  std::string deep = (dataDir() / "t1" / "t2").string();
+  config.setTempPath(deep);
+  EXPECT_TRUE(std::filesystem::is_directory(deep));
+  EXPECT_EQ(config.TempPath(), deep);
+}
+
+TEST_F(ConfigTest, TempPathThatCannotBeMadeIsRefusedAndNotStored) {
+  std::string underFile = (dataDir() / "test.db" / "temp").string();  // a file stands in the way
+  expect6145([&] { config.setTempPath(underFile); }, "错误的临时目录：" + underFile);
+  expect6145([&] { config.setTempPath(""); }, "错误的临时目录：");
+  EXPECT_EQ(config.TempPath(), tempDir());
+}
+
+TEST_F(ConfigTest, SiteDirectoryIsStoredWithoutCheckEvenEmpty) {
+  config.setSiteDirectory("/does/not/exist");
+  EXPECT_EQ(config.SiteDirectory(), "/does/not/exist");
+  config.setSiteDirectory("");
+  EXPECT_EQ(config.SiteDirectory(), "");
+}
+
+TEST_F(ConfigTest, LateBoundMembersInSlotOrder) {
+  auto object = createObject("Corvela.Config");
+  EXPECT_EQ(object->className(), "Config");
+  const char* names[] = {"ConnString", "SiteDirectory", "TempPath", "SetConfig", "GetConfig"};
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(object->memberId(names[i]), i + 1) << names[i];
+  object->let("SiteDirectory", Variant("/srv/www"));
+  EXPECT_EQ(object->get("sitedirectory").toString(), "/srv/www");
+  Variant args[] = {Variant("deployplugin"), Variant("Deploy.Hook")};
+  object->call("SetConfig", args);
+  EXPECT_EQ(object->call("GetConfig", std::span<Variant>(args, 1)).toString(), "Deploy.Hook");
+}
+
+}  // namespace
+}  // namespace corvela::core

@@ -1,0 +1,140 @@
+// comIDManager.newID: counter semantics, error source, and ids that stay
+// distinct when two processes allocate from one name at the same time.
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <set>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "core/com_id_manager.h"
+#include "core/settings_key.h"
+#include "core_fixture.h"
+#include "platform/db/connection.h"
+
+namespace corvela::core {
+namespace {
+
+using testing::CoreTest;
+
+class IdManagerTest : public CoreTest {
+ protected:
+  std::string counter(const std::string& name) {
+    return scalar("SELECT id FROM IDManager WHERE tablename='" + name + "'");
+  }
+};
+
+TEST_F(IdManagerTest, FirstIdIsOneAndCounterHoldsTheNextFreeId) {
+  comIDManager ids;
+  EXPECT_EQ(ids.newID("cms_content"), 1);
+  EXPECT_EQ(counter("cms_content"), "2");
+  EXPECT_EQ(ids.newID("cms_content"), 2);
+  EXPECT_EQ(counter("cms_content"), "3");
+  EXPECT_EQ(ids.newID("tips"), 1) << "names count separately";
+}
+
+TEST_F(IdManagerTest, ExistingCounterIsHandedOutThenIncremented) {
+  sql("INSERT INTO IDManager (tablename,id) VALUES ('cms_channel',40)");
+  EXPECT_EQ(newID("cms_channel"), 40);
+  EXPECT_EQ(counter("cms_channel"), "41");
+}
+
+TEST_F(IdManagerTest, MissingConnStringIsRegReadErrUnderNewIdSource) {
+  removeSetting(kConnStringValue);
+  try {
+    newID("x");
+    FAIL() << "expected 1001";
+  } catch (const ComError& error) {
+    EXPECT_EQ(error.number(), 1001);
+    EXPECT_EQ(error.source(), "IDManager:NewID Error");
+    EXPECT_EQ(error.description(), "RegReadErr");
+  }
+}
+
+TEST_F(IdManagerTest, ProviderErrorKeepsNumberAndTextUnderNewIdSource) {
+  sql("DROP TABLE IDManager");
+  try {
+    newID("x");
+    FAIL() << "expected a provider error";
+  } catch (const ComError& error) {
+    EXPECT_EQ(error.number(), db::kErrCommand);
+    EXPECT_EQ(error.source(), "IDManager:NewID Error");
+    EXPECT_NE(error.description().find("IDManager"), std::string::npos) << error.description();
+  }
+}
+
+TEST_F(IdManagerTest, LateBoundNewId) {
+  auto ids = createObject("Corvela.comIDManager");
+  Variant name("dep_task");
+  EXPECT_EQ(ids->call("newID", std::span<Variant>(&name, 1)).toLong(), 1);
+  EXPECT_EQ(ids->call("NEWID", std::span<Variant>(&name, 1)).toLong(), 2);
+}
+
+// Each child waits until the start pipe closes (so both run at once), then
+// allocates `count` ids and writes them to its pipe.
+pid_t spawnAllocator(int count, const int start[2], int& readEnd) {
+  int fds[2];
+  if (pipe(fds) != 0) return -1;
+  pid_t pid = fork();
+  if (pid == 0) {
+    close(fds[0]);
+    close(start[1]);
+    char ignored;
+    while (read(start[0], &ignored, 1) > 0) {
+    }
+    int status = 0;
+    try {
+      for (int i = 0; i < count; ++i) {
+        int32_t id = newID("shared_counter");
+        if (write(fds[1], &id, sizeof id) != sizeof id) status = 2;
+      }
+    } catch (const ComError&) {
+      status = 1;
+    }
+    close(fds[1]);
+    _exit(status);
+  }
+  close(fds[1]);
+  readEnd = fds[0];
+  return pid;
+}
+
+std::vector<int32_t> readIds(int fd) {
+  std::vector<int32_t> ids;
+  int32_t id;
+  while (read(fd, &id, sizeof id) == sizeof id) ids.push_back(id);
+  close(fd);
+  return ids;
+}
+
+TEST_F(IdManagerTest, TwoProcessesNeverReceiveTheSameId) {
+  constexpr int kPerProcess = 500;
+  int start[2];
+  ASSERT_EQ(pipe(start), 0);
+  int first = -1, second = -1;
+  pid_t a = spawnAllocator(kPerProcess, start, first);
+  pid_t b = spawnAllocator(kPerProcess, start, second);
+  close(start[0]);
+  close(start[1]);
+  ASSERT_GT(a, 0);
+  ASSERT_GT(b, 0);
+  std::vector<int32_t> idsA = readIds(first);
+  std::vector<int32_t> idsB = readIds(second);
+  int statusA = 0, statusB = 0;
+  waitpid(a, &statusA, 0);
+  waitpid(b, &statusB, 0);
+  ASSERT_TRUE(WIFEXITED(statusA) && WEXITSTATUS(statusA) == 0) << "first allocator failed";
+  ASSERT_TRUE(WIFEXITED(statusB) && WEXITSTATUS(statusB) == 0) << "second allocator failed";
+  ASSERT_EQ(idsA.size(), size_t{kPerProcess});
+  ASSERT_EQ(idsB.size(), size_t{kPerProcess});
+  std::set<int32_t> all(idsA.begin(), idsA.end());
+  all.insert(idsB.begin(), idsB.end());
+  EXPECT_EQ(all.size(), size_t{2 * kPerProcess}) << "an id was handed out twice";
+  EXPECT_EQ(*all.begin(), 1);
+  EXPECT_EQ(*all.rbegin(), 2 * kPerProcess);
+  EXPECT_EQ(counter("shared_counter"), std::to_string(2 * kPerProcess + 1));
+}
+
+}  // namespace
+}  // namespace corvela::core

@@ -1,0 +1,79 @@
+// ValidateUri and the URL decoding behind it.
+#include <functional>
+
+#include <gtest/gtest.h>
+
+#include "core/uri_validation.h"
+#include "platform/automation/com_error.h"
+#include "support/temp_env.h"
+
+namespace corvela::core {
+namespace {
+
+using testing::ScopedEnv;
+
+int errorOf(const std::function<void()>& call) {
+  try {
+    call();
+    return 0;
+  } catch (const ComError& error) {
+    return error.number();
+  }
+}
+
+TEST(ValidateUri, AcceptsDotDotThatCancels) {
+  for (const char* uri : {"/a/../b", "/a/b/../../c", "a/b/..", "/", "", "/a//../b", "/..a/b", "/a/%2e%2e/b",
+                          "\\a\\..\\b", "/a/./b", "/%252e%252e/a"})
+    EXPECT_EQ(errorOf([&] { ValidateUri(uri); }), 0) << uri;
+}
+
+TEST(ValidateUri, RefusesClimbingAboveTheRoot) {
+  for (const char* uri : {"/../a", "/a/../../b", "..", "/%2e%2e/a", "/%2E%2E/a", "/a/%2e%2e/%2e%2e/b", "\\..\\a",
+                          "/a/..%2f..%2fb", "/..%5cetc", "/a/b/../../../c"})
+    EXPECT_EQ(errorOf([&] { ValidateUri(uri); }), kInvalidUrlError) << uri;
+}
+
+TEST(ValidateUri, ErrorCarriesSourceAndText) {
+  try {
+    ValidateUri("/../x");
+    FAIL();
+  } catch (const ComError& error) {
+    EXPECT_EQ(error.source(), "Lumisto Standard Edition");
+    EXPECT_EQ(error.description(), "InvalidURL");
+  }
+}
+
+TEST(ValidateUri, MalformedEscapeIsAConversionError) {
+  for (const char* uri : {"/a%", "/a%4", "/a%zz", "/%g1"}) EXPECT_EQ(errorOf([&] { ValidateUri(uri); }), 13) << uri;
+}
+
+TEST(UrlDecode, SingleByteForms) {
+  ScopedEnv codePage("CORVELA_CODEPAGE", "UTF-8");
+  struct Case {
+    std::string in, out;
+  } cases[] = {
+      {"", ""},
+      {"a+b", "a b"},
+      {"%41", "A"},
+      {"%2F%41", "/A"},
+      {"%2541", "%41"},
+      {"%E6%B7%B1", "深"},
+      {"x%e6%b7%b1y", "x深y"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(UrlDecode(c.in), c.out) << c.in;
+}
+
+TEST(UrlDecode, InvalidUtf8IsRefusedNotPassedOn) {
+  ScopedEnv codePage("CORVELA_CODEPAGE", "UTF-8");
+  for (const char* bad : {"%B0%A1", "%C0%AE", "%E6%B7", "%FF", "%ED%A0%80"})
+    EXPECT_EQ(errorOf([&] { UrlDecode(bad); }), kInvalidUrlError) << bad;
+}
+
+TEST(UrlDecode, DoubleByteCharacterInGb2312) {
+  ScopedEnv codePage("CORVELA_CODEPAGE", "GB2312");
+  EXPECT_EQ(UrlDecode("%B0%A1"), "啊");
+  EXPECT_EQ(UrlDecode("%2F%41%B0%A1"), "/A啊");
+}
+
+}  // namespace
+}  // namespace corvela::core
