@@ -55,6 +55,11 @@ class Rewriter {
       if (!isInsignificant(tokens_[i])) return &tokens_[i];
     return nullptr;
   }
+  // True when the token opens a statement (not "ON DELETE" in DDL).
+  bool startsStatement(size_t i) const {
+    const SqlToken* before = significantBefore(i);
+    return !before || isSymbol(*before, ";");
+  }
   bool followedBy(size_t i, std::string_view symbol) const {
     const SqlToken* t = significantAfter(i);
     return t && isSymbol(*t, symbol);
@@ -110,7 +115,7 @@ class Rewriter {
     const SqlToken& t = tokens_[i];
     if (isKeyword(t, "SELECT")) {
       markTop(i);
-    } else if (isKeyword(t, "DELETE")) {
+    } else if (isKeyword(t, "DELETE") && startsStatement(i)) {
       const SqlToken* target = significantAfter(i);
       if (target && target->kind != SqlTokenKind::Symbol && !isKeyword(*target, "FROM")) {
         emit(t.text, t.kind);
