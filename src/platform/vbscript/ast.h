@@ -34,7 +34,7 @@ enum class ExprKind : uint8_t {
   Unary,    // UnaryExpr
   Binary,   // BinaryExpr
   New,      // NewExpr
-  Me,       // Expr (no payload); only ever produced inside a Class
+  Me,       // Expr (no payload); only inside a Class or ParseOptions::insideClass code
   Paren,    // ParenExpr
 };
 
