@@ -18,20 +18,20 @@ ConnectionObject::ConnectionObject(std::shared_ptr<Connection> connection)
     : connection_(std::move(connection)), connectionString_(connection_->connectionString()) {}
 
 void ConnectionObject::open(std::string_view connectionString) {
-  if (connection_) throw ComError(kErrOpenObject, kConnectionSource, kObjectOpen);
+  if (connection_) throw ComError(kErrOpenObject, kConnectionSource, kObjectOpenText);
   if (!connectionString.empty()) connectionString_ = connectionString;
   connection_ = std::make_shared<Connection>(connectionString_);
 }
 
 void ConnectionObject::close() {
   if (!connection_)
-    throw ComError(kErrObjectClosed, kConnectionSource, "Operation is not allowed when the object is closed.");
+    throw ComError(kErrObjectClosed, kConnectionSource, kObjectClosedText);
   connection_.reset();
 }
 
 Connection& ConnectionObject::connection() const {
   if (!connection_)
-    throw ComError(kErrObjectClosed, kConnectionSource, "Operation is not allowed when the object is closed.");
+    throw ComError(kErrObjectClosed, kConnectionSource, kObjectClosedText);
   return *connection_;
 }
 
@@ -40,7 +40,7 @@ std::shared_ptr<Recordset> ConnectionObject::execute(std::string_view sqlText) {
 }
 
 void ConnectionObject::setConnectionString(std::string text) {
-  if (connection_) throw ComError(kErrOpenObject, kConnectionSource, kObjectOpen);
+  if (connection_) throw ComError(kErrOpenObject, kConnectionSource, kObjectOpenText);
   connectionString_ = std::move(text);
 }
 

@@ -7,22 +7,13 @@
 namespace corvela::db {
 namespace {
 
-constexpr const char* kRecordsetSource = "ADODB.Recordset";
 constexpr const char* kFieldSource = "ADODB.Field";
 constexpr const char* kCursorEngineSource = "Microsoft Cursor Engine";
-constexpr const char* kNoCurrentRecord =
-    "Either BOF or EOF is True, or the current record has been deleted. Requested operation requires a current "
-    "record.";
-constexpr const char* kItemNotFound =
-    "Item cannot be found in the collection corresponding to the requested name or ordinal.";
-constexpr const char* kObjectClosed = "Operation is not allowed when the object is closed.";
-constexpr const char* kBadArguments =
-    "Arguments are of the wrong type, are out of acceptable range, or are in conflict with one another.";
 constexpr int32_t kErrMultipleStep = static_cast<int32_t>(0x80040E21u);
 constexpr const char* kMultipleStep = "Multiple-step operation generated errors. Check each status value.";
 
 [[noreturn]] void raiseNoCurrentRecord(const char* source) {
-  throw ComError(kErrNoCurrentRecord, source, kNoCurrentRecord);
+  throw ComError(kErrNoCurrentRecord, source, kNoCurrentRecordText);
 }
 
 bool sameNameIgnoringCase(std::string_view a, std::string_view b) {
@@ -90,8 +81,8 @@ int RecordsetData::fieldIndexOf(const Variant& key) const {
 }
 
 Variant& RecordsetData::currentCell(size_t index) {
-  if (index >= fields.size()) throw ComError(kErrItemNotFound, kRecordsetSource, kItemNotFound);
-  if (!open) throw ComError(kErrObjectClosed, kRecordsetSource, kObjectClosed);
+  if (index >= fields.size()) throw ComError(kErrItemNotFound, kRecordsetSource, kItemNotFoundText);
+  if (!open) throw ComError(kErrObjectClosed, kRecordsetSource, kObjectClosedText);
   if (position < 0 || position >= rowCount()) raiseNoCurrentRecord(kFieldSource);
   return cells[static_cast<size_t>(position) * fields.size() + index];
 }
@@ -111,12 +102,12 @@ Recordset::Recordset(std::vector<FieldInfo> fields, std::vector<Variant> cells)
 }
 
 void Recordset::requireOpen() const {
-  if (!data_->open) throw ComError(kErrObjectClosed, kRecordsetSource, kObjectClosed);
+  if (!data_->open) throw ComError(kErrObjectClosed, kRecordsetSource, kObjectClosedText);
 }
 
 void Recordset::open() {
-  if (data_->open) throw ComError(kErrOpenObject, kRecordsetSource, kObjectOpen);
-  if (data_->fields.empty()) throw ComError(kErrBadArguments, kRecordsetSource, kBadArguments);
+  if (data_->open) throw ComError(kErrOpenObject, kRecordsetSource, kObjectOpenText);
+  if (data_->fields.empty()) throw ComError(kErrBadArguments, kRecordsetSource, kBadArgumentsText);
   data_->cells.clear();
   data_->position = 0;
   data_->open = true;
@@ -175,13 +166,13 @@ int32_t Recordset::recordCount() const {
 size_t Recordset::fieldCount() const { return data_->fields.size(); }
 
 const FieldInfo& Recordset::field(size_t index) const {
-  if (index >= data_->fields.size()) throw ComError(kErrItemNotFound, kRecordsetSource, kItemNotFound);
+  if (index >= data_->fields.size()) throw ComError(kErrItemNotFound, kRecordsetSource, kItemNotFoundText);
   return data_->fields[index];
 }
 
 size_t Recordset::fieldIndex(std::string_view name) const {
   const int index = data_->fieldIndex(name);
-  if (index < 0) throw ComError(kErrItemNotFound, kRecordsetSource, kItemNotFound);
+  if (index < 0) throw ComError(kErrItemNotFound, kRecordsetSource, kItemNotFoundText);
   return static_cast<size_t>(index);
 }
 
@@ -197,7 +188,7 @@ void Recordset::setValue(size_t index, const Variant& v) {
 }
 
 void Recordset::setPageSize(int32_t size) {
-  if (size < 1) throw ComError(kErrBadArguments, kRecordsetSource, kBadArguments);
+  if (size < 1) throw ComError(kErrBadArguments, kRecordsetSource, kBadArgumentsText);
   pageSize_ = size;
 }
 
@@ -217,7 +208,7 @@ int32_t Recordset::absolutePage() const {
 
 void Recordset::setAbsolutePage(int32_t page) {
   requireOpen();
-  if (page < 1) throw ComError(kErrBadArguments, kRecordsetSource, kBadArguments);
+  if (page < 1) throw ComError(kErrBadArguments, kRecordsetSource, kBadArgumentsText);
   const int64_t first = static_cast<int64_t>(page - 1) * pageSize_;
   data_->position = std::min(first, data_->rowCount());
 }
@@ -233,7 +224,7 @@ int32_t Recordset::absolutePosition() const {
 void Recordset::setAbsolutePosition(int32_t position) {
   requireOpen();
   if (position < 1 || position > data_->rowCount())
-    throw ComError(kErrBadArguments, kRecordsetSource, kBadArguments);
+    throw ComError(kErrBadArguments, kRecordsetSource, kBadArgumentsText);
   data_->position = position - 1;
 }
 

@@ -67,7 +67,16 @@ inline constexpr int32_t kErrBadArguments = 3001;
 inline constexpr int32_t kErrNotAllowedInContext = 3219;
 inline constexpr int32_t kErrOpenObject = 3705;
 inline constexpr int32_t kErrAlreadyInCollection = 3367;
-inline constexpr const char* kObjectOpen = "Operation is not allowed when the object is open.";
+inline constexpr const char* kRecordsetSource = "ADODB.Recordset";
+inline constexpr const char* kNoCurrentRecordText =
+    "Either BOF or EOF is True, or the current record has been deleted. Requested operation requires a current "
+    "record.";
+inline constexpr const char* kItemNotFoundText =
+    "Item cannot be found in the collection corresponding to the requested name or ordinal.";
+inline constexpr const char* kObjectClosedText = "Operation is not allowed when the object is closed.";
+inline constexpr const char* kObjectOpenText = "Operation is not allowed when the object is open.";
+inline constexpr const char* kBadArgumentsText =
+    "Arguments are of the wrong type, are out of acceptable range, or are in conflict with one another.";
 
 struct FieldInfo {
   std::string name;
@@ -119,8 +128,8 @@ class Recordset : public DispatchObject<Recordset> {
   bool bof() const;
   void moveNext();      // 3021 at EOF
   void movePrevious();  // 3021 at BOF
-  void moveFirst();
-  void moveLast();
+  void moveFirst();  // 3021 when there are no rows
+  void moveLast();   // 3021 when there are no rows
   void move(int32_t offset);  // relative; stops at BOF/EOF; 3021 when already there in that direction
   int32_t recordCount() const;
 
@@ -173,8 +182,8 @@ class Recordset : public DispatchObject<Recordset> {
   std::shared_ptr<RecordsetData> data_;
   std::shared_ptr<Fields> fields_;
   int32_t pageSize_ = 10;
-  // Kept for scripts that set them before Open; a client-side, static,
-  // read-only cursor is what every recordset here is.
+  // Kept for scripts that set them before Open; every recordset here is a
+  // client-side static cursor whatever they say.
   Variant activeConnection_ = Variant::nothing();
   int32_t cursorLocation_ = 3;  // adUseClient
   int32_t cursorType_ = 3;      // adOpenStatic
@@ -189,9 +198,11 @@ class Field : public DispatchObject<Field> {
 
   Field(std::shared_ptr<RecordsetData> data, size_t index) : data_(std::move(data)), index_(index) {}
 
-  const std::string& name() const { return data_->fields[index_].name; }
-  int32_t type() const { return data_->fields[index_].type; }
-  int32_t definedSize() const { return data_->fields[index_].definedSize; }
+  // 3265 when the recordset was reopened with fewer fields.
+  const FieldInfo& info() const;
+  const std::string& name() const { return info().name; }
+  int32_t type() const { return info().type; }
+  int32_t definedSize() const { return info().definedSize; }
   // Characters of a text value, bytes of other values, 0 for Null.
   int32_t actualSize() const;
   const Variant& value() const;  // 3021 at BOF/EOF (source "ADODB.Field")

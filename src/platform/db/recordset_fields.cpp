@@ -6,8 +6,6 @@
 namespace corvela::db {
 namespace {
 
-constexpr const char* kRecordsetSource = "ADODB.Recordset";
-
 class FieldEnumerator : public Enumerator {
  public:
   explicit FieldEnumerator(std::shared_ptr<Fields> fields) : fields_(std::move(fields)) {}
@@ -23,6 +21,12 @@ class FieldEnumerator : public Enumerator {
 };
 
 }  // namespace
+
+const FieldInfo& Field::info() const {
+  if (index_ >= data_->fields.size())
+    throw ComError(kErrItemNotFound, kRecordsetSource, kItemNotFoundText);
+  return data_->fields[index_];
+}
 
 int32_t Field::actualSize() const {
   const Variant& v = value();
@@ -71,8 +75,7 @@ int32_t Fields::count() const { return static_cast<int32_t>(data_->fields.size()
 std::shared_ptr<Field> Fields::item(const Variant& key) {
   const int index = data_->fieldIndexOf(key.dereferenced());
   if (index < 0)
-    throw ComError(kErrItemNotFound, kRecordsetSource,
-                   "Item cannot be found in the collection corresponding to the requested name or ordinal.");
+    throw ComError(kErrItemNotFound, kRecordsetSource, kItemNotFoundText);
   return itemAt(static_cast<size_t>(index));
 }
 

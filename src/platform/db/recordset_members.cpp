@@ -8,18 +8,14 @@
 namespace corvela::db {
 namespace {
 
-constexpr const char* kRecordsetSource = "ADODB.Recordset";
-constexpr const char* kBadArguments =
-    "Arguments are of the wrong type, are out of acceptable range, or are in conflict with one another.";
-
-[[noreturn]] void raiseBadArguments() { throw ComError(kErrBadArguments, kRecordsetSource, kBadArguments); }
+[[noreturn]] void raiseBadArguments() { throw ComError(kErrBadArguments, kRecordsetSource, kBadArgumentsText); }
 
 Variant objectValue(std::shared_ptr<Object> object) { return Variant(std::move(object)); }
 
 }  // namespace
 
 void Recordset::scriptOpen(Args args) {
-  if (data_->open) throw ComError(kErrOpenObject, kRecordsetSource, kObjectOpen);
+  if (data_->open) throw ComError(kErrOpenObject, kRecordsetSource, kObjectOpenText);
   const Variant source = argOr(args, 0, Variant());
   if (source.isEmpty() || (source.isString() && source.rawString().empty())) {
     open();
@@ -53,8 +49,7 @@ void Recordset::assignFields(const Variant& names, const Variant& values) {
   for (size_t i = 0; i < keys.size(); ++i) {
     const int index = data_->fieldIndexOf(keys[i].dereferenced());
     if (index < 0)
-      throw ComError(kErrItemNotFound, kRecordsetSource,
-                     "Item cannot be found in the collection corresponding to the requested name or ordinal.");
+      throw ComError(kErrItemNotFound, kRecordsetSource, kItemNotFoundText);
     setValue(static_cast<size_t>(index), items[i]);
   }
 }
