@@ -239,6 +239,18 @@ TEST(RecordsetTest, OpenRunsASourceOnAConnection) {
   EXPECT_EQ(rs->value("id").rawLong(), 5);
   EXPECT_EQ(errorOf([&] { rs->call("Open", args); }).number(), 3705);
 
+  // A Field kept across Close and Open of a narrower source fails cleanly.
+  connection->execute("CREATE TABLE w (a INTEGER, b INTEGER)");
+  connection->execute("INSERT INTO w VALUES (1, 2)");
+  auto wide = std::make_shared<Recordset>();
+  std::vector<Variant> wideArgs{Variant("SELECT a, b FROM w"), Variant(std::static_pointer_cast<Object>(connection))};
+  wide->call("Open", wideArgs);
+  Variant b = invokeDefault(*wide, {Variant("b")});
+  wide->call("Close");
+  wide->call("Open", args);
+  EXPECT_EQ(errorOf([&] { b.rawObject()->get("Name"); }).number(), 3265);
+  EXPECT_EQ(errorOf([&] { b.dereferenced(); }).number(), 3265);
+
   auto byString = std::make_shared<Recordset>();
   std::vector<Variant> withString{Variant("SELECT id FROM t"), Variant(cs)};
   byString->call("Open", withString);
