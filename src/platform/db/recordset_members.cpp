@@ -62,7 +62,7 @@ const DispatchTable<Recordset>& Recordset::dispatchTable() {
          return objectValue(self.fieldsObject()->item(a[0]));
        },
        .let = [](Recordset& self, Args a, const Variant& v) {
-         if (a.empty()) throw ComError(438, kRuntimeErrorSource, standardErrorText(438));
+         if (a.empty()) raiseRuntimeError(438);  // the Fields collection itself cannot be assigned
          self.fieldsObject()->item(a[0])->setValue(v);
        },
        .maxArgs = 1,
