@@ -1,0 +1,143 @@
+// corvela init: the settings key and its values, the site and temporary
+// folders, and the SQLite database with every table. Run again it keeps
+// what exists: values not named on the command line stay as they are and
+// the schema only adds missing tables.
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "core/config.h"
+#include "core/file_helpers.h"
+#include "core/regrw.h"
+#include "core/settings_key.h"
+#include "platform/automation/com_error.h"
+#include "platform/db/connection.h"
+#include "platform/db/schema.h"
+#include "platform/registry/registry.h"
+#include "tools/cli_support.h"
+#include "tools/commands.h"
+#include "tools/data_folder.h"
+
+namespace corvela::tools {
+namespace {
+
+constexpr const char* kHelp =
+    "Usage: corvela init [--site DIR] [--temp DIR] [--db CONNSTRING]\n"
+    "\n"
+    "Creates the settings key HKEY_LOCAL_MACHINE\\SOFTWARE\\Corvela with the values\n"
+    "ConnString, SiteDirectory, TempPath, plugin and deployplugin, the site and\n"
+    "temporary folders, and the database with every table. Defaults live in the data\n"
+    "folder ($CORVELA_DATA, else /var/lib/corvela for root, else\n"
+    "$XDG_DATA_HOME/corvela): site/, temp/ and corvela.db.\n"
+    "\n"
+    "Run again, it keeps existing data: settings not named by an option stay as\n"
+    "they are, and only missing tables are created.\n";
+
+struct InitOptions {
+  std::optional<std::string> site, temp, db;
+};
+
+// Parses the options; returns a usage status, or -1 to go on.
+int parseOptions(int argc, char** argv, InitOptions& options) {
+  for (int i = 0; i < argc; ++i) {
+    std::string_view arg = argv[i];
+    if (isHelpOption(arg)) {
+      std::fputs(kHelp, stdout);
+      return kExitOk;
+    }
+    std::optional<std::string>* target = arg == "--site" ? &options.site
+                                          : arg == "--temp" ? &options.temp
+                                          : arg == "--db"   ? &options.db
+                                                            : nullptr;
+    if (!target) return usageError("init", "unknown argument '" + std::string(arg) + "'");
+    if (i + 1 >= argc) return usageError("init", std::string(arg) + " needs a value");
+    *target = argv[++i];
+  }
+  return -1;
+}
+
+bool valueExists(std::string_view name) {
+  return registry::readValue(core::kSettingsKey, name).has_value();
+}
+
+// Decides one setting: the option when given, else the stored value, else
+// the default. Returns the value to store, or nothing to keep what is there.
+std::optional<std::string> chooseValue(std::string_view name, const std::optional<std::string>& option,
+                                       const std::string& fallback) {
+  if (option) return option;
+  if (valueExists(name)) {
+    std::printf("kept      %.*s = %s\n", static_cast<int>(name.size()), name.data(),
+                core::RegRW::readValue(core::kSettingsKey, name).c_str());
+    return std::nullopt;
+  }
+  return fallback;
+}
+
+void reportSet(std::string_view name, const std::string& value) {
+  std::printf("set       %.*s = %s\n", static_cast<int>(name.size()), name.data(), value.c_str());
+}
+
+int initialise(const InitOptions& options) {
+  std::filesystem::path data = dataFolder();
+  core::MakeFolderSure(data.string());
+  std::printf("data      %s\n", data.c_str());
+
+  if (registry::keyExists(core::kSettingsKey)) {
+    std::printf("kept      settings key %.*s\n", static_cast<int>(core::kSettingsKey.size()),
+                core::kSettingsKey.data());
+  } else if (registry::createKey(core::kSettingsKey)) {
+    std::printf("created   settings key %.*s\n", static_cast<int>(core::kSettingsKey.size()),
+                core::kSettingsKey.data());
+  } else {
+    std::fprintf(stderr, "corvela init: cannot create the settings key under %s\n",
+                 registry::rootFolder().c_str());
+    return kExitFailure;
+  }
+
+  core::Config config;
+  if (auto site = chooseValue(core::kSiteDirectoryValue, options.site, (data / "site").string())) {
+    config.setSiteDirectory(*site);
+    reportSet(core::kSiteDirectoryValue, *site);
+  }
+  core::MakeFolderSure(config.SiteDirectory());
+
+  if (auto temp = chooseValue(core::kTempPathValue, options.temp, (data / "temp").string())) {
+    config.setTempPath(*temp);
+    reportSet(core::kTempPathValue, *temp);
+  } else {
+    core::MakeFolderSure(config.TempPath());
+  }
+
+  std::string defaultDb = "Provider=SQLite;Data Source=" + (data / "corvela.db").string();
+  if (auto connString = chooseValue(core::kConnStringValue, options.db, defaultDb)) {
+    config.setConnString(*connString);
+    reportSet(core::kConnStringValue, *connString);
+  }
+  for (std::string_view plugin : {core::kPluginValue, core::kDeployPluginValue}) {
+    if (auto value = chooseValue(plugin, std::nullopt, "")) {
+      config.SetConfig(plugin, *value);
+      reportSet(plugin, *value);
+    }
+  }
+
+  db::Connection connection(config.ConnString());
+  db::applySchema(connection);
+  std::printf("schema    applied to %s (existing tables and rows kept)\n", config.ConnString().c_str());
+  return kExitOk;
+}
+
+}  // namespace
+
+int initCommand(int argc, char** argv) {
+  InitOptions options;
+  if (int status = parseOptions(argc, argv, options); status >= 0) return status;
+  try {
+    return initialise(options);
+  } catch (const ComError& error) {
+    printError(error);
+    return kExitFailure;
+  }
+}
+
+}  // namespace corvela::tools

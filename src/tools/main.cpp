@@ -1,0 +1,50 @@
+// The `corvela` admin program: a thin dispatcher over its subcommands.
+#include <cstdio>
+#include <string_view>
+
+#include "tools/cli_support.h"
+#include "tools/commands.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: corvela COMMAND [ARGS...]\n"
+    "\n"
+    "Commands:\n"
+    "  init     create the settings, the site and temporary folders and the database\n"
+    "  config   read or change a setting (config get NAME | config set NAME VALUE)\n"
+    "  sql      run one SQL statement on the database\n"
+    "  run      run a VBScript file (run FILE.vbs [ARGS...])\n"
+    "\n"
+    "'corvela COMMAND --help' describes a command. Exit status: 0 ok, 1 failure, 2 usage.\n";
+
+struct Subcommand {
+  std::string_view name;
+  int (*run)(int argc, char** argv);
+};
+
+constexpr Subcommand kSubcommands[] = {
+    {"init", corvela::tools::initCommand},
+    {"config", corvela::tools::configCommand},
+    {"sql", corvela::tools::sqlCommand},
+    {"run", corvela::tools::runCommand},
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace corvela::tools;
+  if (argc < 2) {
+    std::fputs(kUsage, stderr);
+    return kExitUsage;
+  }
+  std::string_view command = argv[1];
+  if (isHelpOption(command)) {
+    std::fputs(kUsage, stdout);
+    return kExitOk;
+  }
+  for (const Subcommand& sub : kSubcommands)
+    if (sub.name == command) return sub.run(argc - 2, argv + 2);
+  std::fprintf(stderr, "corvela: unknown command '%s'\n\n%s", argv[1], kUsage);
+  return kExitUsage;
+}

@@ -1,0 +1,170 @@
+// The `corvela` program as users run it: exit statuses, help, init twice,
+// config through the Config checks, and sql output.
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "support/temp_env.h"
+
+namespace corvela::testing {
+namespace {
+
+struct Outcome {
+  int status = -1;
+  std::string out, err;
+};
+
+std::string slurp(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+class CliTest : public IsolatedTest {
+ protected:
+  // Runs the built program with the arguments; the environment (registry
+  // root and data folder of this test) is inherited.
+  Outcome run(std::vector<std::string> args) {
+    std::string program = (buildDir() / "bin" / "corvela").string();
+    std::filesystem::path outFile = root_.path() / "stdout", errFile = root_.path() / "stderr";
+    pid_t pid = fork();
+    if (pid == 0) {
+      int out = open(outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+      int err = open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+      dup2(out, 1);
+      dup2(err, 2);
+      std::vector<char*> argv{program.data()};
+      for (std::string& a : args) argv.push_back(a.data());
+      argv.push_back(nullptr);
+      execv(program.c_str(), argv.data());
+      _exit(127);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    Outcome outcome;
+    outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    outcome.out = slurp(outFile);
+    outcome.err = slurp(errFile);
+    return outcome;
+  }
+
+  void init() { ASSERT_EQ(run({"init"}).status, 0); }
+};
+
+TEST_F(CliTest, HelpOnTheProgramAndEverySubcommand) {
+  std::vector<std::vector<std::string>> helps = {
+      {"--help"}, {"init", "--help"}, {"config", "--help"}, {"sql", "--help"}};
+  for (const auto& args : helps) {
+    Outcome o = run(args);
+    EXPECT_EQ(o.status, 0) << args[0];
+    EXPECT_NE(o.out.find("Usage"), std::string::npos) << args[0] << ": " << o.out;
+  }
+}
+
+TEST_F(CliTest, UsageErrorsExitWithTwo) {
+  std::vector<std::vector<std::string>> bad = {
+      {},
+      {"bogus"},
+      {"init", "--bogus"},
+      {"init", "--site"},
+      {"config"},
+      {"config", "get"},
+      {"config", "set", "x"},
+      {"config", "delete", "x"},
+      {"sql"},
+      {"sql", "a", "b"},
+  };
+  for (const auto& args : bad) {
+    Outcome o = run(args);
+    EXPECT_EQ(o.status, 2) << (args.empty() ? "(none)" : args[0]) << " " << o.err;
+    EXPECT_FALSE(o.err.empty());
+  }
+}
+
+TEST_F(CliTest, InitCreatesSettingsFoldersAndDatabase) {
+  Outcome o = run({"init"});
+  ASSERT_EQ(o.status, 0) << o.err;
+  EXPECT_TRUE(std::filesystem::is_directory(dataDir() / "site"));
+  EXPECT_TRUE(std::filesystem::is_directory(dataDir() / "temp"));
+  EXPECT_TRUE(std::filesystem::is_regular_file(dataDir() / "corvela.db"));
+  EXPECT_EQ(run({"config", "get", "SiteDirectory"}).out, (dataDir() / "site").string() + "\n");
+  EXPECT_EQ(run({"config", "get", "tempPATH"}).out, (dataDir() / "temp").string() + "\n");
+  EXPECT_EQ(run({"config", "get", "ConnString"}).out,
+            "Provider=SQLite;Data Source=" + (dataDir() / "corvela.db").string() + "\n");
+  EXPECT_EQ(run({"config", "get", "plugin"}).out, "\n");
+  EXPECT_EQ(run({"config", "get", "deployplugin"}).out, "\n");
+  EXPECT_EQ(run({"sql", "SELECT COUNT(*) AS n FROM IDManager"}).out, "n\n0\n");
+}
+
+TEST_F(CliTest, InitAgainKeepsDataAndSettings) {
+  init();
+  ASSERT_EQ(run({"config", "set", "plugin", "Acme.Plugin"}).status, 0);
+  ASSERT_EQ(run({"sql", "INSERT INTO tips (tid,tip) VALUES (1,'survives')"}).out, "ok\n");
+  Outcome again = run({"init"});
+  ASSERT_EQ(again.status, 0) << again.err;
+  EXPECT_NE(again.out.find("kept"), std::string::npos) << again.out;
+  EXPECT_EQ(run({"sql", "SELECT tip FROM tips"}).out, "tip\nsurvives\n");
+  EXPECT_EQ(run({"config", "get", "plugin"}).out, "Acme.Plugin\n");
+}
+
+TEST_F(CliTest, InitHonoursItsOptions) {
+  std::string site = (root_.path() / "www").string(), temp = (root_.path() / "t" / "u").string();
+  std::string db = "Provider=SQLite;Data Source=" + (root_.path() / "own.db").string();
+  Outcome o = run({"init", "--site", site, "--temp", temp, "--db", db});
+  ASSERT_EQ(o.status, 0) << o.err;
+  EXPECT_TRUE(std::filesystem::is_directory(site));
+  EXPECT_TRUE(std::filesystem::is_directory(temp));
+  EXPECT_TRUE(std::filesystem::is_regular_file(root_.path() / "own.db"));
+  EXPECT_EQ(run({"config", "get", "ConnString"}).out, db + "\n");
+}
+
+TEST_F(CliTest, ConfigSetGoesThroughTheChecks) {
+  init();
+  Outcome bad = run({"config", "set", "ConnString", "Provider=Nothing"});
+  EXPECT_EQ(bad.status, 1);
+  EXPECT_EQ(bad.err, "6145 Corvela.Config: 错误的数据库连接串：Provider=Nothing\n");
+  std::string deep = (root_.path() / "a" / "b").string();
+  EXPECT_EQ(run({"config", "set", "TempPath", deep}).status, 0);
+  EXPECT_TRUE(std::filesystem::is_directory(deep));
+  EXPECT_EQ(run({"config", "set", "Anything", "value"}).status, 0);
+  EXPECT_EQ(run({"config", "get", "ANYTHING"}).out, "value\n");
+  EXPECT_EQ(run({"config", "get", "NeverSet"}).out, "Error\n");
+}
+
+TEST_F(CliTest, ConfigSetBeforeInitFails) {
+  Outcome o = run({"config", "set", "plugin", "x"});
+  EXPECT_EQ(o.status, 1);
+  EXPECT_NE(o.err.find("corvela init"), std::string::npos) << o.err;
+}
+
+TEST_F(CliTest, SqlPrintsRowsOkAndErrors) {
+  init();
+  EXPECT_EQ(run({"sql", "INSERT INTO tips (tid,tip) VALUES (1,'a b')"}).out, "ok\n");
+  EXPECT_EQ(run({"sql", "INSERT INTO tips (tid,tip) VALUES (2,NULL)"}).out, "ok\n");
+  EXPECT_EQ(run({"sql", "SELECT tid, tip FROM tips ORDER BY tid"}).out, "tid\ttip\n1\ta b\n2\tNULL\n");
+  EXPECT_EQ(run({"sql", "select TOP 1 tip from tips order by tid"}).out, "tip\na b\n");
+
+  Outcome bad = run({"sql", "INSERT INTO nowhere VALUES (1)"});
+  EXPECT_EQ(bad.status, 1);
+  EXPECT_EQ(bad.err.rfind("-2147217900 comDAL:execCommand Method: ", 0), 0u) << bad.err;
+  Outcome badSelect = run({"sql", "SELECT * FROM nowhere"});
+  EXPECT_EQ(badSelect.status, 1);
+  EXPECT_EQ(badSelect.err.rfind("-2147217900 comDAL:DoSelect Method: ", 0), 0u) << badSelect.err;
+}
+
+TEST_F(CliTest, SqlWithoutSettingsReportsRegReadErr) {
+  Outcome o = run({"sql", "SELECT 1"});
+  EXPECT_EQ(o.status, 1);
+  EXPECT_EQ(o.err, "1001 comDAL:DoSelect Method: RegReadErr\n");
+}
+
+}  // namespace
+}  // namespace corvela::testing
