@@ -37,6 +37,10 @@ TEST(EngineSemantics, ArraysAreCopiedOnAssignment) {
       {"redim while walking", "ReDim a(2)\nFor Each x In a\nReDim a(5)\nNext", 10, 3, 1},
       {"wrong dimension count", "Dim m(1, 1)\nx = m(1)", 9, 2, 1},
       {"erase of a number", "x = 1\nErase x", 13, 2, 1},
+      // The element count must not wrap around into a small array.
+      {"huge redim", "ReDim a(65535, 65535, 65535, 65535)\na(1, 1, 1, 1) = 1", 7, 1, 1},
+      {"huge dim", "Dim a(2147483647)", 7, 1, 1},
+      {"negative bound", "ReDim a(-2)", 9, 1, 1},
   });
 }
 
@@ -116,6 +120,14 @@ TEST(EngineSemantics, ClassLifetimeAndMembers) {
       {"set of a number", "Set x = 5", 424, 1, 1},
       {"member of nothing", "Set x = Nothing\nEcho x.y", 424, 2, 1},
       {"class not defined", "Set x = New Nope", 506, 1, 1},
+  });
+}
+
+TEST(EngineSemantics, RunawayRecursionIsOutOfStackSpace) {
+  expectErrors({
+      {"recursion", "Function F(n)\nF = F(n + 1)\nEnd Function\nx = F(1)", 28, 2, 1},
+      {"default property loop", "Class C\nPublic Default Property Get V\nV = Me\nEnd Property\nEnd Class\n"
+                                "Set obj = New C\nx = obj + 1", 28, 0, 0},
   });
 }
 

@@ -342,8 +342,7 @@ void Interpreter::initializeInstance(ScriptObject& object) {
   const ClassDef& cls = object.cls();
   const Program& program = *object.link().program;
   for (const auto& [field, site] : cls.fixedArrays) {
-    std::vector<ArrayBound> bounds;
-    for (int32_t upper : program.arrays[site].fixedBounds) bounds.push_back({0, static_cast<uint32_t>(upper + 1)});
+    std::vector<ArrayBound> bounds = arrayBounds(program.arrays[site].fixedBounds);
     Variant array = Variant::array(std::move(bounds));
     if (!program.arrays[site].fixedBounds.empty()) array.rawArray()->fixedSize = true;
     object.fields[field] = std::move(array);

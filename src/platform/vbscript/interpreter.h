@@ -85,6 +85,9 @@ class ScriptRuntimeError : public ComError {
   std::string text_;
 };
 
+// Bounds 0..upper of a new array (9 for a bound below -1, 7 when too large).
+std::vector<ArrayBound> arrayBounds(const std::vector<int32_t>& uppers);
+
 class Interpreter {
  public:
   Interpreter();

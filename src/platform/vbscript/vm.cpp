@@ -3,6 +3,7 @@
 // the Variant operators. Calls between script procedures push frames here
 // instead of recursing in C++.
 #include <new>
+#include <stdexcept>
 
 #include "platform/automation/variant_ops.h"
 #include "platform/vbscript/class_instance.h"
@@ -443,6 +444,8 @@ void Interpreter::execute() {
     } catch (const ComError& error) {
       handleError(error, pc, entryDepth);
     } catch (const std::bad_alloc&) {
+      handleError(ComError(7, kRuntimeErrorSource, standardErrorText(7)), pc, entryDepth);
+    } catch (const std::length_error&) {
       handleError(ComError(7, kRuntimeErrorSource, standardErrorText(7)), pc, entryDepth);
     }
     LOAD();

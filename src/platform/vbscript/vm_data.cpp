@@ -74,13 +74,33 @@ bool inRange(const Variant& counter, const Variant& limit, const Variant& step) 
   return step.toDouble() >= 0 ? c <= l : c >= l;
 }
 
-std::vector<ArrayBound> boundsOf(const std::vector<int32_t>& uppers) {
+// More elements than this cannot be allocated anyway; refusing them up front
+// also keeps the element count from wrapping around in size_t arithmetic
+// (which would make a tiny array that indices run past).
+constexpr uint64_t kMaxArrayElements = uint64_t{1} << 28;
+
+// Bounds 0..upper per dimension: 9 for an upper bound below -1, 7 when the
+// whole array would be too large.
+std::vector<ArrayBound> checkedBounds(const int64_t* uppers, size_t count) {
   std::vector<ArrayBound> bounds;
-  for (int32_t upper : uppers) bounds.push_back({0, static_cast<uint32_t>(upper + 1)});
+  uint64_t total = 1;
+  for (size_t i = 0; i < count; ++i) {
+    if (uppers[i] < -1) raiseRuntimeError(9);
+    uint64_t n = static_cast<uint64_t>(uppers[i] + 1);
+    if (n > kMaxArrayElements) raiseRuntimeError(7);
+    total *= n;
+    if (total > kMaxArrayElements) raiseRuntimeError(7);
+    bounds.push_back({0, static_cast<uint32_t>(n)});
+  }
   return bounds;
 }
 
 }  // namespace
+
+std::vector<ArrayBound> arrayBounds(const std::vector<int32_t>& uppers) {
+  std::vector<int64_t> wide(uppers.begin(), uppers.end());
+  return checkedBounds(wide.data(), wide.size());
+}
 
 bool Interpreter::forInit(Frame& frame, const Instr& instr) {
   Variant step = loopNumber(std::move(sp_[-1]));
@@ -158,19 +178,16 @@ void Interpreter::dimArray(Frame& frame, const ArraySite& site) {
   Variant* var = varPtr(frame, site.kind, site.fallback, site.index, true);
   // Dim declares: running it again (in a loop) keeps the array it made.
   if (var->isArray() && var->rawArray()->fixedSize) return;
-  Variant array = Variant::array(boundsOf(site.fixedBounds));
+  Variant array = Variant::array(arrayBounds(site.fixedBounds));
   if (!site.fixedBounds.empty()) array.rawArray()->fixedSize = true;
   *var = std::move(array);
 }
 
 void Interpreter::redim(Frame& frame, const ArraySite& site) {
   Variant* args = sp_ - site.dims;
-  std::vector<ArrayBound> bounds;
-  for (uint16_t i = 0; i < site.dims; ++i) {
-    int32_t upper = args[i].dereferenced().toLong();
-    if (upper < -1) raiseRuntimeError(9);
-    bounds.push_back({0, static_cast<uint32_t>(upper + 1)});
-  }
+  std::vector<int64_t> uppers;
+  for (uint16_t i = 0; i < site.dims; ++i) uppers.push_back(args[i].dereferenced().toLong());
+  std::vector<ArrayBound> bounds = checkedBounds(uppers.data(), uppers.size());
   while (sp_ > args) *--sp_ = Variant();
   Variant* var = varPtr(frame, site.kind, site.fallback, site.index, true);
   if (!var) raiseRuntimeError(501);
