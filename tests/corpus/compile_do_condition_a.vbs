@@ -1,0 +1,4 @@
+' Do takes only While or Until.
+WScript.Echo "never"
+Do x
+Loop

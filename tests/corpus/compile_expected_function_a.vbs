@@ -1,0 +1,4 @@
+' A Function must end with End Function.
+WScript.Echo "never"
+Function F
+End Sub

@@ -1,0 +1,3 @@
+' Dim needs a name.
+WScript.Echo "never"
+Dim 5

@@ -1,0 +1,4 @@
+' For Each needs In.
+WScript.Echo "never"
+For Each x Of arr
+Next

@@ -1,0 +1,4 @@
+' A Sub must end with End Sub.
+WScript.Echo "never"
+Sub S
+End Function

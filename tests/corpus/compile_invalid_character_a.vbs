@@ -1,0 +1,3 @@
+' A character that starts no token.
+WScript.Echo "never"
+x = 1 @ 2
