@@ -1,4 +1,6 @@
 // The engine end to end: statements, procedures, loops and values.
+#include <map>
+
 #include "vbscript/engine_fixture.h"
 
 namespace corvela::vbs::testing {
@@ -104,6 +106,67 @@ class Failing : public DispatchObject<Failing> {
     return table;
   }
 };
+
+// A field with a default Value, as a document's properties are.
+class Field : public DispatchObject<Field> {
+ public:
+  static constexpr std::string_view kClassName = "Field";
+  static const DispatchTable<Field>& dispatchTable() {
+    static const DispatchTable<Field> table{
+        {.name = "Value",
+         .get = [](Field& self, Args) -> Variant { return self.value; },
+         .let = [](Field& self, Args, const Variant& v) { self.value = v; },
+         .isDefault = true},
+    };
+    return table;
+  }
+  Variant value;
+};
+
+// A document whose default member Item(name) gives a Field.
+class Document : public DispatchObject<Document> {
+ public:
+  static constexpr std::string_view kClassName = "Document";
+  static const DispatchTable<Document>& dispatchTable() {
+    static const DispatchTable<Document> table{
+        {.name = "Item",
+         .get = [](Document& self, Args args) -> Variant { return Variant(self.field(args[0].toString())); },
+         .minArgs = 1,
+         .maxArgs = 1,
+         .isDefault = true},
+        {.name = "Fail",
+         .call = [](Document&, Args) -> Variant { throw ComError(5, "", ""); }},
+    };
+    return table;
+  }
+  std::shared_ptr<Object> field(const std::string& name) {
+    auto& f = fields[name];
+    if (!f) f = std::make_shared<Field>();
+    return f;
+  }
+  std::map<std::string, std::shared_ptr<Field>> fields;
+};
+
+TEST(EngineBasics, DefaultMemberChainsOfHostObjects) {
+  ScriptEngine engine;
+  auto document = std::make_shared<Document>();
+  document->field("TITLE");
+  document->fields["TITLE"]->value = Variant("Hello");
+  engine.addObject("Document", document);
+  auto host = std::make_shared<EchoHost>();
+  engine.addObject("Host", host, true);
+  ASSERT_TRUE(engine.addCode(
+      "Echo Document(\"TITLE\")\n"                  // .Item("TITLE").Value
+      "t = Document(\"TITLE\")\nEcho TypeName(t)\n"  // Let takes the value
+      "Set f = Document(\"TITLE\")\nEcho TypeName(f)\n"
+      "Document(\"BODY\") = \"text\"\nEcho Document.Item(\"BODY\").Value & \"!\"\n"
+      "Echo Document(\"TITLE\") & \" world\", Len(Document(\"TITLE\"))\n"
+      "On Error Resume Next\nDocument.Fail\nEcho Err.Number, Err.Source, Err.Description"))
+      << engine.error().description << " line " << engine.error().line;
+  EXPECT_EQ(host->output,
+            "Hello\nString\nField\ntext!\nHello world 5\n"
+            "5 Microsoft VBScript runtime error Invalid procedure call or argument\n");
+}
 
 TEST(EngineBasics, HostErrorsReachErrAsTheyAre) {
   ScriptEngine engine;

@@ -165,6 +165,8 @@ class Interpreter {
   // value(args): an array element or the default member of an object.
   Variant indexValue(const Variant& value, Variant* args, uint16_t argc);
   void assignElement(Variant& target, Variant* args, uint16_t argc, Variant value, bool isSet);
+  // object(args) = value through the default member.
+  void assignDefault(Object& object, Variant* args, uint16_t argc, Variant value, bool isSet);
   void newObject(Frame& frame, const Instr& instr);
   void dimArray(Frame& frame, const ArraySite& site);
   void redim(Frame& frame, const ArraySite& site);

@@ -116,13 +116,31 @@ void Interpreter::assignElement(Variant& target, Variant* args, uint16_t argc, V
   if (target.isObject()) {
     std::shared_ptr<Object> object = target.rawObject();
     if (!object) raiseRuntimeError(91);
-    std::vector<Variant> all(args, args + argc);
-    all.push_back(std::move(value));
-    Variant ignored;
-    object->invoke(DISPID_VALUE, isSet ? InvokeSet : InvokeLet, all, ignored);
+    assignDefault(*object, args, argc, std::move(value), isSet);
     return;
   }
   raiseRuntimeError(13);
+}
+
+void Interpreter::assignDefault(Object& object, Variant* args, uint16_t argc, Variant value, bool isSet) {
+  InvokeKind kind = isSet ? InvokeSet : InvokeLet;
+  std::vector<Variant> all(args, args + argc);
+  all.push_back(value);
+  Variant ignored;
+  try {
+    object.invoke(DISPID_VALUE, kind, all, ignored);
+    return;
+  } catch (const ComError& e) {
+    // `Document("TITLE") = v` on an object whose default member can only be
+    // read: assign to the default member of what it gives, as VBScript's
+    // default-member chains do.
+    if (argc == 0 || e.number() != 438) throw;
+  }
+  Variant item;
+  object.invoke(DISPID_VALUE, InvokeGet, std::span<Variant>(args, argc), item);
+  if (!item.isObject() || !item.rawObject()) raiseRuntimeError(438);
+  std::shared_ptr<Object> inner = item.rawObject();
+  inner->invoke(DISPID_VALUE, kind, std::span<Variant>(&value, 1), ignored);
 }
 
 void Interpreter::pushElemRef(Frame& frame, const CallSite& site) {
