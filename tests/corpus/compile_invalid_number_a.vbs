@@ -1,0 +1,3 @@
+' A numeric literal past the largest Double.
+WScript.Echo "never"
+x = 1 + 1e999
