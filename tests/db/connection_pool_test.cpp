@@ -6,7 +6,9 @@
 
 #include "db_test_util.h"
 #include "platform/automation/object_context.h"
+#include "platform/db/id_allocation.h"
 #include "platform/db/recordset.h"
+#include "platform/db/schema.h"
 
 namespace corvela::db {
 namespace {
@@ -89,6 +91,23 @@ TEST_F(PoolTest, ReadingScopesLeaveTheWriteLockFree) {
   other.commit();
   pooled->execute("INSERT INTO t VALUES (10)");
   EXPECT_TRUE(pooled->inTransaction());
+}
+
+TEST_F(PoolTest, IdsTakenBeforeTheFirstWriteSurviveARollback) {
+  {
+    Connection setup(connString());
+    applySchema(setup);
+  }
+  {
+    ContextScope scope;
+    EXPECT_EQ(allocateId(*pooledConnection(connString()), "t"), 1);  // commits on its own
+    pooledConnection(connString())->execute("INSERT INTO t VALUES (1)");
+    EXPECT_EQ(allocateId(*pooledConnection(connString()), "t"), 2);  // part of the transaction
+    ObjectContext::current()->SetAbort();
+  }
+  Connection other(connString());
+  EXPECT_EQ(allocateId(other, "t"), 2);
+  EXPECT_EQ(rowsSeenByAnotherConnection(), 0);
 }
 
 }  // namespace
