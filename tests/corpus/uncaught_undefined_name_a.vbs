@@ -1,0 +1,7 @@
+' known-gap: an uncaught error does not name the identifier it concerns
+' Under Option Explicit the uncaught error names the undeclared variable.
+Option Explicit
+Dim total
+total = 1
+WScript.Echo "before"
+total = missingname + 1
