@@ -36,7 +36,7 @@ WScript.Echo Err.Number - vbObjectError, Err = vbObjectError + 513
 Err.Clear
 x = 1 / 0
 e = Err
-WScript.Echo e, VarType(e), Err.HelpContext
+WScript.Echo e, VarType(e)
 Err.Clear
 WScript.Echo Err.Number, "[" & Err.Source & "]", "[" & Err.Description & "]"
 Err.Raise 9
