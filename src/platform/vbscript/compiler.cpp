@@ -344,8 +344,12 @@ void Compiler::compileProcedureBody(int32_t procIndex, ast::ProcedureStmt& stmt)
   size_t end = here();
   emit(Op::Return);
   region(end, end + 1, stmt.endPos);
-  for (const auto& [lower, local] : scope_.names)
-    if (local.constant < 0) proc.names.push_back({lower, local.kind, local.index});
+  for (const auto& [key, local] : scope_.names) {
+    if (local.constant >= 0) continue;
+    // Implicit locals are keyed apart from declared names; Eval sees both.
+    std::string name = key[0] == '\x01' ? key.substr(1) : key;
+    proc.names.push_back({name, local.kind, local.index});
+  }
   std::sort(proc.regions.begin(), proc.regions.end(),
             [](const Region& x, const Region& y) { return x.start < y.start; });
   scope_ = std::move(saved);

@@ -138,6 +138,24 @@ bool Compiler::isLiteral(const ast::Expr& e) {
   }
 }
 
+bool Compiler::isPure(const ast::Expr& e) {
+  switch (e.kind) {
+    case ast::ExprKind::Literal: return true;
+    case ast::ExprKind::Paren: return isPure(*static_cast<const ast::ParenExpr&>(e).inner);
+    case ast::ExprKind::Unary: return isPure(*static_cast<const ast::UnaryExpr&>(e).operand);
+    case ast::ExprKind::Binary: {
+      auto& b = static_cast<const ast::BinaryExpr&>(e);
+      return b.op != ast::BinaryOp::Is && isPure(*b.left) && isPure(*b.right);
+    }
+    case ast::ExprKind::Name: {
+      Resolved r = resolve(static_cast<const ast::NameExpr&>(e).name, e.pos);
+      if (r.kind == Resolved::Constant) return true;
+      return r.kind == Resolved::Var && r.var != VarKind::Dynamic && r.var != VarKind::DynamicExplicit;
+    }
+    default: return false;
+  }
+}
+
 void Compiler::name(const ast::NameExpr& e) {
   Resolved r = resolve(e.name, e.pos);
   std::vector<ast::ExprPtr> none;
@@ -352,6 +370,18 @@ bool Compiler::concatPieces(const ast::NameExpr& target, const ast::Expr& value,
 void Compiler::assignName(const ast::NameExpr& target, const ast::Expr& value, bool isSet) {
   Resolved r = resolveForWrite(target.name, target.pos);
   if (r.kind == Resolved::Var) {
+    // v = v + x / v = v - x where x calls nothing: updated in place (reading
+    // v after x cannot change the result).
+    if (!isSet && value.kind == ast::ExprKind::Binary) {
+      auto& b = static_cast<const ast::BinaryExpr&>(value);
+      bool addOrSubtract = b.op == ast::BinaryOp::Add || b.op == ast::BinaryOp::Subtract;
+      if (addOrSubtract && b.left->kind == ast::ExprKind::Name &&
+          lowerName(static_cast<const ast::NameExpr&>(*b.left).name) == lowerName(target.name) && isPure(*b.right)) {
+        expr(*b.right);
+        emit(Op::UpdateVar, r.index, b.op == ast::BinaryOp::Add ? 0 : 1, static_cast<uint8_t>(r.var), 0, r.fallback);
+        return;
+      }
+    }
     std::vector<const ast::Expr*> pieces;
     if (!isSet && concatPieces(target, value, pieces)) {
       // Every piece is evaluated before the variable changes.

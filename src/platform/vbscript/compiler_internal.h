@@ -88,6 +88,8 @@ class Compiler {
   void expr(const ast::Expr& e);
   void name(const ast::NameExpr& e);
   bool isLiteral(const ast::Expr& e);
+  // An expression that reads variables and constants only (calls nothing).
+  bool isPure(const ast::Expr& e);
   void call(const ast::CallExpr& e, bool wantResult);
   void callNamed(const std::string& name, ast::Position pos, const std::vector<ast::ExprPtr>& args,
                  bool wantResult);

@@ -37,6 +37,7 @@ enum class Op : uint8_t {
   SetParam,
   SetGlobal,
   SetVar,
+  UpdateVar,    // n, d, b: `v = v + x` (a = 0) or `v = v - x` (a = 1) with x on the stack
   AppendVar,    // n, d, b: `v = v & x & y ...`; a: count of pieces on the stack, appended in place
 
   // Operators: pop the operands, push the result. c > 0: the right operand

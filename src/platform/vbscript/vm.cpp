@@ -190,6 +190,22 @@ void Interpreter::execute() {
             TERMINATES();
             break;
           }
+          case Op::UpdateVar: {
+            Variant* target = in.n == static_cast<uint8_t>(VarKind::Local)    ? f->base + in.b
+                              : in.n == static_cast<uint8_t>(VarKind::Global) ? &globals[in.b]->value
+                                                                              : varPtr(*f, static_cast<VarKind>(in.n), in.d, in.b, true);
+            if (!target) raiseRuntimeError(501);
+            Variant* operand = sp_ - 1;
+            Op op = in.a ? Op::Subtract : Op::Add;
+            if (!holdsReference(*target) && fastArithmetic(op, *target, *operand)) {
+              DROP();
+              break;
+            }
+            *target = in.a ? ops::subtract(*target, *operand) : ops::add(*target, *operand);
+            DROP();
+            TERMINATES();
+            break;
+          }
           case Op::AppendVar: {
             Variant* target = varPtr(*f, static_cast<VarKind>(in.n), in.d, in.b, true);
             if (!target) raiseRuntimeError(501);
