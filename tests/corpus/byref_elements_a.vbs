@@ -25,3 +25,15 @@ Sub Watch(el)
 End Sub
 arr(2) = "before"
 Watch arr(2)
+Sub Bump(x)
+  x = x + 1
+End Sub
+held = Array(1, 5)
+Bump held(0)
+WScript.Echo held(0)
+Sub Two(a, b)
+  a = "A": b = "B"
+End Sub
+Dim f(1)
+Two f(0), f(1)
+WScript.Echo f(0), f(1)
