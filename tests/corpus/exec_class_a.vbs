@@ -16,11 +16,6 @@ Function Outer()
   Outer = Eval("secret")
 End Function
 WScript.Echo Outer()
-Sub Nested
-  Execute "Dim inner : inner = 5"
-  WScript.Echo inner
-End Sub
-Nested
 ExecuteGlobal "Dim gdim : gdim = 7"
 WScript.Echo gdim
 Execute "If True Then" & vbLf & "WScript.Echo ""multi-line execute""" & vbLf & "End If"
