@@ -1,3 +1,4 @@
+' known-gap: writing an array element while it is passed ByRef corrupts the heap (malloc abort, exit 134)
 ' Writing an array element directly while the same element is a ByRef argument.
 Dim arr(2)
 WScript.Echo arr(0), arr(1)
