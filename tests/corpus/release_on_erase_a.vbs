@@ -1,4 +1,4 @@
-' known-gap: Erase, ReDim and Dictionary.Remove release the objects they drop one statement late
+' known-gap: Erase, ReDim (also ReDim Preserve shrinking) and Dictionary.Remove release the objects they drop one statement late
 ' Erase, ReDim without Preserve and Dictionary.Remove release the objects they drop at once.
 Class Probe
   Public Name
@@ -26,3 +26,9 @@ Set p = Nothing
 WScript.Echo "before remove"
 d.Remove "k"
 WScript.Echo "after remove"
+ReDim many(2)
+Set many(2) = New Probe
+many(2).Name = "dropped by shrink"
+WScript.Echo "before shrink"
+ReDim Preserve many(1)
+WScript.Echo "after shrink"
