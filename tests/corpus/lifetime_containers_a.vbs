@@ -25,3 +25,17 @@ outer = Array(Array(Make("nested")))
 WScript.Echo "before clearing nested"
 outer = Empty
 WScript.Echo "after clearing nested"
+Dim slots(1)
+Set slots(0) = New Probe
+slots(0).Name = "element"
+WScript.Echo "before overwrite"
+slots(0) = 5
+WScript.Echo "after overwrite"
+Set d = CreateObject("Scripting.Dictionary")
+Set p = New Probe
+p.Name = "item"
+d.Add "k", p
+Set p = Nothing
+WScript.Echo "before item overwrite"
+d("k") = 1
+WScript.Echo "after item overwrite"

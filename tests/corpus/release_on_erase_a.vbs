@@ -1,4 +1,4 @@
-' known-gap: Erase, ReDim (also ReDim Preserve shrinking) and Dictionary.Remove release the objects they drop one statement late
+' known-gap: Erase, ReDim (also Preserve shrinking), Dictionary.Remove and RemoveAll release the objects they drop one statement late
 ' Erase, ReDim without Preserve and Dictionary.Remove release the objects they drop at once.
 Class Probe
   Public Name
@@ -32,3 +32,10 @@ many(2).Name = "dropped by shrink"
 WScript.Echo "before shrink"
 ReDim Preserve many(1)
 WScript.Echo "after shrink"
+Set p = New Probe
+p.Name = "removed all"
+d.Add "j", p
+Set p = Nothing
+WScript.Echo "before RemoveAll"
+d.RemoveAll
+WScript.Echo "after RemoveAll"
