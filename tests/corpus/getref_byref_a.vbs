@@ -1,0 +1,13 @@
+' known-gap: arguments passed through a GetRef reference are not ByRef
+' A procedure called through GetRef keeps its ByRef parameters.
+Sub Bump(x)
+  x = x + 1
+End Sub
+Set f = GetRef("Bump")
+n = 1
+f n
+WScript.Echo n
+Call f(n)
+WScript.Echo n
+f (n)
+WScript.Echo n
