@@ -12,3 +12,8 @@ ReDim grown(1)
 Erase grown
 ReDim Preserve grown(2)
 WScript.Echo "preserve after erase", Err.Number, UBound(grown)
+Sub Reset(arr)
+  ReDim arr(5)
+End Sub
+Reset fixed
+WScript.Echo "redim fixed through byref", Err.Number, UBound(fixed)
