@@ -289,6 +289,42 @@ void Compiler::declareGlobals(const ast::StmtList& body) {
   });
 }
 
+void Compiler::declareImplicitGlobals(const ast::StmtList& body) {
+  auto declare = [&](const std::string& name) {
+    std::string lower = lowerName(name);
+    auto it = globalNames_.find(lower);
+    if (it != globalNames_.end() && program_.globals[it->second].kind != GlobalName::Referenced) return;
+    if (lower == "err" || findBuiltinConstant(lower) || findBuiltin(lower)) return;
+    if (outer_ && outer_->procedure)
+      for (const Procedure::Name& n : outer_->procedure->names)
+        if (n.name == lower) return;
+    int32_t g = globalIndex(lower);
+    program_.globals[g].name = name;
+    program_.globals[g].kind = GlobalName::Variable;
+    program_.globals[g].implicit = true;
+  };
+  walk(body, [&](const ast::Stmt& s) {
+    switch (s.kind) {
+      case ast::StmtKind::Assign: {
+        auto& a = static_cast<const ast::AssignStmt&>(s);
+        if (a.target->kind == ast::ExprKind::Name) declare(static_cast<const ast::NameExpr&>(*a.target).name);
+        break;
+      }
+      case ast::StmtKind::For: declare(static_cast<const ast::ForStmt&>(s).variable); break;
+      case ast::StmtKind::ForEach: declare(static_cast<const ast::ForEachStmt&>(s).variable); break;
+      default: break;
+    }
+  });
+}
+
+bool Compiler::isKnownOutside(const std::string& lower) {
+  if (scope_.classIndex >= 0)
+    for (const ClassMember& m : program_.classes[scope_.classIndex].members)
+      if (lowerName(m.name) == lower) return true;
+  auto it = globalNames_.find(lower);
+  return it != globalNames_.end() && program_.globals[it->second].kind == GlobalName::Variable;
+}
+
 void Compiler::declareLocals(const ast::StmtList& body) {
   auto add = [&](const std::string& name, ast::Position pos, bool allowExisting) -> LocalName* {
     std::string lower = lowerName(name);
@@ -307,8 +343,11 @@ void Compiler::declareLocals(const ast::StmtList& body) {
           add(v.name, v.pos, false)->index = newSlot();
         break;
       case ast::StmtKind::ReDim:
-        for (const ast::ReDimTarget& t : static_cast<const ast::ReDimStmt&>(s).targets)
+        // ReDim declares a local only when no global or member has the name.
+        for (const ast::ReDimTarget& t : static_cast<const ast::ReDimStmt&>(s).targets) {
+          if (isKnownOutside(lowerName(t.name))) continue;
           if (LocalName* local = add(t.name, t.pos, true)) local->index = newSlot();
+        }
         break;
       case ast::StmtKind::Const:
         for (const ast::ConstDecl& c : static_cast<const ast::ConstStmt&>(s).constants)
@@ -451,6 +490,8 @@ void Compiler::compileScript(ast::Script& script) {
   program_.procedures.emplace_back();
   program_.procedures[0].name = "<global>";
   declareGlobals(script.body);
+  // Names assigned at global level without Dim are globals of the script.
+  if (!program_.optionExplicit) declareImplicitGlobals(script.body);
   scope_.proc = &program_.procedures[0];
   statements(script.body);
   emit(Op::Return);

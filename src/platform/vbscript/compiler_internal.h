@@ -72,7 +72,7 @@ class Compiler {
 
   // ----- declarations (compiler.cpp)
   void declareGlobals(const ast::StmtList& body);
-  void declareImplicitGlobals(const ast::StmtList& body);
+  void declareImplicitGlobals(const ast::StmtList& body);  // without Option Explicit
   void declareClass(ast::ClassStmt& stmt);
   void declareProcedure(ast::ProcedureStmt& stmt, int32_t classIndex);
   int32_t addGlobal(const std::string& name, GlobalName::Kind kind, int32_t index, ast::Position pos);
@@ -80,6 +80,7 @@ class Compiler {
   int32_t constantValue(const ast::Expr& expr);
   void compileProcedureBody(int32_t procIndex, ast::ProcedureStmt& stmt);
   void declareLocals(const ast::StmtList& body);
+  bool isKnownOutside(const std::string& lower);  // a global variable or member of the class
   uint16_t newSlot();
   Resolved resolve(const std::string& name, ast::Position pos);
   Resolved resolveForWrite(const std::string& name, ast::Position pos);

@@ -154,6 +154,22 @@ Link& Interpreter::bind(const Program& program) {
       link->globals[i] = findGlobal(g.name);
       continue;
     }
+    if (g.implicit) {
+      // Assigned without Dim: whatever global has the name already is it.
+      GlobalSlot* existing = findGlobal(g.name);
+      if (existing && (existing->kind == GlobalSlot::Variable || existing->kind == GlobalSlot::NamedObject)) {
+        link->globals[i] = existing;
+        continue;
+      }
+      if (existing) {
+        // The name is a procedure, class, constant or host member already:
+        // this script's variable of that name is its own.
+        globals_.emplace_back();
+        globals_.back().name = g.name;
+        link->globals[i] = &globals_.back();
+        continue;
+      }
+    }
     GlobalSlot& slot = defineGlobal(g.name);
     switch (g.kind) {
       case GlobalName::Variable:

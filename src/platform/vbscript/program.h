@@ -183,6 +183,7 @@ struct GlobalName {
   Kind kind = Referenced;
   int32_t index = -1;  // Constant: constant index; Procedure: procedure; Class: class
   bool isPublic = true;
+  bool implicit = false;  // Variable: first assigned without Dim (binds to any existing global)
 };
 
 class Program : public std::enable_shared_from_this<Program> {

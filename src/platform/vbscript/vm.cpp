@@ -173,7 +173,7 @@ void Interpreter::execute() {
             } else if (value->isObject()) {
               *value = value->dereferenced();
             }
-            Variant* target;
+            Variant* target = nullptr;
             switch (in.op) {
               case Op::LetLocal:
               case Op::SetLocal: target = f->base + in.a; break;
@@ -185,6 +185,7 @@ void Interpreter::execute() {
                 target = varPtr(*f, static_cast<VarKind>(in.n), in.d, in.b, true);
                 if (!target) raiseRuntimeError(501);
             }
+            checkUnlocked(*target);
             assignFrom(*target, value);
             --sp_;
             TERMINATES();
@@ -195,6 +196,7 @@ void Interpreter::execute() {
                               : in.n == static_cast<uint8_t>(VarKind::Global) ? &globals[in.b]->value
                                                                               : varPtr(*f, static_cast<VarKind>(in.n), in.d, in.b, true);
             if (!target) raiseRuntimeError(501);
+            checkUnlocked(*target);
             Variant* operand = sp_ - 1;
             Op op = in.a ? Op::Subtract : Op::Add;
             if (!holdsReference(*target) && fastArithmetic(op, *target, *operand)) {
@@ -209,6 +211,7 @@ void Interpreter::execute() {
           case Op::AppendVar: {
             Variant* target = varPtr(*f, static_cast<VarKind>(in.n), in.d, in.b, true);
             if (!target) raiseRuntimeError(501);
+            checkUnlocked(*target);
             Variant* pieces = sp_ - in.a;
             for (uint16_t i = 0; i < in.a; ++i) {
               if (target->isString() && pieces[i].isString())

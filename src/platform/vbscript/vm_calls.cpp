@@ -7,6 +7,7 @@
 #include "platform/vbscript/class_instance.h"
 #include "platform/vbscript/interpreter.h"
 #include "platform/vbscript/regexp.h"
+#include "platform/vbscript/vm_values.h"
 
 namespace corvela::vbs {
 
@@ -14,6 +15,19 @@ namespace {
 
 constexpr InvokeKind kMethodOrGet = static_cast<InvokeKind>(InvokeMethod | InvokeGet);
 constexpr int kMaxDims = 60;
+
+// The lock an element passed ByRef holds on its array (see pushElemRef).
+class ElementLock final : public Object {
+ public:
+  explicit ElementLock(ArrayRep* rep) : rep_(rep) { ++rep_->lockCount; }
+  ~ElementLock() override { --rep_->lockCount; }
+  std::string_view className() const override { return "Object"; }
+  DispId memberId(std::string_view) const override { return DISPID_UNKNOWN; }
+  void invoke(DispId, InvokeKind, std::span<Variant>, Variant&) override { raiseRuntimeError(438); }
+
+ private:
+  ArrayRep* rep_;
+};
 
 ScriptObject& meOf(const Frame& frame) {
   // Only class code (and Eval/Execute inside it) refers to Me's members.
@@ -104,7 +118,7 @@ void Interpreter::assignElement(Variant& target, Variant* args, uint16_t argc, V
     if (argc > kMaxDims) raiseRuntimeError(9);
     int32_t indices[kMaxDims];
     for (uint16_t i = 0; i < argc; ++i) indices[i] = args[i].dereferenced().toLong();
-    ArrayRep* rep = target.mutableArray();
+    ArrayRep* rep = writableArray(target);
     ptrdiff_t offset = rep->offsetOf(indices, argc);
     if (offset < 0) raiseRuntimeError(9);
     if (rep->isBytes)
@@ -152,14 +166,15 @@ void Interpreter::pushElemRef(Frame& frame, const CallSite& site) {
     if (argc > kMaxDims) raiseRuntimeError(9);
     int32_t indices[kMaxDims];
     for (uint16_t i = 0; i < argc; ++i) indices[i] = args[i].dereferenced().toLong();
-    ArrayRep* rep = var->mutableArray();
+    ArrayRep* rep = writableArray(*var);
     ptrdiff_t offset = rep->offsetOf(indices, argc);
     if (offset < 0) raiseRuntimeError(9);
     while (sp_ > args) *--sp_ = Variant();
-    // The slot holds a second reference to the array while the callee
-    // works on the element, so the element cannot go away under it.
+    // The slot holds a lock on the array while the callee works on the
+    // element: ReDim, Erase and assignments to the array raise 10 meanwhile,
+    // so the element stays where it is.
     refSlots_[sp_ - stack_] = &rep->items[offset];
-    new (sp_++) Variant(*var);
+    new (sp_++) Variant(std::static_pointer_cast<Object>(std::make_shared<ElementLock>(rep)));
     return;
   }
   Variant value = indexValue(*var, args, argc);
@@ -173,9 +188,13 @@ void Interpreter::invokeObject(Object& object, DispId id, InvokeKind kind, uint1
   Variant* args = sp_ - argc;
   Variant* refs[32];
   uint16_t refCount = argc < 32 ? argc : 32;
+  // Element locks stay held until the values are written back.
+  std::vector<Variant> locks;
   for (uint16_t i = 0; i < refCount; ++i) {
     refs[i] = (refMask >> i & 1u) ? refSlots_[args + i - stack_] : nullptr;
-    if (refs[i]) args[i] = *refs[i];
+    if (!refs[i]) continue;
+    if (args[i].isObject()) locks.push_back(std::move(args[i]));
+    args[i] = *refs[i];
   }
   Variant result;
   object.invoke(id, kind, std::span<Variant>(args, argc), result);

@@ -102,6 +102,10 @@ std::vector<ArrayBound> arrayBounds(const std::vector<int32_t>& uppers) {
   return checkedBounds(wide.data(), wide.size());
 }
 
+void checkUnlocked(const Variant& target) {
+  if (target.isArray() && target.rawArray()->lockCount > 0) raiseRuntimeError(10);
+}
+
 bool Interpreter::forInit(Frame& frame, const Instr& instr) {
   Variant step = loopNumber(std::move(sp_[-1]));
   Variant limit = loopNumber(std::move(sp_[-2]));
@@ -109,6 +113,7 @@ bool Interpreter::forInit(Frame& frame, const Instr& instr) {
   for (int i = 0; i < 3; ++i) *--sp_ = Variant();
   Variant* counter = varPtr(frame, static_cast<VarKind>(instr.n), instr.d, instr.b, true);
   if (!counter) raiseRuntimeError(501);
+  checkUnlocked(*counter);
   *counter = std::move(start);
   bool skip = !inRange(*counter, limit, step);
   frame.base[instr.a] = std::move(limit);
@@ -158,6 +163,7 @@ bool Interpreter::forEachInit(Frame& frame, const Instr& instr) {
   if (!walker->next(first)) return true;
   Variant* var = varPtr(frame, static_cast<VarKind>(instr.n), instr.d, instr.b, true);
   if (!var) raiseRuntimeError(501);
+  checkUnlocked(*var);
   *var = std::move(first);
   frame.base[instr.a] = Variant(std::static_pointer_cast<Object>(walker));
   return false;
@@ -170,6 +176,7 @@ bool Interpreter::forEachNext(Frame& frame, const Instr& instr) {
   Variant item;
   if (!static_cast<ForEachWalker&>(*state.rawObject()).next(item)) return false;
   Variant* var = varPtr(frame, static_cast<VarKind>(instr.n), instr.d, instr.b, true);
+  checkUnlocked(*var);
   *var = std::move(item);
   return true;
 }
@@ -178,6 +185,7 @@ void Interpreter::dimArray(Frame& frame, const ArraySite& site) {
   Variant* var = varPtr(frame, site.kind, site.fallback, site.index, true);
   // Dim declares: running it again (in a loop) keeps the array it made.
   if (var->isArray() && var->rawArray()->fixedSize) return;
+  checkUnlocked(*var);
   Variant array = Variant::array(arrayBounds(site.fixedBounds));
   if (!site.fixedBounds.empty()) array.rawArray()->fixedSize = true;
   *var = std::move(array);
@@ -204,7 +212,7 @@ void Interpreter::redim(Frame& frame, const ArraySite& site) {
   if (old->bounds.size() != bounds.size()) raiseRuntimeError(9);
   for (size_t d = 0; d + 1 < bounds.size(); ++d)
     if (old->bounds[d].count != bounds[d].count || old->bounds[d].lower != bounds[d].lower) raiseRuntimeError(9);
-  ArrayRep* rep = var->mutableArray();
+  ArrayRep* rep = writableArray(*var);
   rep->bounds.back() = bounds.back();
   size_t total = 1;
   for (const ArrayBound& b : rep->bounds) total *= b.count;
@@ -223,7 +231,7 @@ void Interpreter::erase(Frame& frame, const Instr& instr) {
     return;
   }
   // A fixed array keeps its size; its elements go back to Empty (or 0).
-  ArrayRep* rep = var->mutableArray();
+  ArrayRep* rep = writableArray(*var);
   for (Variant& item : rep->items) item = Variant();
   for (uint8_t& byte : rep->bytes) byte = 0;
 }

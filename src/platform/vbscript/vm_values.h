@@ -46,4 +46,16 @@ inline void assignFrom(Variant& dst, Variant* src) {
   moveInto(&dst, src);
 }
 
+// The storage of an array about to be written. An array locked by a ByRef
+// element or a For Each is written where it is, even when shared, so the
+// element the lock protects stays the one the variable holds; otherwise a
+// shared array is copied first.
+inline ArrayRep* writableArray(Variant& array) {
+  ArrayRep* rep = array.rawArray();
+  return rep->lockCount > 0 ? rep : array.mutableArray();
+}
+
+// 10 when a store would release an array that is locked.
+void checkUnlocked(const Variant& target);
+
 }  // namespace corvela::vbs
