@@ -1,4 +1,3 @@
-' known-gap: writing an array element while it is passed ByRef corrupts the heap (malloc abort, exit 134)
 ' Writing an array element directly while the same element is a ByRef argument.
 Dim arr(2)
 WScript.Echo arr(0), arr(1)

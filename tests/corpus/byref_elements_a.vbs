@@ -1,4 +1,3 @@
-' known-gap: two ByRef elements of one array lose writes (Swap a(0), a(1)); an element argument does not see direct writes
 ' A ByRef array element is the element itself: swapping two elements of one array, seeing direct writes.
 Sub Swap(a, b)
   Dim t

@@ -1,4 +1,3 @@
-' known-gap: ReDim or Erase of an array whose element is out as a ByRef argument does not raise 10
 ' An array is locked while one of its elements is a ByRef argument: ReDim and Erase raise 10.
 Dim items()
 ReDim items(1)

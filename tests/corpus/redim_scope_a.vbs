@@ -1,4 +1,3 @@
-' known-gap: ReDim inside a procedure makes a new local instead of resizing the global or class member of that name
 ' ReDim in a procedure resizes the variable the name already stands for: a global or a class member.
 Dim list()
 Sub Grow
