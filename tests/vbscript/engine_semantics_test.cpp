@@ -19,6 +19,13 @@ TEST(EngineSemantics, ByRefWritesBackToWhatWasNamed) {
       {"host writes back", "n = 21\nHost.Twice n\nEcho n", "42"},
       {"local byref in function", "Function F()\nDim v\nv = 1\nG v\nF = v\nEnd Function\nSub G(w)\nw = 9\nEnd Sub\nEcho F()", "9"},
       {"array passed byref is shared", "Sub Change(arr)\narr(1) = 7\nEnd Sub\na = Array(1, 2)\nChange a\nEcho a(1)", "7"},
+      {"two elements of one array", "Sub Swap(p, q)\nt = p : p = q : q = t\nEnd Sub\nDim a(1)\na(0) = \"x\" : a(1) = \"y\"\n"
+                                    "Swap a(0), a(1)\nEcho a(0), a(1)", "y x"},
+      {"element sees direct writes", "Dim a(1)\nSub W(el)\na(1) = \"direct\"\nEcho el\nEnd Sub\nW a(1)", "direct"},
+      {"element locks its array", "Dim a()\nReDim a(1)\nSub G(el)\nReDim Preserve a(5)\nEnd Sub\n"
+                                  "On Error Resume Next\nG a(0)\nEcho Err.Number, UBound(a)", "10 1"},
+      {"through getref", "Sub Bump(x)\nx = x + 1\nEnd Sub\nSet f = GetRef(\"Bump\")\nn = 1\nf n\nEcho n", "2"},
+      {"redim in a procedure resizes the global", "Dim a()\nSub R\nReDim a(3)\nEnd Sub\nR\nEcho UBound(a)", "3"},
       {"array passed byval is copied", "Sub Change(ByVal arr)\narr(1) = 7\nEnd Sub\na = Array(1, 2)\nChange a\nEcho a(1)", "2"},
   });
 }
@@ -106,6 +113,11 @@ TEST(EngineSemantics, ClassLifetimeAndMembers) {
       {"terminate on nothing", nothing.c_str(), "init\nterm 1\nafter"},
       {"last reference", shared.c_str(), "init\nalive\nterm 2"},
       {"local goes at exit", local.c_str(), "init\nterm 3\nafter"},
+      {"left by an error", with("Sub S\nDim k\nSet k = New K\nk.v = 4\nx = 1 / 0\nEnd Sub\nOn Error Resume Next\nS\nEcho \"after\"").c_str(),
+       "init\nterm 4\nafter"},
+      {"held to the end", with("Set keep = New K\nkeep.v = 5\nEcho \"end\"").c_str(), "init\nend\nterm 5"},
+      {"erase releases", with("Dim a(0)\nSet a(0) = New K\na(0).v = 6\nErase a\nEcho \"after\"").c_str(),
+       "init\nterm 6\nafter"},
       {"properties and default", props.c_str(), "init\n10\n42\nhi x K\nterm 0"},
       {"me and self calls", "Class C\nPublic n\nFunction Twice()\nTwice = Me.n * 2 + Half()\nEnd Function\n"
                             "Private Function Half()\nHalf = n / 2\nEnd Function\nEnd Class\n"

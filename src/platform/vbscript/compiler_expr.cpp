@@ -252,7 +252,9 @@ void Compiler::callNamed(const std::string& name, ast::Position pos, const std::
         emit(Op::CallName, addCall(site));
         return;
       }
-      valueArguments(args);
+      // An object in the variable (a GetRef reference, a host object) may
+      // take its arguments by reference.
+      site.refMask = arguments(args, true);
       site.target = packVar(r.var, r.index);
       site.fallback = r.fallback;
       emit(Op::CallVar, addCall(site));

@@ -82,7 +82,11 @@ Interpreter::Interpreter()
 }
 
 Interpreter::~Interpreter() {
-  // Globals go first, while the engine can still run Class_Terminate.
+  // Script variables go first, while the engine (and the named objects that
+  // Class_Terminate may still use) can run it.
+  for (GlobalSlot& slot : globals_)
+    if (slot.kind != GlobalSlot::NamedObject) slot.value = Variant();
+  runPendingTerminates();
   for (GlobalSlot& slot : globals_) slot.value = Variant();
   runPendingTerminates();
   alive_.reset();
@@ -347,6 +351,8 @@ void Interpreter::handleError(const ComError& error, const Instr* pc, size_t ent
     }
     bool last = frame.returnsToHost || frames_.size() <= entryDepth;
     popFrame();
+    // Locals of the frame left are released now, before any handler goes on.
+    if (!pendingTerminate_.empty()) runPendingTerminates();
     if (last) throw ScriptRuntimeError(error, line, column, std::move(text));
     at = static_cast<uint32_t>(frames_.back().pc - frames_.back().proc->code.data()) - 1;
   }

@@ -419,6 +419,7 @@ void Interpreter::execute() {
           case Op::CallBuiltin:
             SAVE();
             callBuiltin(*f->link, program->calls[in.b]);
+            TERMINATES();
             break;
           case Op::CallName:
             SAVE();
@@ -448,6 +449,7 @@ void Interpreter::execute() {
             SAVE();
             memberAccess(*f, program->calls[in.b], kind);
             LOAD();
+            TERMINATES();
             break;
           }
           case Op::NewObject:
@@ -455,9 +457,18 @@ void Interpreter::execute() {
             newObject(*f, in);
             LOAD();
             break;
-          case Op::ReDim: redim(*f, program->arrays[in.b]); break;
-          case Op::DimArray: dimArray(*f, program->arrays[in.b]); break;
-          case Op::Erase: erase(*f, in); break;
+          case Op::ReDim:
+            redim(*f, program->arrays[in.b]);
+            TERMINATES();
+            break;
+          case Op::DimArray:
+            dimArray(*f, program->arrays[in.b]);
+            TERMINATES();
+            break;
+          case Op::Erase:
+            erase(*f, in);
+            TERMINATES();
+            break;
         }
       }
     } catch (const ComError& error) {

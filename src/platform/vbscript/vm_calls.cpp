@@ -261,9 +261,10 @@ void Interpreter::callVar(Frame& frame, const CallSite& site) {
   if (var->isObject()) {
     std::shared_ptr<Object> object = var->rawObject();
     if (!object) raiseRuntimeError(424);
-    invokeObject(*object, DISPID_VALUE, kMethodOrGet, site.argc, 0, site.wantResult, 0);
+    invokeObject(*object, DISPID_VALUE, kMethodOrGet, site.argc, site.refMask, site.wantResult, 0);
     return;
   }
+  materialize(args, refSlots_ + (args - stack_), site.argc, site.refMask);
   Variant value = site.argc == 0 ? *var : indexValue(*var, args, site.argc);
   while (sp_ > args) *--sp_ = Variant();
   if (site.wantResult) new (sp_++) Variant(std::move(value));
