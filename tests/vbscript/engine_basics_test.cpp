@@ -49,6 +49,27 @@ TEST(EngineBasics, ErrorsCarryNumberAndPosition) {
   });
 }
 
+TEST(EngineBasics, UncaughtErrorsNameWhatTheyConcern) {
+  struct Case {
+    const char* code;
+    const char* description;
+  };
+  const Case cases[] = {
+      {"Option Explicit\nx = 1", "Variable is undefined: 'x'"},
+      {"NoSuchSub 1", "Type mismatch: 'NoSuchSub'"},
+      {"Set o = New Nope", "Class not defined: 'Nope'"},
+      {"Function Add(a, b)\nEnd Function\nx = Add(1)", "Wrong number of arguments or invalid property assignment: 'Add'"},
+      {"Set o = CreateObject(\"No.Such\")", "ActiveX component can't create object: 'No.Such'"},
+      {"x = 1 / 0", "Division by zero"},
+  };
+  for (const Case& c : cases) {
+    RunResult r = runScript(c.code);
+    EXPECT_EQ(r.error.description, c.description) << c.code;
+  }
+  // Err.Description keeps the plain text.
+  expectOutputs({{"err text", "On Error Resume Next\nNoSuchSub 1\nEcho Err.Description", "Type mismatch"}});
+}
+
 TEST(EngineBasics, CreateObjectReachesTheRegisteredClasses) {
   expectOutputs({
       {"dictionary", "Set d = CreateObject(\"Scripting.Dictionary\")\nd.Add \"a\", 1\nd(\"b\") = 2\nEcho d.Count, d(\"a\") + d(\"b\")",

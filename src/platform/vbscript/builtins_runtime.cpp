@@ -7,6 +7,7 @@
 #include "platform/automation/com_error.h"
 #include "platform/automation/object.h"
 #include "platform/scripting/scripting_classes.h"
+#include "platform/vbscript/err_object.h"
 #include "platform/vbscript/interpreter.h"
 #include "platform/vbscript/regexp.h"
 
@@ -40,7 +41,14 @@ void registerEngineClasses() {
 
 Variant createObjectFn(BuiltinCall& call) {
   registerEngineClasses();
-  return Variant(createObject(textOf(call, 0)));
+  std::string progId = textOf(call, 0);
+  try {
+    return Variant(createObject(progId));
+  } catch (const ComError& e) {
+    // Reported to the host as "...: 'ProgID'", as VBScript does.
+    if (e.number() == 429) raiseNamedError(429, progId);
+    throw;
+  }
 }
 
 // There is no running-object table to attach to.

@@ -469,6 +469,9 @@ Resolved Compiler::resolve(const std::string& name, ast::Position pos) {
   }
   r.var = program_.optionExplicit ? VarKind::DynamicExplicit : VarKind::Dynamic;
   r.index = globalIndex(lower);
+  // Errors name it as first written.
+  GlobalName& global = program_.globals[r.index];
+  if (global.kind == GlobalName::Referenced && global.name == lower) global.name = name;
   if (!scope_.global && !program_.optionExplicit) {
     // Inside a procedure an unknown name that is no global when the code
     // runs is an implicit local: give it a slot, shared by every use.
@@ -477,7 +480,6 @@ Resolved Compiler::resolve(const std::string& name, ast::Position pos) {
     if (it == scope_.names.end()) it = scope_.names.emplace(key, LocalName{VarKind::Local, newSlot()}).first;
     r.fallback = static_cast<uint16_t>(it->second.index);
   }
-  (void)pos;
   return r;
 }
 

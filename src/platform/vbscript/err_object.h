@@ -19,6 +19,23 @@ class RaisedError : public ComError {
   using ComError::ComError;
 };
 
+// A run-time error about a named thing (a variable, procedure, class,
+// ProgID). Err.Description has the standard text; an error that reaches the
+// host is reported as "text: 'name'", as VBScript reports it.
+class NamedError : public ComError {
+ public:
+  NamedError(int32_t number, std::string name)
+      : ComError(number, kRuntimeErrorSource, standardErrorText(number)), name_(std::move(name)) {}
+  const std::string& name() const { return name_; }
+
+ private:
+  std::string name_;
+};
+
+[[noreturn]] inline void raiseNamedError(int32_t number, std::string name) {
+  throw NamedError(number, std::move(name));
+}
+
 // The number VBScript reports for an error number coming from a host
 // object or Err.Raise: known HRESULTs map to VBScript numbers, facility
 // 0xA HRESULTs to their low word, anything else stays as it is.

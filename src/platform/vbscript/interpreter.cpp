@@ -204,7 +204,7 @@ Link& Interpreter::bind(const Program& program) {
 void Interpreter::enterProcedure(const Link& link, int32_t procIndex, const Variant* me, uint16_t argc,
                                  uint32_t refMask, bool wantResult) {
   const Procedure& proc = link.program->procedures[procIndex];
-  if (argc != proc.paramCount) raiseRuntimeError(450);
+  if (argc != proc.paramCount) raiseNamedError(450, proc.name);
   if (frames_.size() >= kMaxFrames || sp_ + proc.slotCount + 256 > stackEnd_ ||
       refTop_ + argc > kStackSlots)
     raiseRuntimeError(28);
@@ -353,7 +353,12 @@ void Interpreter::handleError(const ComError& error, const Instr* pc, size_t ent
     popFrame();
     // Locals of the frame left are released now, before any handler goes on.
     if (!pendingTerminate_.empty()) runPendingTerminates();
-    if (last) throw ScriptRuntimeError(error, line, column, std::move(text));
+    if (last) {
+      std::string name;
+      if (auto named = dynamic_cast<const NamedError*>(&error)) name = named->name();
+      if (positioned) name = positioned->name();
+      throw ScriptRuntimeError(error, line, column, std::move(text), std::move(name));
+    }
     at = static_cast<uint32_t>(frames_.back().pc - frames_.back().proc->code.data()) - 1;
   }
 }

@@ -74,15 +74,17 @@ struct Frame {
 // happened so the host sees the innermost position.
 class ScriptRuntimeError : public ComError {
  public:
-  ScriptRuntimeError(const ComError& error, int32_t line, int32_t column, std::string text)
-      : ComError(error), line_(line), column_(column), text_(std::move(text)) {}
+  ScriptRuntimeError(const ComError& error, int32_t line, int32_t column, std::string text, std::string name)
+      : ComError(error), line_(line), column_(column), text_(std::move(text)), name_(std::move(name)) {}
   int32_t line() const { return line_; }
   int32_t column() const { return column_; }
   const std::string& text() const { return text_; }
+  const std::string& name() const { return name_; }  // see NamedError
 
  private:
   int32_t line_, column_;
   std::string text_;
+  std::string name_;
 };
 
 // Bounds 0..upper of a new array (9 for a bound below -1, 7 when too large).

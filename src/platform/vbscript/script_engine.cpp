@@ -20,6 +20,7 @@ void fillError(ScriptError& error, const ComError& e) {
     error.line = positioned->line();
     error.column = positioned->column();
     error.text = positioned->text();
+    if (!positioned->name().empty()) error.description += ": '" + positioned->name() + "'";
   }
 }
 

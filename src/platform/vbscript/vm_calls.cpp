@@ -5,6 +5,7 @@
 #include <typeinfo>
 
 #include "platform/vbscript/class_instance.h"
+#include "platform/vbscript/err_object.h"
 #include "platform/vbscript/interpreter.h"
 #include "platform/vbscript/regexp.h"
 #include "platform/vbscript/vm_values.h"
@@ -58,7 +59,7 @@ Variant* Interpreter::varPtr(Frame& frame, VarKind kind, uint16_t fallback, int3
     }
   }
   if (fallback != kNoSlot) return frame.base + fallback;
-  if (kind == VarKind::DynamicExplicit) raiseRuntimeError(500);
+  if (kind == VarKind::DynamicExplicit) raiseNamedError(500, frame.link->program->globals[index].name);
   // A new global, created by its first use at global level.
   GlobalSlot& created = defineGlobal(frame.link->program->globals[index].name);
   frame.link->globals[index] = &created;
@@ -234,7 +235,7 @@ void Interpreter::callName(Frame& frame, const CallSite& site) {
   }
   Variant* var = slot ? &slot->value : nullptr;
   if (!var && site.fallback != kNoSlot) var = frame.base + site.fallback;
-  if (!var) raiseRuntimeError(frame.link->program->optionExplicit ? 500 : 13);
+  if (!var) raiseNamedError(frame.link->program->optionExplicit ? 500 : 13, frame.link->program->globals[site.target].name);
   Variant* args = sp_ - site.argc;
   if (var->isObject()) {
     std::shared_ptr<Object> object = var->rawObject();
@@ -244,7 +245,7 @@ void Interpreter::callName(Frame& frame, const CallSite& site) {
   }
   if (site.argc == 0 && !var->isArray()) {
     // A plain variable named as a statement is an unknown procedure.
-    if (!site.wantResult) raiseRuntimeError(13);
+    if (!site.wantResult) raiseNamedError(13, frame.link->program->globals[site.target].name);
     new (sp_++) Variant(*var);
     return;
   }
@@ -420,7 +421,7 @@ void Interpreter::newObject(Frame& frame, const Instr& instr) {
         new (sp_++) Variant(createRegExp());
         return;
       }
-      raiseRuntimeError(506);
+      raiseNamedError(506, std::string(name));
     }
     link = slot->link;
     classIndex = slot->index;
