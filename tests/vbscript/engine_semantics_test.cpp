@@ -67,6 +67,7 @@ TEST(EngineSemantics, ResumeNextContinuesWithTheNextStatementInSourceOrder) {
        "continues 1234"},
       {"handler in callee is its own",
        "Sub S\nOn Error Resume Next\nx = 1 / 0\nEnd Sub\nS\nEcho \"after\", Err.Number", "after 11"},
+      {"discarded conversion", "On Error Resume Next\nCall CInt(1)\nEcho Err.Number\nErr.Clear\nCall Abs(-4)\nEcho Err.Number", "458\n0"},
       {"goto 0 clears", "On Error Resume Next\nx = 1 / 0\nOn Error GoTo 0\nEcho Err.Number", "0"},
       {"with non-object then member", "On Error Resume Next\nWith 42\nEcho .Foo\nEcho \"x\"\nEnd With\nEcho Err.Number", "x\n424"},
       {"compile error in execute", "On Error Resume Next\nExecute \"x = \"\nEcho Err.Number, Err.Source",

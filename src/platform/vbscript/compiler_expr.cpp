@@ -269,11 +269,19 @@ void Compiler::callNamed(const std::string& name, ast::Position pos, const std::
       site.target = r.index;
       emit(Op::CallMethod, addCall(site));
       return;
-    case Resolved::Builtin:
+    case Resolved::Builtin: {
       valueArguments(args);
       site.target = r.index;
       emit(Op::CallBuiltin, addCall(site));
+      // VBScript's quirks: a conversion whose result is thrown away raises
+      // 458 once it has converted; the Randomize statement has no value (13).
+      std::string lower = lowerName(name);
+      static constexpr std::string_view kConversions[] = {"cint", "cbyte", "clng", "cdbl", "csng", "ccur", "cdate"};
+      bool conversion = std::find(std::begin(kConversions), std::end(kConversions), lower) != std::end(kConversions);
+      if (!wantResult && conversion) emit(Op::Raise, 458);
+      if (wantResult && lower == "randomize") emit(Op::Raise, 13);
       return;
+    }
     case Resolved::Constant:
       emit(Op::PushConst, r.index);
       break;
