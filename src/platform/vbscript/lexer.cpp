@@ -1,7 +1,7 @@
 // The VBScript lexer (see lexer.h). Literal typing follows Microsoft's
 // engine: decimal integers are Integer, then Long, then Double; &H/&O
-// literals are 16-bit when they fit in 16 bits (sign included), else 32-bit,
-// and a trailing & makes them Long.
+// literals are 16-bit patterns when they fit in 16 bits, else Long; a
+// trailing & reads the digits as 32 bits and types them by their value.
 #include "platform/vbscript/lexer.h"
 
 #include <locale.h>
@@ -388,16 +388,19 @@ Token Lexer::lexRadix() {
   }
   pos_ = p;
   if (overflow) return fail(kSyntaxError);
-  const bool forceLong = pos_ < src_.size() && src_[pos_] == '&';
-  if (forceLong) ++pos_;
+  const bool longSuffix = pos_ < src_.size() && src_[pos_] == '&';
+  if (longSuffix) ++pos_;
+  // Without the suffix, a value of up to 16 bits is a 16-bit pattern (&HFFFF
+  // is Integer -1) and a wider one is Long (&HFFFFFFFF is Long -1). The
+  // suffix reads the digits as 32 bits and lets the value pick the kind:
+  // &HFFFF& is Long 65535, &HFFFFFFFF& and &H10& are Integer. -32768 is Long
+  // either way (&H8000), as in Microsoft's engine.
+  const auto number = static_cast<int32_t>(static_cast<uint32_t>(value));
+  const bool narrowPattern = !longSuffix && value <= 0xFFFF;
+  const int32_t result = narrowPattern ? static_cast<int16_t>(static_cast<uint16_t>(value)) : number;
+  const bool integer = (narrowPattern || longSuffix) && result > INT16_MIN && result <= INT16_MAX;
   Token token = make(TokenKind::Number);
-  if (!forceLong && value <= 0xFFFF) {
-    const auto narrow = static_cast<int16_t>(static_cast<uint16_t>(value));
-    // &H8000 is the one 16-bit pattern VBScript types Long (-32768).
-    token.value = narrow == INT16_MIN ? Variant(int32_t{INT16_MIN}) : Variant::fromInteger(narrow);
-  } else {
-    token.value = Variant(static_cast<int32_t>(static_cast<uint32_t>(value)));
-  }
+  token.value = integer ? Variant::fromInteger(static_cast<int16_t>(result)) : Variant(result);
   return token;
 }
 
