@@ -1,4 +1,3 @@
-' known-gap: arguments passed through a GetRef reference are not ByRef
 ' A procedure called through GetRef keeps its ByRef parameters.
 Sub Bump(x)
   x = x + 1

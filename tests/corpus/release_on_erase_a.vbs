@@ -1,4 +1,3 @@
-' known-gap: Erase, ReDim (also Preserve shrinking), Dictionary.Remove and RemoveAll release the objects they drop one statement late
 ' Erase, ReDim without Preserve and Dictionary.Remove release the objects they drop at once.
 Class Probe
   Public Name

@@ -1,4 +1,3 @@
-' known-gap: objects still referenced when the script ends are never terminated
 ' Objects still alive when the script ends are terminated as the engine closes.
 Class Resource
   Public Name

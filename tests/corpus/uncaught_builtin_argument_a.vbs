@@ -1,3 +1,3 @@
-' known-gap: an uncaught error does not name the identifier it concerns
+' known-gap: the uncaught message does not name the built-in function ('Mid')
 ' An invalid argument to a built-in function names the function.
 x = Mid("abc", 0)

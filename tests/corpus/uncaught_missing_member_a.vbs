@@ -1,4 +1,4 @@
-' known-gap: an uncaught error does not name the identifier it concerns
+' known-gap: the uncaught message does not name the object and member ('widget1.Resize')
 ' A missing member is named with the object expression it was asked of.
 Class Widget
 End Class

@@ -1,4 +1,3 @@
-' known-gap: an uncaught error does not name the identifier it concerns
 ' Under Option Explicit the uncaught error names the undeclared variable.
 Option Explicit
 Dim total

@@ -1,4 +1,3 @@
-' known-gap: locals of a procedure left by an error are released statements later, not as the error leaves it
 ' Locals of a procedure that an error leaves are released before the caller resumes.
 Class Probe
   Public Name
