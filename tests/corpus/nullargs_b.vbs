@@ -1,4 +1,3 @@
-' known-gap: Null (or a bad value) in some argument positions raises no error or the wrong one
 ' Which error each built-in raises for Null, or a bad value, in each argument position.
 On Error Resume Next
 x = Sgn(Null): WScript.Echo "Sgn(Null):", Err.Number: Err.Clear

@@ -96,6 +96,10 @@ TEST_F(DateBuiltins, WeekdayAndNamesFollowTheFirstDayOfWeek) {
   EXPECT_EQ(call("Weekday", {sunday, Variant(0)}).rawInteger(), 1) << "en-US weeks start on Sunday";
   EXPECT_TRUE(call("Weekday", {Variant::null()}).isNull());
   EXPECT_EQ(errorOf("Weekday", {sunday, Variant(8)}), 5);
+  // The first-day argument is checked before a Null date passes through.
+  EXPECT_EQ(errorOf("Weekday", {Variant::null(), Variant(-1)}), 5);
+  EXPECT_EQ(errorOf("Weekday", {Variant::null(), Variant::null()}), 94);
+  EXPECT_EQ(errorOf("Weekday", {Variant::null(), Variant("a")}), 13);
 
   EXPECT_EQ(call("WeekdayName", {Variant(1)}).toString(), "Sunday");
   EXPECT_EQ(call("WeekdayName", {Variant(1), Variant(true)}).toString(), "Sun");
@@ -109,6 +113,7 @@ TEST_F(DateBuiltins, WeekdayAndNamesFollowTheFirstDayOfWeek) {
   EXPECT_EQ(errorOf("MonthName", {Variant(13)}), 5);
   EXPECT_EQ(errorOf("MonthName", {Variant(0)}), 5);
   EXPECT_EQ(errorOf("MonthName", {Variant::null()}), 94);
+  EXPECT_EQ(errorOf("MonthName", {Variant("a"), Variant::null()}), 94) << "abbreviate is read first";
 
   LocaleScope chinese(kLcidZhCn);
   EXPECT_EQ(call("Weekday", {sunday, Variant(0)}).rawInteger(), 7) << "zh-CN weeks start on Monday";
@@ -133,7 +138,8 @@ TEST_F(DateBuiltins, SerialFunctionsRunOver) {
         << c.y << "," << c.m << "," << c.d;
   EXPECT_EQ(errorOf("DateSerial", {Variant(10000), Variant(1), Variant(1)}), 5);
   EXPECT_EQ(errorOf("DateSerial", {Variant(9999), Variant(13), Variant(1)}), 5);
-  EXPECT_TRUE(call("DateSerial", {Variant(2003), Variant::null(), Variant(1)}).isNull());
+  EXPECT_EQ(errorOf("DateSerial", {Variant(2003), Variant::null(), Variant(1)}), 94);
+  EXPECT_EQ(errorOf("DateSerial", {Variant(2003), Variant(1), Variant::null()}), 94);
 
   const struct {
     int h, n, s;
@@ -148,7 +154,7 @@ TEST_F(DateBuiltins, SerialFunctionsRunOver) {
   for (const auto& c : times)
     EXPECT_EQ(shown(call("TimeSerial", {Variant(c.h), Variant(c.n), Variant(c.s)})), c.expected)
         << c.h << "," << c.n << "," << c.s;
-  EXPECT_TRUE(call("TimeSerial", {Variant::null(), Variant(1), Variant(1)}).isNull());
+  EXPECT_EQ(errorOf("TimeSerial", {Variant::null(), Variant(1), Variant(1)}), 94);
 }
 
 TEST_F(DateBuiltins, ValueFunctionsSplitDateAndTime) {

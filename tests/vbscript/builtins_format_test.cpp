@@ -106,7 +106,7 @@ TEST(FormatBuiltins, NumbersCurrencyAndPercentPerLocale) {
 
 TEST(FormatBuiltins, NumberArgumentsAreChecked) {
   for (const char* function : {"FormatNumber", "FormatCurrency", "FormatPercent"}) {
-    EXPECT_EQ(errorOf(function, {Variant::null()}), 94) << function;
+    EXPECT_EQ(errorOf(function, {Variant::null()}), 13) << function;
     EXPECT_EQ(errorOf(function, {Variant("abc")}), 13) << function;
     EXPECT_EQ(errorOf(function, {Variant(1), Variant(-2)}), 5) << function;
     EXPECT_EQ(errorOf(function, {Variant(1), Variant(100)}), 5) << function;
@@ -135,7 +135,7 @@ TEST(FormatBuiltins, DateTimeNamedFormats) {
     }
   }
   EXPECT_EQ(errorOf("FormatDateTime", {date, Variant(5)}), 5);
-  EXPECT_EQ(errorOf("FormatDateTime", {Variant::null()}), 94);
+  EXPECT_EQ(errorOf("FormatDateTime", {Variant::null()}), 13);
   EXPECT_EQ(errorOf("FormatDateTime", {Variant("")}), 13);
 }
 

@@ -74,7 +74,7 @@ TEST(MathBuiltins, SgnAndTheDomainErrors) {
       {"Sgn", {0}, "Integer:0"},
       {"Sgn", {"4"}, "Integer:1"},
       {"Sgn", {Variant()}, "Integer:0"},
-      {"Sgn", {Null()}, "Null"},
+      {"Sgn", {Null()}, "error 94"},
       {"Sqr", {4}, "Double:2"},
       {"Sqr", {-1}, "error 5"},
       {"Sqr", {Null()}, "error 94"},

@@ -55,6 +55,8 @@ TEST(StringBuiltins, LeftRightMidCutByCharacters) {
       {"Mid", {"abc", 0}, "error 5"},
       {"Mid", {"abc", 1, -1}, "error 5"},
       {"Mid", {"abc", Null()}, "error 94"},
+      {"Mid", {"abc", 0, Null()}, "error 94"},
+      {"Mid", {"abc", "a", Null()}, "error 94"},
   });
 }
 
@@ -137,7 +139,8 @@ TEST(StringBuiltins, InStrRevSearchesBackFromStart) {
       {"InStrRev", {"abc", "x"}, "Long:0"},
       {"InStrRev", {"abc", "", 2}, "Long:2"},
       {"InStrRev", {"abc", "a", 4}, "Long:0"},
-      {"InStrRev", {Null(), "a"}, "Null"},
+      {"InStrRev", {Null(), "a"}, "error 94"},
+      {"InStrRev", {"abcd", Null(), 2, 0}, "error 94"},
       {"InStrRev", {"abc", "a", 0}, "error 5"},
       {"InStrRev", {"abc", "a", -2}, "error 5"},
       {"InStrRev", {"XXpXXpXXPXXP", "P", 10, 0}, "Long:9"},

@@ -138,10 +138,12 @@ Variant partFn(BuiltinCall& call) {
   return Variant::fromInteger(static_cast<int16_t>(partsFromOleDate(date).*field));
 }
 
+// The first-day argument is checked before the date: Weekday(Null, 9)
+// raises 5 rather than giving Null.
 Variant weekdayFn(BuiltinCall& call) {
+  const int firstDay = firstDayArg(call, 1);
   double date = 0;
   if (!dateArg(call, 0, date)) return Variant::null();
-  const int firstDay = firstDayArg(call, 1);
   return Variant::fromInteger(static_cast<int16_t>((weekdayOf(date) - firstDay + 7) % 7 + 1));
 }
 
@@ -153,25 +155,21 @@ Variant weekdayNameFn(BuiltinCall& call) {
   return Variant(weekdayName((weekday - 1 + firstDay - 1) % 7 + 1, abbreviate));
 }
 
+// Like Weekday, the optional argument is read first: MonthName("a", Null)
+// raises 94, not 13.
 Variant monthNameFn(BuiltinCall& call) {
-  const int32_t month = call.value(0).toLong();
   const bool abbreviate = call.has(1) && call.value(1).toBool();
+  const int32_t month = call.value(0).toLong();
   if (month < 1 || month > 12) raiseRuntimeError(5);
   return Variant(monthName(month, abbreviate));
 }
 
-bool anyNull(const BuiltinCall& call) {
-  for (size_t i = 0; i < call.count(); ++i)
-    if (call.value(i).isNull()) return true;
-  return false;
-}
-
-// Integer arguments of DateSerial/TimeSerial; their sums are taken in 64 bits
-// so that no combination can wrap.
+// Integer arguments of DateSerial/TimeSerial (Null raises 94, as in
+// Microsoft's engine, rather than giving Null); their sums are taken in 64
+// bits so that no combination can wrap.
 int32_t serialArg(const BuiltinCall& call, size_t i) { return call.value(i).toInteger(); }
 
 Variant dateSerialFn(BuiltinCall& call) {
-  if (anyNull(call)) return Variant::null();
   int year = serialArg(call, 0);
   const int month = serialArg(call, 1);
   const int day = serialArg(call, 2);
@@ -182,7 +180,6 @@ Variant dateSerialFn(BuiltinCall& call) {
 }
 
 Variant timeSerialFn(BuiltinCall& call) {
-  if (anyNull(call)) return Variant::null();
   const int64_t total = static_cast<int64_t>(serialArg(call, 0)) * 3600 +
                         static_cast<int64_t>(serialArg(call, 1)) * 60 + serialArg(call, 2);
   return dateFromTotalSeconds(total);

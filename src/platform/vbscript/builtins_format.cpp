@@ -126,11 +126,11 @@ bool tristateArg(const BuiltinCall& call, size_t i, bool fallback) {
   return value != 0;
 }
 
-// The number argument of the Format* functions: Null raises 94, text that is
-// not a number 13 (both through the conversion).
+// The number argument of the Format* functions: Null raises 13 Type
+// mismatch (not 94, unlike the conversions), text that is not a number 13.
 Variant numberArg(const BuiltinCall& call) {
   const Variant v = call.value(0);
-  if (v.isNull()) raiseRuntimeError(94);
+  if (v.isNull()) raiseRuntimeError(13);
   if (v.isNumeric() && v.type() != VarType::Decimal) return v;
   return Variant(v.toDouble());
 }
@@ -182,7 +182,7 @@ Variant formatPercentFn(BuiltinCall& call) {
 
 Variant formatDateTimeFn(BuiltinCall& call) {
   const Variant v = call.value(0);
-  if (v.isNull()) raiseRuntimeError(94);
+  if (v.isNull()) raiseRuntimeError(13);  // as the Format* number functions
   const double date = v.toDate();
   int32_t format = 0;
   if (call.has(1)) format = call.value(1).toLong();

@@ -127,10 +127,9 @@ Variant roundFn(BuiltinCall& call) {
   }
 }
 
+// Unlike Abs and Int, Sgn does not pass Null through: it raises 94.
 Variant sgnFn(BuiltinCall& call) {
-  Variant v = call.value(0);
-  if (v.isNull()) return v;
-  double x = v.toDouble();
+  double x = call.value(0).toDouble();
   return Variant::fromInteger(static_cast<int16_t>(x > 0 ? 1 : x < 0 ? -1 : 0));
 }
 

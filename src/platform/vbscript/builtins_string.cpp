@@ -63,11 +63,12 @@ Variant rightFn(BuiltinCall& call) {
   return builtin_text::pieceOf(text.view().substr(text.byteOffset(length - count)), text.isAscii());
 }
 
+// The length is checked before the start: Mid("abc", 0, Null) raises 94.
 Variant midFn(BuiltinCall& call) {
-  int32_t start = numberArg(call, 1);
-  if (start < 1) raiseRuntimeError(5);
   bool hasLength = call.has(2);
   int32_t count = hasLength ? nonNegativeArg(call, 2) : 0;
+  int32_t start = numberArg(call, 1);
+  if (start < 1) raiseRuntimeError(5);
   TextArg text(call, 0);
   if (text.isNull()) return Variant::null();
   size_t begin = text.byteOffset(start - 1);
@@ -197,13 +198,14 @@ Variant inStrFn(BuiltinCall& call) {
 }
 
 // InStrRev(string1, string2[, start[, compare]]): start -1 means the end.
+// Unlike InStr, a Null string raises 94 instead of giving Null.
 Variant inStrRevFn(BuiltinCall& call) {
   int32_t start = call.has(2) ? numberArg(call, 2) : -1;
   if (start == 0 || start < -1) raiseRuntimeError(5);
   Compare mode = builtin_text::compareArg(call, 3);
   TextArg haystack(call, 0);
   TextArg needle(call, 1);
-  if (haystack.isNull() || needle.isNull()) return Variant::null();
+  if (haystack.isNull() || needle.isNull()) raiseRuntimeError(94);
   size_t length = haystack.length();
   if (length == 0) return longResult(0);
   size_t last = start == -1 ? length : static_cast<size_t>(start);
