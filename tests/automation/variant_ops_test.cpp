@@ -264,6 +264,7 @@ TEST_F(VariantOpsTest, CompareFollowsVBScriptRules) {
       {"text vs number literal", T("10"), L(10), kRightIsLiteral, 0},
       {"number literal vs text", L(9), T("10"), kLeftIsLiteral, -1},
       {"bad text vs number literal", T("abc"), L(1), kRightIsLiteral, 13},
+      {"text that is no Boolean vs True literal", T(""), Variant(true), kRightIsLiteral, 1},
       {"number vs text literal", L(10), T("9"), kRightIsLiteral, -1},
       {"True literal vs text", Variant(true), T("true"), kLeftIsLiteral, 0},
       {"object default", Obj(L(3)), L(3), 0, 0},

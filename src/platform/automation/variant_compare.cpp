@@ -68,12 +68,13 @@ Comparison numberAgainstString(const Variant& number, const Variant& text, bool 
                                bool textIsLiteral, bool numberLeft, unsigned flags) {
   Comparison c;
   if (numberIsLiteral) {
-    // Text that cannot take the literal's kind ("" beside True) is not an
-    // error: it orders as any text does against a number.
+    // Text that is no Boolean beside True or False ("" = True) is not an
+    // error: it orders as any text does against a number. Beside a number
+    // literal the same text is a type mismatch.
     try {
       c = compareNumbers(number, textAsKindOf(number, text));
     } catch (const ComError& error) {
-      if (error.number() != 13) throw;
+      if (error.number() != 13 || number.type() != VarType::Boolean) throw;
       c = Comparison::Less;
     }
   } else if (textIsLiteral) {
