@@ -119,7 +119,8 @@ TEST_F(VariantConvertTest, NarrowIntegersOverflowAtTheirBounds) {
   }
   Case byteCases[] = {
       {Variant(254.5), 254, 0}, {Variant(255.5), 0, 6}, {Variant(-0.5), 0, 0},
-      {Variant(-1), 0, 6},      {Variant(true), 0, 6},  {Variant::fromInteger(256), 0, 6},
+      {Variant(-1), 0, 6},      {Variant(true), 255, 0}, {Variant(false), 0, 0},
+      {Variant::fromInteger(256), 0, 6},
   };
   for (const Case& c : byteCases) {
     int got = 0;
@@ -164,6 +165,7 @@ TEST_F(VariantConvertTest, ToDoubleAndToBool) {
       {Variant(), false, 0},           {Variant("true"), true, 0},   {Variant("FALSE"), false, 0},
       {Variant("0"), false, 0},        {Variant("-0.5"), true, 0},   {Variant(0.0), false, 0},
       {Variant::fromDate(0.1), true, 0}, {Variant::fromCurrency(1), true, 0},
+      {Variant(" #TRUE# "), true, 0},  {Variant("#false#"), false, 0}, {Variant("#yes#"), false, 13},
       {Variant("yes"), false, 13},     {Variant(""), false, 13},     {Variant::null(), false, 94},
   };
   for (const Case& c : cases) {
@@ -183,6 +185,10 @@ TEST_F(VariantConvertTest, ToDateChecksTheOleRange) {
   EXPECT_EQ(errorOf([] { Variant(2958466.0).toDate(); }), 6);
   EXPECT_EQ(errorOf([] { Variant(-657435.0).toDate(); }), 6);
   EXPECT_EQ(errorOf([] { Variant("no date at all").toDate(); }), 13);
+  // Text that reads as no date but as a number counts days.
+  EXPECT_EQ(Variant("1").toDate(), 1.0);
+  EXPECT_EQ(Variant("1e3").toDate(), 1000.0);
+  EXPECT_EQ(errorOf([] { Variant("3000000").toDate(); }), 6);
   EXPECT_EQ(errorOf([] { Variant::null().toDate(); }), 94);
 }
 

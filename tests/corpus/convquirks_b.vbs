@@ -1,4 +1,3 @@
-' known-gap: CByte(True), CBool of "#TRUE#", CDate of a numeric string and Round of a Boolean differ
 ' Conversions of Booleans and of text that Automation's converters take as they stand.
 ' locale: en-US
 On Error Resume Next

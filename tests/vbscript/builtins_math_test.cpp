@@ -62,6 +62,8 @@ TEST(MathBuiltins, RoundIsBankersRounding) {
       {"Round", {Cy(-12350), 2}, "Currency:-12400"},
       {"Round", {Cy(12345), 4}, "Currency:12345"},
       {"Round", {Variant()}, "Integer:0"},
+      {"Round", {true}, "Boolean:True"},
+      {"Round", {false, 2}, "Boolean:False"},
       {"Round", {Null()}, "Null"},
       {"Round", {1.5, -1}, "error 5"},
       {"Round", {1.5, Null()}, "error 94"},

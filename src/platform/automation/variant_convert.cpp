@@ -173,6 +173,9 @@ int16_t Variant::toInteger() const {
 
 uint8_t Variant::toByte() const {
   if (type_ == VarType::Byte) return u_.ui1;
+  // Automation keeps the bits of True (-1) rather than range-checking it:
+  // CByte(True) is 255.
+  if (type_ == VarType::Boolean) return u_.b ? UINT8_MAX : 0;
   return static_cast<uint8_t>(toIntegerIn(*this, 0, UINT8_MAX));
 }
 
@@ -207,9 +210,11 @@ bool Variant::toBool() const {
     case VarType::Date: return u_.r8 != 0.0;
     case VarType::Currency: return u_.cy != 0;
     case VarType::String: {
+      // The words, and the #TRUE# / #FALSE# that Automation writes for a
+      // Boolean in some text forms.
       std::string_view text = trimSpaces(rawString());
-      if (equalsIgnoringAsciiCase(text, "True")) return true;
-      if (equalsIgnoringAsciiCase(text, "False")) return false;
+      if (equalsIgnoringAsciiCase(text, "True") || equalsIgnoringAsciiCase(text, "#True#")) return true;
+      if (equalsIgnoringAsciiCase(text, "False") || equalsIgnoringAsciiCase(text, "#False#")) return false;
       return numberFromText(rawString()) != 0.0;
     }
     case VarType::Object: return dereferenced().toBool();
@@ -222,8 +227,11 @@ double Variant::toDate() const {
   switch (type_) {
     case VarType::Date: return u_.r8;
     case VarType::String:
-      if (!parseDate(rawString(), value)) raiseRuntimeError(13);
-      return value;
+      if (parseDate(rawString(), value)) return value;
+      // Text that is no date but a number counts days, as a number would:
+      // CDate("1") is 12/31/1899, checked against the range below.
+      value = numberFromText(rawString());
+      break;
     case VarType::Object: return dereferenced().toDate();
     default: value = toDouble();
   }

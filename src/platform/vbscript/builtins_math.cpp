@@ -110,7 +110,7 @@ Variant roundFn(BuiltinCall& call) {
   switch (v.type()) {
     case VarType::Null: return v;
     case VarType::Empty: return Variant::fromInteger(0);
-    case VarType::Boolean: return Variant::fromInteger(v.rawBool() ? -1 : 0);
+    case VarType::Boolean:  // Round(True) is True, still a Boolean
     case VarType::Byte:
     case VarType::Integer:
     case VarType::Long: return v;
