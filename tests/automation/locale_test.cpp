@@ -194,12 +194,15 @@ TEST(Locale, DoublesAreWrittenAsCStrWritesThem) {
 }
 
 TEST(Locale, NumbersAreReadAsCDblReadsThem) {
+  LocaleScope scope(kLcidEnUs);
   const std::pair<const char*, double> accepted[] = {
       {"12", 12},         {"  12  ", 12},      {"-1,234.5", -1234.5}, {"1,234,567", 1234567},
       {"+.5", 0.5},       {"5.", 5},           {"1e5", 1e5},          {"1.5E-3", 0.0015},
       {"-2e+2", -200},    {"&H1F", 31},        {"&h1f", 31},          {"&O17", 15},
       {"&17", 15},        {"&HFFFF", 65535},   {"&HFFFFFFFF", -1},    {"&H80000000", -2147483648.0},
-      {"-0", 0},          {"007", 7},
+      {"-0", 0},          {"007", 7},          {"$5", 5},             {"$1,234.50", 1234.5},
+      {"(5)", -5},        {"( 1,000 )", -1000}, {"-$5", -5},           {"$-5", -5},
+      {"5$", 5},          {"($0.25)", -0.25},
   };
   for (const auto& [text, expected] : accepted) {
     double value = -99;
@@ -207,12 +210,18 @@ TEST(Locale, NumbersAreReadAsCDblReadsThem) {
     EXPECT_DOUBLE_EQ(value, expected) << text;
   }
   const char* refused[] = {"",    " ",    ".",   "-",    "1.5e", "1e+",       "1,,2",   ",12", "12,",
-                           "1.2.3", "1 2", "abc", "&H",   "&HG",  "&O8",       "&H100000000", "1e400", "$5",
-                           "1.5,0"};
+                           "1.2.3", "1 2", "abc", "&H",   "&HG",  "&O8",       "&H100000000", "1e400", "1.5,0",
+                           "(-5)", "(5", "5)", "()", "$", "$$5", "$5$", "¥5"};
   for (const char* text : refused) {
     double value = 0;
     EXPECT_FALSE(parseNumber(text, value)) << text;
   }
+  // The currency symbol is the locale's own.
+  setCurrentLcid(kLcidZhCn);
+  double value = 0;
+  EXPECT_TRUE(parseNumber("(¥1,234.5)", value));
+  EXPECT_DOUBLE_EQ(value, -1234.5);
+  EXPECT_FALSE(parseNumber("$5", value));
 }
 
 TEST(Locale, SwitchingReturnsThePreviousLocale) {

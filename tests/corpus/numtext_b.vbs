@@ -1,4 +1,3 @@
-' known-gap: text to number does not take the currency symbol or parentheses for a negative
 ' Text read as a number in en-US: currency symbol, grouping and parentheses as Automation's parser takes them.
 ' locale: en-US
 On Error Resume Next

@@ -306,9 +306,26 @@ bool parseNumber(std::string_view text, double& value) {
   if (text.empty()) return false;
   if (text[0] == '&') return parseRadixNumber(text, value);
   const NumberConventions& conventions = numberConventions();
-  std::string clean;
+  // Money as the locale writes it: "(5)" is -5, and one currency symbol may
+  // stand before or after the sign or after the number ("$-5", "-$5",
+  // "($1,234.50)").
+  const bool parens = text.size() > 2 && text.front() == '(' && text.back() == ')';
+  if (parens) text = trimSpaces(text.substr(1, text.size() - 2));
   size_t i = 0;
-  if (text[i] == '+' || text[i] == '-') clean += text[i++];
+  bool currency = false;
+  const auto takeCurrency = [&] {
+    if (currency || !text.substr(i).starts_with(conventions.currencySymbol)) return;
+    i += conventions.currencySymbol.size();
+    currency = true;
+  };
+  std::string clean;
+  takeCurrency();
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    if (parens) return false;
+    clean += text[i++];
+    takeCurrency();
+  }
+  if (parens) clean += '-';
   int digits = 0;
   bool lastWasDigit = false;
   // Integer part: thousands separators may stand between digits.
@@ -342,6 +359,7 @@ bool parseNumber(std::string_view text, double& value) {
     while (i < text.size() && isDigit(text[i])) clean += text[i++];
     if (i == start) return false;
   }
+  takeCurrency();
   if (i != text.size()) return false;
   errno = 0;
   const double parsed = std::strtod(clean.c_str(), nullptr);
