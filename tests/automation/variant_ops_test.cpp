@@ -234,6 +234,7 @@ TEST_F(VariantOpsTest, LogicalOperatorsAreBitwiseWithThreeValuedNull) {
   } nots[] = {
       {t, "Boolean:False"}, {E(), "Integer:-1"}, {N(), "Null"},       {L(0), "Long:-1"},
       {B(0), "Byte:255"},   {D(1.5), "Long:-3"}, {T("x"), "error 13"},
+      {T("#FALSE#"), "Boolean:True"}, {T(" true "), "Boolean:False"}, {T("$5"), "Long:-6"},
   };
   for (const Case& c : nots) EXPECT_EQ(describe([&] { return logicalNot(c.a); }), c.expected) << c.expected;
 }
@@ -264,9 +265,14 @@ TEST_F(VariantOpsTest, CompareFollowsVBScriptRules) {
       {"text vs number literal", T("10"), L(10), kRightIsLiteral, 0},
       {"number literal vs text", L(9), T("10"), kLeftIsLiteral, -1},
       {"bad text vs number literal", T("abc"), L(1), kRightIsLiteral, 13},
-      {"text that is no Boolean vs True literal", T(""), Variant(true), kRightIsLiteral, 1},
+      {"text that is no Boolean vs True literal", T(""), Variant(true), kRightIsLiteral, -1},
+      {"True word vs True literal", T("True"), Variant(true), kRightIsLiteral, 0},
+      {"other text vs True literal orders as words", T("abc"), Variant(true), kRightIsLiteral, 1},
+      {"True word vs False literal", T("True"), Variant(false), kRightIsLiteral, 1},
+      {"number text vs True literal", T("-1"), Variant(true), kRightIsLiteral, -1},
+      {"bad text vs date literal", T("abc"), Dt(1), kRightIsLiteral, 13},
       {"number vs text literal", L(10), T("9"), kRightIsLiteral, -1},
-      {"True literal vs text", Variant(true), T("true"), kLeftIsLiteral, 0},
+      {"True literal vs text of another case", Variant(true), T("true"), kLeftIsLiteral, -1},
       {"object default", Obj(L(3)), L(3), 0, 0},
   };
   for (const Case& c : cases) {

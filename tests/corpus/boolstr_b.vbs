@@ -1,4 +1,3 @@
-' known-gap: "#TRUE#"/"#FALSE#" are refused as conditions, and "true" <> True compares equal
 ' Text used where a Boolean is wanted, and a text literal compared with a Boolean literal.
 On Error Resume Next
 x = 0: If "#TRUE#" Then x = 1

@@ -59,7 +59,8 @@ bool parseDate(std::string_view text, double& oleDate);
 std::string formatNumber(double value, bool single = false);
 
 // CDbl of text in the current locale: surrounding spaces, sign, thousands
-// separators, decimal point, exponent, &H/&O forms. False when not a number.
+// separators, decimal point, exponent, &H/&O forms, the currency symbol and
+// parentheses for a negative amount. False when not a number.
 bool parseNumber(std::string_view text, double& value);
 
 }  // namespace corvela

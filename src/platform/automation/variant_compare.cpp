@@ -2,7 +2,8 @@
 // Currency included) compare by value, text by code point or caselessly,
 // Empty as 0 beside a number and as "" beside text. A number and a string
 // held in variables do not convert: the number is the smaller. When the
-// script wrote one side as a literal, the other side takes its kind first.
+// script wrote one side as a literal, the other side takes its kind first,
+// except that text meets a True or False literal as the word.
 #include <cstdint>
 #include <string_view>
 
@@ -55,10 +56,9 @@ Comparison compareNumbers(const Variant& a, const Variant& b) {
   return order(a.toDouble(), b.toDouble());
 }
 
-// The text converted to the kind of a literal it meets: CBool beside True or
-// False, CDate beside a date literal, CDbl beside a number.
+// The text converted to the kind of a number or date literal it meets: CDate
+// beside a date literal, CDbl beside a number; 13 when it cannot be.
 Variant textAsKindOf(const Variant& literal, const Variant& text) {
-  if (literal.type() == VarType::Boolean) return Variant(text.toBool());
   if (literal.type() == VarType::Date) return Variant::fromDate(text.toDate());
   return Variant(text.toDouble());
 }
@@ -67,16 +67,13 @@ Variant textAsKindOf(const Variant& literal, const Variant& text) {
 Comparison numberAgainstString(const Variant& number, const Variant& text, bool numberIsLiteral,
                                bool textIsLiteral, bool numberLeft, unsigned flags) {
   Comparison c;
-  if (numberIsLiteral) {
-    // Text that is no Boolean beside True or False ("" = True) is not an
-    // error: it orders as any text does against a number. Beside a number
-    // literal the same text is a type mismatch.
-    try {
-      c = compareNumbers(number, textAsKindOf(number, text));
-    } catch (const ComError& error) {
-      if (error.number() != 13 || number.type() != VarType::Boolean) throw;
-      c = Comparison::Less;
-    }
+  if (numberIsLiteral && number.type() == VarType::Boolean) {
+    // A True or False literal meets text as its word, case and all, and
+    // never fails: "True" = True, "true" <> True, "" < True, "abc" > True.
+    c = compareText(number.toString(), text.rawString(), flags);
+  } else if (numberIsLiteral) {
+    // Beside a number or date literal, text that is neither raises 13.
+    c = compareNumbers(number, textAsKindOf(number, text));
   } else if (textIsLiteral) {
     c = compareText(number.toString(), text.rawString(), flags);
   } else {

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "platform/automation/com_error.h"
+#include "platform/automation/locale.h"
 #include "platform/automation/operand.h"
 #include "platform/automation/variant_ops.h"
 
@@ -23,17 +24,6 @@ struct Bits {
   bool null = false;
 };
 
-bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x + 32);
-    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y + 32);
-    if (x != y) return false;
-  }
-  return true;
-}
-
 Bits bitsOf(const Variant& operand) {
   Variant holder;
   const Variant& v = operandValue(operand, holder);
@@ -44,11 +34,13 @@ Bits bitsOf(const Variant& operand) {
     case VarType::Byte: return {v.rawByte(), VarType::Byte};
     case VarType::Integer: return {v.rawInteger(), VarType::Integer};
     case VarType::Long: return {v.rawLong(), VarType::Long};
-    case VarType::String:
-      // "True" and "False" act as Booleans, other text must be a number.
-      if (equalsIgnoringAsciiCase(v.rawString(), "True")) return {-1, VarType::Boolean};
-      if (equalsIgnoringAsciiCase(v.rawString(), "False")) return {0, VarType::Boolean};
-      return {v.toLong(), VarType::Long};
+    case VarType::String: {
+      // Text that reads as a number is a Long; otherwise the words CBool
+      // takes ("True", " #FALSE# ") are Booleans, and anything else is 13.
+      double number = 0;
+      if (parseNumber(v.rawString(), number)) return {Variant(number).toLong(), VarType::Long};
+      return {v.toBool() ? -1 : 0, VarType::Boolean};
+    }
     default: return {v.toLong(), VarType::Long};
   }
 }
