@@ -1,0 +1,1 @@
+x = 1y = 2If x Theny = 3End If

@@ -1,0 +1,400 @@
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+If 1 Then
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If
+End If

@@ -1,0 +1,360 @@
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
+Select Case 1
+Case 1
