@@ -256,6 +256,9 @@ TEST(RegExp, LateBoundMembersAsScriptsUseThem) {
   EXPECT_FALSE(invokeByName(*re, "Multiline", InvokeGet).rawBool());
   EXPECT_TRUE(invokeByName(*re, "Test", InvokeMethod, {Variant("xA1")}).rawBool());
   EXPECT_EQ(invokeByName(*re, "Replace", InvokeMethod, {Variant("a1 b2"), Variant("$2$1")}).toString(), "1a 2b");
+  // Booleans reach Replace as Automation writes them, not as CStr does.
+  EXPECT_EQ(invokeByName(*re, "Replace", InvokeMethod, {Variant("a1 b2"), Variant(true)}).toString(), "-1 -1");
+  EXPECT_EQ(invokeByName(*re, "Replace", InvokeMethod, {Variant(false), Variant("x")}).toString(), "0");
 
   const Variant matches = invokeByName(*re, "Execute", InvokeMethod, {Variant("a1 b2 c3")});
   ASSERT_TRUE(matches.isObject());

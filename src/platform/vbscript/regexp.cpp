@@ -197,10 +197,18 @@ namespace {
 
 bool boolValue(const Variant& v) { return v.dereferenced().toBool(); }
 
+// Replace takes its text and replacement as Variants and converts them the
+// way Automation does, without VBScript's Boolean words: True is "-1".
+std::string automationText(const Variant& argument) {
+  const Variant value = argument.dereferenced();
+  if (value.type() == VarType::Boolean) return value.rawBool() ? "-1" : "0";
+  return value.toString();
+}
+
 Variant replaceMember(RegExp& self, Args args) {
-  const std::string text = args[0].dereferenced().toString();
+  const std::string text = automationText(args[0]);
   if (args[1].isObject() && args[1].rawObject()) return Variant(self.ReplaceWith(text, *args[1].rawObject()));
-  return Variant(self.Replace(text, args[1].dereferenced().toString()));
+  return Variant(self.Replace(text, automationText(args[1])));
 }
 
 }  // namespace
