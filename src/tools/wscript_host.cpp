@@ -30,20 +30,6 @@ std::string joinedForEcho(Args args) {
   return line;
 }
 
-class StringListEnumerator : public Enumerator {
- public:
-  explicit StringListEnumerator(std::vector<std::string> items) : items_(std::move(items)) {}
-  bool next(Variant& out) override {
-    if (position_ >= items_.size()) return false;
-    out = Variant(items_[position_++]);
-    return true;
-  }
-
- private:
-  std::vector<std::string> items_;
-  size_t position_ = 0;
-};
-
 bool isNamedArgument(const std::string& argument) { return argument.size() > 1 && argument[0] == '/'; }
 
 // A /name:value argument split into its name and value ("" for /name).
@@ -137,7 +123,9 @@ const DispatchTable<HostStream>& HostStream::dispatchTable() {
   return table;
 }
 
-std::unique_ptr<Enumerator> HostArguments::newEnum() { return std::make_unique<StringListEnumerator>(items_); }
+std::unique_ptr<Enumerator> HostArguments::newEnum() {
+  return enumerateSnapshot(std::vector<Variant>(items_.begin(), items_.end()));
+}
 
 const DispatchTable<HostArguments>& HostArguments::dispatchTable() {
   static const DispatchTable<HostArguments> table{

@@ -13,20 +13,6 @@ namespace {
 // Keys compare caselessly, so the map holds them lower-cased.
 std::string foldKey(std::string_view key) { return text::toLower(key); }
 
-class SnapshotEnumerator : public Enumerator {
- public:
-  explicit SnapshotEnumerator(std::vector<Variant> items) : items_(std::move(items)) {}
-  bool next(Variant& out) override {
-    if (position_ >= items_.size()) return false;
-    out = items_[position_++];
-    return true;
-  }
-
- private:
-  std::vector<Variant> items_;
-  size_t position_ = 0;
-};
-
 }  // namespace
 
 const DispatchTable<Collection>& Collection::dispatchTable() {
@@ -111,7 +97,7 @@ std::unique_ptr<Enumerator> Collection::newEnum() {
   std::vector<Variant> items;
   items.reserve(entries_.size());
   for (const auto& entry : entries_) items.push_back(entry->item);
-  return std::make_unique<SnapshotEnumerator>(std::move(items));
+  return enumerateSnapshot(std::move(items));
 }
 
 }  // namespace corvela

@@ -40,6 +40,28 @@ Variant indexValue(const Variant& value, Args args) {
 
 namespace {
 
+class SnapshotEnumerator : public Enumerator {
+ public:
+  explicit SnapshotEnumerator(std::vector<Variant> items) : items_(std::move(items)) {}
+  bool next(Variant& out) override {
+    if (position_ >= items_.size()) return false;
+    out = std::move(items_[position_++]);
+    return true;
+  }
+
+ private:
+  std::vector<Variant> items_;
+  size_t position_ = 0;
+};
+
+}  // namespace
+
+std::unique_ptr<Enumerator> enumerateSnapshot(std::vector<Variant> items) {
+  return std::make_unique<SnapshotEnumerator>(std::move(items));
+}
+
+namespace {
+
 DispId resolve(const Object& object, std::string_view member) {
   DispId id = object.memberId(member);
   if (id == DISPID_UNKNOWN) raiseRuntimeError(438);

@@ -9,6 +9,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/automation/variant.h"
 
@@ -63,6 +64,10 @@ class Object : public std::enable_shared_from_this<Object> {
   void let(std::string_view member, const Variant& value);
   void set(std::string_view member, const Variant& value);
 };
+
+// For Each over a snapshot of items: the collection may change while a loop
+// walks it.
+std::unique_ptr<Enumerator> enumerateSnapshot(std::vector<Variant> items);
 
 // Creates an object of a class registered under a ProgID (see progid_factory.h).
 std::shared_ptr<Object> createObject(std::string_view progId);

@@ -17,21 +17,6 @@ std::string taggedBytes(char tag, const void* data, size_t size) {
   return out;
 }
 
-// Walks a snapshot of the keys, so the dictionary may change meanwhile.
-class KeyEnumerator : public Enumerator {
- public:
-  explicit KeyEnumerator(std::vector<Variant> keys) : keys_(std::move(keys)) {}
-  bool next(Variant& out) override {
-    if (position_ >= keys_.size()) return false;
-    out = keys_[position_++];
-    return true;
-  }
-
- private:
-  std::vector<Variant> keys_;
-  size_t position_ = 0;
-};
-
 }  // namespace
 
 std::string Dictionary::lookupKey(const Variant& key) const {
@@ -173,7 +158,7 @@ std::unique_ptr<Enumerator> Dictionary::newEnum() {
   keys.reserve(index_.size());
   for (const Entry& entry : entries_)
     if (!entry.removed) keys.push_back(entry.key);
-  return std::make_unique<KeyEnumerator>(std::move(keys));
+  return enumerateSnapshot(std::move(keys));
 }
 
 const DispatchTable<Dictionary>& Dictionary::dispatchTable() {

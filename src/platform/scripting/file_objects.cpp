@@ -30,20 +30,6 @@ std::string renamedPath(const std::string& path, std::string_view name) {
   return fs::buildPath(fs::parentFolderOf(path), newName);
 }
 
-class ObjectEnumerator : public Enumerator {
- public:
-  explicit ObjectEnumerator(std::vector<std::shared_ptr<Object>> items) : items_(std::move(items)) {}
-  bool next(Variant& out) override {
-    if (position_ >= items_.size()) return false;
-    out = Variant(items_[position_++]);
-    return true;
-  }
-
- private:
-  std::vector<std::shared_ptr<Object>> items_;
-  size_t position_ = 0;
-};
-
 }  // namespace
 
 Variant sizeVariant(uint64_t bytes) {
@@ -264,9 +250,9 @@ std::shared_ptr<Object> FileCollection::Add(std::string_view name) {
 }
 
 std::unique_ptr<Enumerator> FileCollection::newEnum() {
-  std::vector<std::shared_ptr<Object>> items;
-  for (const std::string& name : names_) items.push_back(make(name));
-  return std::make_unique<ObjectEnumerator>(std::move(items));
+  std::vector<Variant> items;
+  for (const std::string& name : names_) items.push_back(Variant(make(name)));
+  return enumerateSnapshot(std::move(items));
 }
 
 const DispatchTable<FileCollection>& FileCollection::dispatchTable() {

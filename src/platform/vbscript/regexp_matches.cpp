@@ -10,21 +10,6 @@
 namespace corvela::vbs {
 namespace {
 
-// For Each over a snapshot of a collection's items.
-class VectorEnumerator : public Enumerator {
- public:
-  explicit VectorEnumerator(std::vector<Variant> items) : items_(std::move(items)) {}
-  bool next(Variant& out) override {
-    if (position_ >= items_.size()) return false;
-    out = items_[position_++];
-    return true;
-  }
-
- private:
-  std::vector<Variant> items_;
-  size_t position_ = 0;
-};
-
 int32_t indexArg(Args args) { return args[0].dereferenced().toLong(); }
 
 }  // namespace
@@ -34,7 +19,7 @@ Variant SubMatches::Item(int32_t index) const {
   return items_[index];
 }
 
-std::unique_ptr<Enumerator> SubMatches::newEnum() { return std::make_unique<VectorEnumerator>(items_); }
+std::unique_ptr<Enumerator> SubMatches::newEnum() { return enumerateSnapshot(items_); }
 
 const DispatchTable<SubMatches>& SubMatches::dispatchTable() {
   static const DispatchTable<SubMatches> table{
@@ -76,7 +61,7 @@ std::shared_ptr<Object> MatchCollection::Item(int32_t index) const {
 
 std::unique_ptr<Enumerator> MatchCollection::newEnum() {
   std::vector<Variant> items(matches_.begin(), matches_.end());
-  return std::make_unique<VectorEnumerator>(std::move(items));
+  return enumerateSnapshot(std::move(items));
 }
 
 const DispatchTable<MatchCollection>& MatchCollection::dispatchTable() {
