@@ -30,10 +30,13 @@ struct BuiltinCall {
 
 using BuiltinFn = Variant (*)(BuiltinCall& call);
 
+// maxArgs of a built-in that takes any number of arguments (Array).
+inline constexpr uint8_t kAnyArgCount = 255;
+
 struct BuiltinFunction {
   std::string_view name;  // compared case-insensitively
   uint8_t minArgs;
-  uint8_t maxArgs;
+  uint8_t maxArgs;        // kAnyArgCount: no limit
   BuiltinFn fn;
 };
 

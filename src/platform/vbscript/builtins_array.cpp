@@ -30,7 +30,7 @@ Variant lboundFn(BuiltinCall& call) { return Variant(requestedBound(call).lower)
 Variant uboundFn(BuiltinCall& call) { return Variant(requestedBound(call).upper()); }
 
 constexpr BuiltinFunction kArrayBuiltins[] = {
-    {"Array", 0, 255, arrayFn},
+    {"Array", 0, kAnyArgCount, arrayFn},
     {"LBound", 1, 2, lboundFn},
     {"UBound", 1, 2, uboundFn},
 };

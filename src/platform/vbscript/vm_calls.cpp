@@ -291,7 +291,7 @@ void Interpreter::callValue(const CallSite& site) {
 
 void Interpreter::callBuiltin(const Link& link, const CallSite& site) {
   const BuiltinFunction& fn = *link.program->builtins[site.target];
-  if (site.argc < fn.minArgs || site.argc > fn.maxArgs) raiseRuntimeError(450);
+  if (site.argc < fn.minArgs || (fn.maxArgs != kAnyArgCount && site.argc > fn.maxArgs)) raiseRuntimeError(450);
   Variant* args = sp_ - site.argc;
   BuiltinCall call{std::span<Variant>(args, site.argc), this};
   Variant result = fn.fn(call);
