@@ -1,4 +1,4 @@
-' known-gap: calling a conversion function as a statement does not raise 458
+' Conversions whose result is thrown away raise 458.
 ' A conversion called as a statement (its result thrown away) raises 458; Abs does not.
 On Error Resume Next
 Call CInt(1): WScript.Echo "Call CInt(1):", Err.Number: Err.Clear

@@ -1,3 +1,3 @@
-' known-gap: the uncaught message does not name the built-in function ('Mid')
+' Uncaught errors of built-ins name the function.
 ' An invalid argument to a built-in function names the function.
 x = Mid("abc", 0)

@@ -1,4 +1,4 @@
-' known-gap: an uncaught error from a built-in function names the function after the description
+' Uncaught errors of built-ins name the function.
 ' Text that is no number, uncaught in CInt.
 WScript.Echo "start"
 n = CInt("abc")

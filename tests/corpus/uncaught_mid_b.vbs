@@ -1,4 +1,4 @@
-' known-gap: an uncaught error from a built-in function names the function after the description
+' Uncaught errors of built-ins name the function.
 ' A caught error's Description is the bare text; the uncaught report adds the built-in's name.
 On Error Resume Next
 x = Mid("abc", 0)

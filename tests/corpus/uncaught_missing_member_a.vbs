@@ -1,4 +1,4 @@
-' known-gap: the uncaught message does not name the object and member ('widget1.Resize')
+' Uncaught errors name what they are about.
 ' A missing member is named with the object expression it was asked of.
 Class Widget
 End Class

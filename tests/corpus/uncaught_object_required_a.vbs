@@ -1,4 +1,4 @@
-' known-gap: the uncaught message does not name the variable that holds no object ('conn')
+' Uncaught errors name what they are about.
 ' Using a member of a variable that holds no object names the variable.
 Dim conn
 WScript.Echo "before"

@@ -1,4 +1,4 @@
-' known-gap: an uncaught error from a built-in function names the function after the description
+' Uncaught errors of built-ins name the function.
 ' Null handed to Replace, as a database field often is, uncaught.
 field = Null
 WScript.Echo "start"

@@ -65,8 +65,11 @@ void Compiler::emitVar(Op op, const Resolved& r) {
   emit(op, r.index, 0, static_cast<uint8_t>(r.var), 0, r.fallback);
 }
 
-int32_t Compiler::memberSite(const std::string& name, uint16_t argc, uint32_t refMask, bool wantResult) {
+int32_t Compiler::memberSite(const std::string& name, const ast::Expr* object, uint16_t argc, uint32_t refMask,
+                             bool wantResult) {
   program_.memberNames.push_back(name);
+  bool named = object && object->kind == ast::ExprKind::Name;
+  program_.memberObjectNames.push_back(named ? static_cast<const ast::NameExpr&>(*object).name : std::string());
   CallSite site;
   site.target = static_cast<int32_t>(program_.memberNames.size() - 1);
   site.argc = argc;
@@ -358,7 +361,7 @@ void Compiler::member(const ast::MemberExpr& e, const std::vector<ast::ExprPtr>*
   }
   memberObject(e);
   uint32_t mask = arguments(list, op == Op::MemberGet);
-  emit(op, memberSite(e.name, static_cast<uint16_t>(list.size()), mask, wantResult));
+  emit(op, memberSite(e.name, e.object.get(), static_cast<uint16_t>(list.size()), mask, wantResult));
 }
 
 bool Compiler::concatPieces(const ast::NameExpr& target, const ast::Expr& value,
@@ -436,7 +439,7 @@ void Compiler::assign(const ast::AssignStmt& s) {
       }
       memberObject(m);
       expr(*s.value);
-      emit(s.isSet ? Op::MemberSet : Op::MemberLet, memberSite(m.name, 0, 0, false));
+      emit(s.isSet ? Op::MemberSet : Op::MemberLet, memberSite(m.name, m.object.get(), 0, 0, false));
       return;
     }
     case ast::ExprKind::Call: {
@@ -447,7 +450,7 @@ void Compiler::assign(const ast::AssignStmt& s) {
         valueArguments(c.args);
         expr(*s.value);
         emit(s.isSet ? Op::MemberSet : Op::MemberLet,
-             memberSite(m.name, static_cast<uint16_t>(c.args.size()), 0, false));
+             memberSite(m.name, m.object.get(), static_cast<uint16_t>(c.args.size()), 0, false));
         return;
       }
       if (c.callee->kind == ast::ExprKind::Name) {
@@ -477,7 +480,7 @@ void Compiler::assign(const ast::AssignStmt& s) {
       expr(*c.callee);
       valueArguments(c.args);
       expr(*s.value);
-      emit(s.isSet ? Op::MemberSet : Op::MemberLet, memberSite("", static_cast<uint16_t>(c.args.size()), 0, false));
+      emit(s.isSet ? Op::MemberSet : Op::MemberLet, memberSite("", nullptr, static_cast<uint16_t>(c.args.size()), 0, false));
       return;
     }
     default:

@@ -100,7 +100,8 @@ class Compiler {
   void valueArguments(const std::vector<ast::ExprPtr>& args);
   void newObject(const ast::NewExpr& e);
   int32_t addCall(CallSite site);
-  int32_t memberSite(const std::string& name, uint16_t argc, uint32_t refMask, bool wantResult);
+  int32_t memberSite(const std::string& name, const ast::Expr* object, uint16_t argc, uint32_t refMask,
+                     bool wantResult);
   void emitVar(Op op, const Resolved& r);
   void assign(const ast::AssignStmt& s);
   void assignName(const ast::NameExpr& target, const ast::Expr& value, bool isSet);

@@ -195,6 +195,9 @@ class Program : public std::enable_shared_from_this<Program> {
   std::vector<ArraySite> arrays;
   std::vector<GlobalName> globals;
   std::vector<std::string> memberNames;  // for member sites: target indexes this
+  // For member sites whose object is a plain name (`conn.Open`): that name,
+  // which an uncaught 424 or 438 reports; "" otherwise.
+  std::vector<std::string> memberObjectNames;
   std::vector<const BuiltinFunction*> builtins;
   int32_t memberCacheSize = 0;
   bool optionExplicit = false;

@@ -294,7 +294,16 @@ void Interpreter::callBuiltin(const Link& link, const CallSite& site) {
   if (site.argc < fn.minArgs || (fn.maxArgs != kAnyArgCount && site.argc > fn.maxArgs)) raiseRuntimeError(450);
   Variant* args = sp_ - site.argc;
   BuiltinCall call{std::span<Variant>(args, site.argc), this};
-  Variant result = fn.fn(call);
+  Variant result;
+  try {
+    result = fn.fn(call);
+  } catch (const NamedError&) {
+    throw;
+  } catch (const ComError& error) {
+    // An uncaught error of a built-in names it: "Type mismatch: 'CInt'".
+    if (error.source() != kRuntimeErrorSource || error.description() != standardErrorText(error.number())) throw;
+    raiseNamedError(error.number(), std::string(fn.name));
+  }
   while (sp_ > args) *--sp_ = Variant();
   if (site.wantResult) new (sp_++) Variant(std::move(result));
 }
@@ -362,9 +371,18 @@ void Interpreter::memberAccess(Frame& frame, const CallSite& site, InvokeKind ki
   bool assigning = kind & (InvokeLet | InvokeSet);
   uint16_t argc = static_cast<uint16_t>(site.argc + (assigning ? 1 : 0));
   Variant& target = sp_[-static_cast<ptrdiff_t>(argc) - 1];
-  if (!target.isObject() || !target.rawObject()) raiseRuntimeError(424);
-  std::shared_ptr<Object> object = target.rawObject();
   const std::string& name = frame.link->program->memberNames[site.target];
+  const std::string& objectName = frame.link->program->memberObjectNames[site.target];
+  if (!target.isObject() || !target.rawObject()) {
+    if (objectName.empty()) raiseRuntimeError(424);
+    raiseNamedError(424, objectName);
+  }
+  std::shared_ptr<Object> object = target.rawObject();
+  // An unknown member is reported as VBScript names it: 'conn.Opn'.
+  auto raiseUnknownMember = [&] {
+    if (objectName.empty()) raiseRuntimeError(438);
+    raiseNamedError(438, objectName + "." + name);
+  };
   MemberCache& cache = frame.link->cache[site.cacheSlot];
   if (typeid(*object) == typeid(ScriptObject)) {
     auto& script = static_cast<ScriptObject&>(*object);
@@ -376,7 +394,7 @@ void Interpreter::memberAccess(Frame& frame, const CallSite& site, InvokeKind ki
         cache.id = name.empty() ? DISPID_VALUE : script.memberId(name);
       }
       int32_t member = cache.id == DISPID_UNKNOWN ? -1 : script.memberOf(cache.id);
-      if (member < 0) raiseRuntimeError(438);
+      if (member < 0) raiseUnknownMember();
       scriptMember(script, member, site, kind);
       return;
     }
@@ -387,7 +405,7 @@ void Interpreter::memberAccess(Frame& frame, const CallSite& site, InvokeKind ki
     cache.type = &typeid(*object);
     cache.id = name.empty() ? DISPID_VALUE : object->memberId(name);
   }
-  if (cache.id == DISPID_UNKNOWN) raiseRuntimeError(438);
+  if (cache.id == DISPID_UNKNOWN) raiseUnknownMember();
   invokeObject(*object, cache.id, kind, argc, assigning ? 0 : site.refMask, site.wantResult && !assigning, 1);
 }
 
