@@ -2,6 +2,8 @@
 // variant_compare.cpp): how an operand enters an operator.
 #pragma once
 
+#include <cstdint>
+
 #include "platform/automation/com_error.h"
 #include "platform/automation/variant.h"
 
@@ -24,6 +26,24 @@ inline const Variant& operandValue(const Variant& v, Variant& holder) {
       raiseRuntimeError(13);
     default:
       return *value;
+  }
+}
+
+// Empty, Boolean, Byte, Integer and Long: the kinds whose value is a whole
+// number held exactly.
+inline bool isIntegerKind(VarType t) {
+  return t == VarType::Empty || t == VarType::Boolean || t == VarType::Byte || t == VarType::Integer ||
+         t == VarType::Long;
+}
+
+// The value of an operand of an integer kind (True is -1, Empty 0).
+inline int64_t integerValue(const Variant& v) {
+  switch (v.type()) {
+    case VarType::Boolean: return v.rawBool() ? -1 : 0;
+    case VarType::Byte: return v.rawByte();
+    case VarType::Integer: return v.rawInteger();
+    case VarType::Long: return v.rawLong();
+    default: return 0;
   }
 }
 

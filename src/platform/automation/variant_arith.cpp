@@ -15,27 +15,13 @@ namespace corvela::ops {
 
 namespace {
 
+using detail::integerValue;
+using detail::isIntegerKind;
 using detail::operandValue;
 
 enum class Arith { Add, Subtract, Multiply };
 
 constexpr int64_t kCurrencyScale = 10000;
-
-bool isIntegerKind(VarType t) {
-  return t == VarType::Empty || t == VarType::Boolean || t == VarType::Byte || t == VarType::Integer ||
-         t == VarType::Long;
-}
-
-// The value of an Empty, Boolean, Byte, Integer or Long operand.
-int64_t integerValue(const Variant& v) {
-  switch (v.type()) {
-    case VarType::Boolean: return v.rawBool() ? -1 : 0;
-    case VarType::Byte: return v.rawByte();
-    case VarType::Integer: return v.rawInteger();
-    case VarType::Long: return v.rawLong();
-    default: return 0;
-  }
-}
 
 // An integer result in the requested type, promoted Byte -> Integer -> Long
 // -> Double when it does not fit (CByte(200) + CByte(100) is Integer 300).

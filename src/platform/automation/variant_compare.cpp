@@ -17,6 +17,8 @@ namespace corvela::ops {
 
 namespace {
 
+using detail::integerValue;
+using detail::isIntegerKind;
 using detail::operandValue;
 
 template <class T>
@@ -32,25 +34,10 @@ Comparison compareText(std::string_view x, std::string_view y, unsigned flags) {
   return c < 0 ? Comparison::Less : c > 0 ? Comparison::Greater : Comparison::Equal;
 }
 
-bool isExactInteger(VarType t) {
-  return t == VarType::Empty || t == VarType::Boolean || t == VarType::Byte || t == VarType::Integer ||
-         t == VarType::Long;
-}
-
-int64_t exactInteger(const Variant& v) {
-  switch (v.type()) {
-    case VarType::Boolean: return v.rawBool() ? -1 : 0;
-    case VarType::Byte: return v.rawByte();
-    case VarType::Integer: return v.rawInteger();
-    case VarType::Long: return v.rawLong();
-    default: return 0;
-  }
-}
-
 // Two numbers (Empty counting as 0): exactly where both are whole kinds or
 // both Currency, through Double otherwise.
 Comparison compareNumbers(const Variant& a, const Variant& b) {
-  if (isExactInteger(a.type()) && isExactInteger(b.type())) return order(exactInteger(a), exactInteger(b));
+  if (isIntegerKind(a.type()) && isIntegerKind(b.type())) return order(integerValue(a), integerValue(b));
   if (a.type() == VarType::Currency && b.type() == VarType::Currency)
     return order(a.rawCurrency(), b.rawCurrency());
   return order(a.toDouble(), b.toDouble());
