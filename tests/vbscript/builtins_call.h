@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/automation/com_error.h"
+#include "platform/automation/locale.h"
 #include "platform/vbscript/builtin.h"
 
 namespace corvela::vbs::testing {
@@ -24,7 +25,8 @@ inline bool sameName(std::string_view a, std::string_view b) {
 }
 
 inline const BuiltinFunction* findBuiltin(std::string_view name) {
-  for (auto table : {stringBuiltins(), conversionBuiltins(), mathBuiltins(), inspectionBuiltins(), arrayBuiltins()})
+  for (auto table : {stringBuiltins(), conversionBuiltins(), mathBuiltins(), inspectionBuiltins(), arrayBuiltins(),
+                     dateBuiltins(), formatBuiltins()})
     for (const BuiltinFunction& f : table)
       if (sameName(f.name, name)) return &f;
   return nullptr;
@@ -52,6 +54,16 @@ inline int errorOf(std::string_view name, std::vector<Variant> args) {
   }
   return 0;
 }
+
+// Switches the thread's locale for the lifetime of the object.
+class LocaleScope {
+ public:
+  explicit LocaleScope(int lcid) : previous_(setCurrentLcid(lcid)) {}
+  ~LocaleScope() { setCurrentLcid(previous_); }
+
+ private:
+  int previous_;
+};
 
 inline std::string numberText(double value) {
   char buffer[32];

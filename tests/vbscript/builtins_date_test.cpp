@@ -11,46 +11,14 @@
 #include "platform/automation/locale.h"
 #include "platform/automation/oledate.h"
 #include "platform/vbscript/builtin.h"
+#include "vbscript/builtins_call.h"
 
 namespace corvela::vbs {
 namespace {
 
-bool sameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
-  return true;
-}
-
-Variant call(std::string_view name, std::vector<Variant> args = {}) {
-  for (const BuiltinFunction& f : dateBuiltins()) {
-    if (!sameName(f.name, name)) continue;
-    EXPECT_GE(args.size(), f.minArgs) << name;
-    EXPECT_LE(args.size(), f.maxArgs) << name;
-    BuiltinCall c{args, nullptr};
-    return f.fn(c);
-  }
-  ADD_FAILURE() << name << " is not in the table";
-  return Variant();
-}
-
-int errorOf(std::string_view name, std::vector<Variant> args) {
-  try {
-    call(name, std::move(args));
-  } catch (const ComError& e) {
-    return e.number();
-  }
-  return 0;
-}
-
-class LocaleScope {
- public:
-  explicit LocaleScope(int lcid) : previous_(setCurrentLcid(lcid)) {}
-  ~LocaleScope() { setCurrentLcid(previous_); }
-
- private:
-  int previous_;
-};
+using testing::call;
+using testing::errorOf;
+using testing::LocaleScope;
 
 double dateOf(int y, int m, int d, int h = 0, int n = 0, int s = 0) {
   double value = 0;
