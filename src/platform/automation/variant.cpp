@@ -51,11 +51,7 @@ ptrdiff_t ArrayRep::offsetOf(const int32_t* indices, size_t count) const {
   return offset;
 }
 
-Variant::Variant(const Variant& other) noexcept : type_(VarType::Empty) { copyFrom(other); }
-
-Variant::Variant(Variant&& other) noexcept : type_(VarType::Empty) { moveFrom(other); }
-
-Variant& Variant::operator=(const Variant& other) noexcept {
+Variant& Variant::assignCopy(const Variant& other) noexcept {
   if (this != &other) {
     Variant keep(std::move(*this));  // other may live inside what we release
     copyFrom(other);
@@ -63,7 +59,7 @@ Variant& Variant::operator=(const Variant& other) noexcept {
   return *this;
 }
 
-Variant& Variant::operator=(Variant&& other) noexcept {
+Variant& Variant::assignMove(Variant& other) noexcept {
   if (this != &other) {
     Variant keep(std::move(*this));
     moveFrom(other);
@@ -117,13 +113,6 @@ Variant::Variant(std::string_view text) : type_(VarType::String) { u_.str = Stri
 
 Variant::Variant(std::shared_ptr<Object> object) noexcept : type_(VarType::Object) {
   new (objectSlot()) std::shared_ptr<Object>(std::move(object));
-}
-
-Variant Variant::fromInteger(int16_t value) noexcept {
-  Variant v;
-  v.type_ = VarType::Integer;
-  v.u_.i2 = value;
-  return v;
 }
 
 Variant Variant::fromByte(uint8_t value) noexcept {

@@ -85,10 +85,41 @@ struct ArrayRep {
 class Variant {
  public:
   Variant() noexcept : type_(VarType::Empty) { u_.i8 = 0; }
-  Variant(const Variant& other) noexcept;
-  Variant(Variant&& other) noexcept;
-  Variant& operator=(const Variant& other) noexcept;
-  Variant& operator=(Variant&& other) noexcept;
+  // Copies and moves of scalars are inline: the execution loop does little
+  // else. Only reference-counted kinds take the out-of-line path.
+  Variant(const Variant& other) noexcept : type_(other.type_), u_(other.u_) {
+    if (needsRelease()) {
+      type_ = VarType::Empty;
+      copyFrom(other);
+    }
+  }
+  Variant(Variant&& other) noexcept : type_(other.type_), u_(other.u_) {
+    if (type_ == VarType::Object) {
+      type_ = VarType::Empty;
+      moveFrom(other);
+      return;
+    }
+    other.type_ = VarType::Empty;
+    other.u_.i8 = 0;
+  }
+  Variant& operator=(const Variant& other) noexcept {
+    if (!needsRelease() && !other.needsRelease()) {
+      type_ = other.type_;
+      u_ = other.u_;
+      return *this;
+    }
+    return assignCopy(other);
+  }
+  Variant& operator=(Variant&& other) noexcept {
+    if (!needsRelease() && other.type_ != VarType::Object && this != &other) {
+      type_ = other.type_;
+      u_ = other.u_;
+      other.type_ = VarType::Empty;
+      other.u_.i8 = 0;
+      return *this;
+    }
+    return assignMove(other);
+  }
   ~Variant() { if (needsRelease()) release(); }
 
   // Constructors by kind. Integer literals choose Long; use fromInteger for
@@ -103,7 +134,12 @@ class Variant {
 
   static Variant null() noexcept { Variant v; v.type_ = VarType::Null; return v; }
   static Variant nothing() noexcept { return Variant(std::shared_ptr<Object>()); }
-  static Variant fromInteger(int16_t value) noexcept;
+  static Variant fromInteger(int16_t value) noexcept {
+    Variant v;
+    v.type_ = VarType::Integer;
+    v.u_.i2 = value;
+    return v;
+  }
   static Variant fromByte(uint8_t value) noexcept;
   static Variant fromSingle(float value) noexcept;
   static Variant fromCurrency(int64_t scaled) noexcept;  // value * 10,000
@@ -182,6 +218,8 @@ class Variant {
   void release() noexcept;
   void copyFrom(const Variant& other) noexcept;
   void moveFrom(Variant& other) noexcept;
+  Variant& assignCopy(const Variant& other) noexcept;
+  Variant& assignMove(Variant& other) noexcept;
   std::shared_ptr<Object>* objectSlot() noexcept {
     return reinterpret_cast<std::shared_ptr<Object>*>(&u_.obj);
   }
