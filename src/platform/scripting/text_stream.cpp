@@ -9,6 +9,7 @@ namespace corvela::scripting {
 namespace {
 
 constexpr std::string_view kNewLine = "\r\n";
+constexpr std::string_view kConsoleNewLine = "\n";
 
 bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
 
@@ -37,6 +38,23 @@ std::shared_ptr<TextStream> TextStream::open(std::string_view path, int32_t ioMo
     }
   }
   raiseRuntimeError(5);
+}
+
+std::shared_ptr<TextStream> TextStream::standard(int32_t which, bool unicode) {
+  switch (which) {
+    case 0: return overStream(stdin, true, unicode);
+    case 1: return overStream(stdout, false, unicode);
+    case 2: return overStream(stderr, false, unicode);
+  }
+  raiseRuntimeError(5);
+}
+
+std::shared_ptr<TextStream> TextStream::overStream(std::FILE* file, bool reading, bool unicode) {
+  std::shared_ptr<TextStream> stream(new TextStream());
+  stream->standard_ = file;
+  stream->reading_ = reading;
+  stream->format_ = unicode ? TextFormat::Unicode : TextFormat::Ansi;
+  return stream;
 }
 
 std::shared_ptr<TextStream> TextStream::create(std::string_view path, bool overwrite, bool unicode) {
@@ -68,7 +86,36 @@ void TextStream::countPosition(std::string_view passed) {
   }
 }
 
+bool TextStream::readMore() {
+  if (!standard_ || !reading_) return false;
+  std::string bytes;
+  int c;
+  if (format_ == TextFormat::Unicode) {
+    while ((c = std::fgetc(standard_)) != EOF) bytes += static_cast<char>(c);
+  } else {
+    while ((c = std::fgetc(standard_)) != EOF) {
+      bytes += static_cast<char>(c);
+      if (c == '\n') break;
+    }
+  }
+  if (bytes.empty()) return false;
+  // What was read already is not needed again; keep the buffer small.
+  text_.erase(0, position_);
+  position_ = 0;
+  text_ += decodeTextFile(bytes, format_ == TextFormat::Unicode ? kTristateTrue : kTristateFalse);
+  return true;
+}
+
+void TextStream::buffer(size_t count) {
+  if (!standard_ || !reading_) return;  // a file's text is all there from the start
+  while (count == std::string_view::npos ||
+         text::codePointCount(std::string_view(text_).substr(position_)) < count) {
+    if (!readMore()) return;
+  }
+}
+
 std::string_view TextStream::take(size_t count) {
+  buffer(count);
   size_t start = position_;
   std::string_view rest = std::string_view(text_).substr(start);
   size_t length = count == std::string_view::npos ? rest.size() : text::byteOffsetOfCodePoint(rest, count);
@@ -78,13 +125,15 @@ std::string_view TextStream::take(size_t count) {
   return passed;
 }
 
-bool TextStream::AtEndOfStream() const {
+bool TextStream::AtEndOfStream() {
   requireReading();
+  buffer(1);
   return position_ >= text_.size();
 }
 
-bool TextStream::AtEndOfLine() const {
+bool TextStream::AtEndOfLine() {
   requireReading();
+  buffer(1);
   return position_ >= text_.size() || isLineEnd(text_[position_]);
 }
 
@@ -121,7 +170,9 @@ std::string TextStream::ReadAll() {
 
 std::string TextStream::ReadLine() {
   if (AtEndOfStream()) raiseRuntimeError(62);
-  size_t end = text_.find_first_of("\r\n", position_);
+  size_t end;
+  while ((end = text_.find_first_of("\r\n", position_)) == std::string::npos && readMore()) {
+  }
   if (end == std::string::npos) end = text_.size();
   std::string line = text_.substr(position_, end - position_);
   position_ = end;
@@ -147,22 +198,32 @@ void TextStream::SkipLine() { ReadLine(); }
 
 void TextStream::Write(std::string_view text) {
   requireWriting();
-  output_->write(encodeText(text, format_));
+  writeBytes(encodeText(text, format_));
   countPosition(text);
 }
+
+void TextStream::writeBytes(std::string_view bytes) {
+  if (!standard_) {
+    output_->write(bytes);
+    return;
+  }
+  if (std::fwrite(bytes.data(), 1, bytes.size(), standard_) != bytes.size()) raiseRuntimeError(57);
+}
+
+std::string_view TextStream::newLine() const { return standard_ ? kConsoleNewLine : kNewLine; }
 
 void TextStream::WriteBlankLines(int32_t lines) {
   requireWriting();
   if (lines < 0) raiseRuntimeError(5);
   std::string text;
-  for (int32_t i = 0; i < lines; ++i) text += kNewLine;
+  for (int32_t i = 0; i < lines; ++i) text += newLine();
   Write(text);
 }
 
 void TextStream::WriteLine(std::string_view text) {
   requireWriting();
   std::string line(text);
-  line += kNewLine;
+  line += newLine();
   Write(line);
 }
 

@@ -4,11 +4,18 @@
 // A stream for writing writes through fs::OutputFile and ends lines with
 // CR LF, as Windows did. Line and Column count from 1.
 //
+// A standard stream (GetStandardStream) reads the process's stdin a line at
+// a time as the script asks, so a script can answer a prompt; it writes
+// through stdout or stderr, the same buffers WScript.Echo uses, and ends
+// lines with LF as the console does on Linux. Closing it leaves the
+// process's stream open.
+//
 // Errors: reading past the end raises 62 "Input past end of file"; reading
 // a stream opened for writing, or writing one opened for reading, raises 54
 // "Bad file mode"; any use after Close raises 52 "Bad file name or number".
 #pragma once
 
+#include <cstdio>
 #include <memory>
 #include <optional>
 #include <string>
@@ -32,9 +39,14 @@ class TextStream : public DispatchObject<TextStream> {
                                           int32_t tristate);
   // Creates (or truncates, when overwrite is true; else 58) a file for writing.
   static std::shared_ptr<TextStream> create(std::string_view path, bool overwrite, bool unicode);
+  // 0 StdIn, 1 StdOut, 2 StdErr (5 for any other number); unicode streams
+  // are UTF-16LE.
+  static std::shared_ptr<TextStream> standard(int32_t which, bool unicode);
+  // The same over any C stream: for reading when `reading`, else writing.
+  static std::shared_ptr<TextStream> overStream(std::FILE* file, bool reading, bool unicode);
 
-  bool AtEndOfLine() const;
-  bool AtEndOfStream() const;
+  bool AtEndOfLine();
+  bool AtEndOfStream();
   int32_t Column() const;
   int32_t Line() const;
   void Close();
@@ -56,12 +68,21 @@ class TextStream : public DispatchObject<TextStream> {
   std::string_view take(size_t count);
   // Moves Line and Column over text read or written.
   void countPosition(std::string_view passed);
+  // Standard input: appends the next line (all of it for a Unicode stream)
+  // to text_; false at the end of the input.
+  bool readMore();
+  // Reads until `count` more code points (npos: everything) are buffered
+  // after the read position, or the input ends.
+  void buffer(size_t count);
+  void writeBytes(std::string_view bytes);
+  std::string_view newLine() const;
 
   bool closed_ = false;
   bool reading_ = false;
   std::string text_;  // reading: the decoded file
   size_t position_ = 0;
   std::unique_ptr<fs::OutputFile> output_;  // writing
+  std::FILE* standard_ = nullptr;           // a standard stream, never closed here
   TextFormat format_ = TextFormat::Ansi;
   int32_t line_ = 1;
   int32_t column_ = 1;
