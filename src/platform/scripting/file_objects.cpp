@@ -6,6 +6,7 @@
 #include "platform/fs/file_system.h"
 #include "platform/fs/path_text.h"
 #include "platform/scripting/arguments.h"
+#include "platform/scripting/drive.h"
 #include "platform/scripting/text_stream.h"
 #include "platform/text/utf8.h"
 
@@ -88,6 +89,8 @@ std::shared_ptr<Object> File::ParentFolder() const {
   return std::make_shared<Folder>(fs::parentFolderOf(path_));
 }
 
+std::shared_ptr<Object> File::Drive() const { return driveOfPath(path_); }
+
 void File::Copy(std::string_view destination, bool overwrite) const {
   fs::copyFile(path_, targetPath(path_, destination), overwrite);
 }
@@ -123,6 +126,7 @@ const DispatchTable<File>& File::dispatchTable() {
       {.name = "DateLastAccessed",
        .get = [](F& f, Args) -> Variant { return Variant::fromDate(f.DateLastAccessed()); }},
       {.name = "ParentFolder", .get = [](F& f, Args) -> Variant { return f.ParentFolder(); }},
+      {.name = "Drive", .get = [](F& f, Args) -> Variant { return f.Drive(); }},
       {.name = "Copy",
        .call = [](F& f, Args a) -> Variant { f.Copy(argText(a, 0), argBool(a, 1, true)); return {}; },
        .minArgs = 1, .maxArgs = 2},
@@ -162,6 +166,8 @@ Variant Folder::ParentFolder() const {
   return Variant(std::shared_ptr<Object>(std::make_shared<Folder>(fs::parentFolderOf(path_))));
 }
 
+std::shared_ptr<Object> Folder::Drive() const { return driveOfPath(path_); }
+
 std::shared_ptr<Object> Folder::Files() const { return std::make_shared<FileCollection>(path_, false); }
 std::shared_ptr<Object> Folder::SubFolders() const { return std::make_shared<FileCollection>(path_, true); }
 
@@ -199,6 +205,7 @@ const DispatchTable<Folder>& Folder::dispatchTable() {
        .get = [](F& f, Args) -> Variant { return Variant::fromDate(f.DateLastAccessed()); }},
       {.name = "IsRootFolder", .get = [](F& f, Args) -> Variant { return f.IsRootFolder(); }},
       {.name = "ParentFolder", .get = [](F& f, Args) -> Variant { return f.ParentFolder(); }},
+      {.name = "Drive", .get = [](F& f, Args) -> Variant { return f.Drive(); }},
       {.name = "Files", .get = [](F& f, Args) -> Variant { return f.Files(); }},
       {.name = "SubFolders", .get = [](F& f, Args) -> Variant { return f.SubFolders(); }},
       {.name = "Copy",

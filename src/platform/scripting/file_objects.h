@@ -31,6 +31,7 @@ class File : public DispatchObject<File> {
   double DateLastModified() const;
   double DateLastAccessed() const;
   std::shared_ptr<Object> ParentFolder() const;
+  std::shared_ptr<Object> Drive() const;  // the drive holding the file
   void Copy(std::string_view destination, bool overwrite) const;
   void Delete(bool force) const;
   void Move(std::string_view destination);
@@ -57,6 +58,7 @@ class Folder : public DispatchObject<Folder> {
   double DateLastAccessed() const;
   bool IsRootFolder() const { return path_ == "/"; }
   Variant ParentFolder() const;  // Nothing for the root
+  std::shared_ptr<Object> Drive() const;  // the drive holding the folder
   std::shared_ptr<Object> Files() const;
   std::shared_ptr<Object> SubFolders() const;
   void Delete(bool force) const;

@@ -6,6 +6,7 @@
 #include "platform/fs/file_system.h"
 #include "platform/fs/path_text.h"
 #include "platform/scripting/arguments.h"
+#include "platform/scripting/drive.h"
 #include "platform/scripting/file_objects.h"
 #include "platform/scripting/text_stream.h"
 #include "platform/scripting/wildcard.h"
@@ -40,7 +41,35 @@ std::string FileSystemObject::GetExtensionName(std::string_view path) const { re
 std::string FileSystemObject::GetFileName(std::string_view path) const { return fs::fileNameOf(path); }
 std::string FileSystemObject::GetParentFolderName(std::string_view path) const { return fs::parentFolderOf(path); }
 std::string FileSystemObject::GetTempName() const { return fs::tempName(); }
-std::string FileSystemObject::GetDriveName(std::string_view) const { return {}; }
+
+std::string FileSystemObject::GetDriveName(std::string_view path) const {
+  std::string absolute = driveSpec(path);
+  if (absolute.empty()) return {};
+  std::optional<Mount> drive = driveHolding(currentDrives(), absolute);
+  return drive ? drive->path : std::string();
+}
+
+std::shared_ptr<Object> FileSystemObject::Drives() const {
+  return std::make_shared<scripting::Drives>(currentDrives());
+}
+
+std::shared_ptr<Object> FileSystemObject::GetDrive(std::string_view spec) const {
+  std::string path = driveSpec(spec);
+  if (path.empty()) raiseRuntimeError(5);
+  return scripting::Drives(currentDrives()).Item(path);
+}
+
+bool FileSystemObject::DriveExists(std::string_view spec) const {
+  std::string path = driveSpec(spec);
+  if (path.empty()) return false;
+  for (const Mount& drive : currentDrives())
+    if (drive.path == path) return true;
+  return false;
+}
+
+std::shared_ptr<TextStream> FileSystemObject::GetStandardStream(int32_t which, bool unicode) const {
+  return TextStream::standard(which, unicode);
+}
 
 std::shared_ptr<Object> FileSystemObject::GetSpecialFolder(int32_t which) const {
   constexpr int32_t kTemporaryFolder = 2;
@@ -133,6 +162,18 @@ const DispatchTable<FileSystemObject>& FileSystemObject::dispatchTable() {
       {.name = "GetDriveName",
        .call = [](F& f, Args a) -> Variant { return f.GetDriveName(argText(a, 0)); },
        .minArgs = 1, .maxArgs = 1},
+      {.name = "Drives", .get = [](F& f, Args) -> Variant { return f.Drives(); }},
+      {.name = "GetDrive",
+       .call = [](F& f, Args a) -> Variant { return f.GetDrive(argText(a, 0)); },
+       .minArgs = 1, .maxArgs = 1},
+      {.name = "DriveExists",
+       .call = [](F& f, Args a) -> Variant { return f.DriveExists(argText(a, 0)); },
+       .minArgs = 1, .maxArgs = 1},
+      {.name = "GetStandardStream",
+       .call = [](F& f, Args a) -> Variant {
+         return std::shared_ptr<Object>(f.GetStandardStream(argLong(a, 0, 0), argBool(a, 1, false)));
+       },
+       .minArgs = 1, .maxArgs = 2},
       {.name = "GetSpecialFolder",
        .call = [](F& f, Args a) -> Variant { return f.GetSpecialFolder(argLong(a, 0, 0)); },
        .minArgs = 1, .maxArgs = 1},

@@ -26,8 +26,18 @@ class FileSystemObject : public DispatchObject<FileSystemObject> {
   std::string GetFileName(std::string_view path) const;
   std::string GetParentFolderName(std::string_view path) const;
   std::string GetTempName() const;
-  // Linux paths have no drive part, so this is always "".
+  // Drives are mount points (see mount_table.h). The drive name of an
+  // absolute path is the mount point of the drive that holds it, found in
+  // the text of the path as Windows found "C:"; a relative path has none
+  // (""). So GetDrive(GetDriveName(path)) gives the drive a file is on.
   std::string GetDriveName(std::string_view path) const;
+  std::shared_ptr<Object> Drives() const;
+  // 5 for a specification that is not an absolute path, 68 "Device
+  // unavailable" for a path that is not a drive's mount point.
+  std::shared_ptr<Object> GetDrive(std::string_view spec) const;
+  bool DriveExists(std::string_view spec) const;
+  // 0 StdIn, 1 StdOut, 2 StdErr; 5 for any other number.
+  std::shared_ptr<TextStream> GetStandardStream(int32_t which, bool unicode) const;
   // Only 2 (TemporaryFolder: $TMPDIR, else /tmp) has a Linux counterpart;
   // 0 (WindowsFolder) and 1 (SystemFolder) raise 5.
   std::shared_ptr<Object> GetSpecialFolder(int32_t which) const;
