@@ -53,6 +53,7 @@ std::span<const BuiltinFunction> inspectionBuiltins();   // builtins_inspection.
 std::span<const BuiltinFunction> arrayBuiltins();        // builtins_array.cpp
 std::span<const BuiltinFunction> dateBuiltins();         // builtins_date.cpp
 std::span<const BuiltinFunction> formatBuiltins();       // builtins_format.cpp
+std::span<const BuiltinFunction> pictureBuiltins();      // builtins_picture.cpp
 std::span<const BuiltinConstant> builtinConstants();     // builtins_constants.cpp
 
 // The Randomize statement: reseeds Rnd's generator of this thread from the

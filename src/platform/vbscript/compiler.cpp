@@ -25,7 +25,8 @@ struct BuiltinTables {
 
   BuiltinTables() {
     for (auto table : {stringBuiltins(), conversionBuiltins(), mathBuiltins(), inspectionBuiltins(),
-                       arrayBuiltins(), dateBuiltins(), formatBuiltins(), runtimeBuiltins()})
+                       arrayBuiltins(), dateBuiltins(), formatBuiltins(), pictureBuiltins(),
+                       runtimeBuiltins()})
       for (const BuiltinFunction& f : table) functions.emplace(lowerName(f.name), &f);
     for (const BuiltinConstant& c : builtinConstants()) constants.emplace(lowerName(c.name), &c);
   }
