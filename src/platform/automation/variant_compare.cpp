@@ -1,5 +1,5 @@
 // VBScript's comparison operators and Is. Numbers (Boolean, Date and
-// Currency included) compare by value, text by code point or caselessly,
+// Currency included) compare by value, text by code point or by the locale's collation,
 // Empty as 0 beside a number and as "" beside text. A number and a string
 // held in variables do not convert: the number is the smaller. When the
 // script wrote one side as a literal, the other side takes its kind first,
@@ -8,10 +8,11 @@
 #include <string_view>
 
 #include "platform/automation/com_error.h"
+#include "platform/automation/locale.h"
 #include "platform/automation/object.h"
 #include "platform/automation/operand.h"
 #include "platform/automation/variant_ops.h"
-#include "platform/text/utf8.h"
+#include "platform/text/collation.h"
 
 namespace corvela::ops {
 
@@ -28,9 +29,10 @@ Comparison order(T x, T y) {
   return Comparison::Equal;
 }
 
-// Binary order of UTF-8 text is code point order.
+// Binary order of UTF-8 text is code point order; text order is the
+// collation of the current locale.
 Comparison compareText(std::string_view x, std::string_view y, unsigned flags) {
-  int c = (flags & kCompareText) ? text::compareIgnoreCase(x, y) : x.compare(y);
+  int c = (flags & kCompareText) ? text::compareCollated(x, y, currentLcid()) : x.compare(y);
   return c < 0 ? Comparison::Less : c > 0 ? Comparison::Greater : Comparison::Equal;
 }
 

@@ -4,6 +4,8 @@
 #include <array>
 
 #include "platform/automation/com_error.h"
+#include "platform/automation/locale.h"
+#include "platform/text/collation.h"
 #include "platform/text/utf8.h"
 
 namespace corvela::vbs::builtin_text {
@@ -99,7 +101,8 @@ Variant pieceOf(std::string_view piece, bool ascii) {
 }
 
 int compareText(std::string_view a, std::string_view b, Compare mode) {
-  int result = mode == Compare::Binary ? a.compare(b) : text::compareIgnoreCase(a, b);
+  if (mode == Compare::Text) return text::compareCollated(a, b, currentLcid());
+  int result = a.compare(b);
   return result < 0 ? -1 : result > 0 ? 1 : 0;
 }
 

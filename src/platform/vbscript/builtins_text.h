@@ -85,7 +85,8 @@ Variant stringOf(std::string_view text, size_t codePoints);
 // The shared one-character string of an ASCII code (0..127).
 const Variant& asciiCharacter(int32_t code);
 
-// -1, 0 or 1, as StrComp answers.
+// -1, 0 or 1, as StrComp answers: binary by code point, text by the
+// collation of the current locale (a, ä, b; case ignored, accents kept).
 int compareText(std::string_view a, std::string_view b, Compare mode);
 
 // The UTF-16 code units of UTF-8 text (a character above U+FFFF gives two).
