@@ -241,8 +241,8 @@ std::optional<ImageSize> imageSizeOf(std::string_view bytes) {
 std::optional<ImageSize> readImageSize(std::string_view path) {
   std::string physical = physicalPath(path);
   struct stat st;
-  if (physical.empty() || ::stat(physical.c_str(), &st) != 0) {
-    if (physical.empty() || errno == ENOENT || errno == ENOTDIR) raiseRuntimeError(53);
+  if (::stat(physical.c_str(), &st) != 0) {
+    if (errno == ENOENT || errno == ENOTDIR) raiseRuntimeError(53);
     return std::nullopt;
   }
   if (!S_ISREG(st.st_mode)) return std::nullopt;
