@@ -245,6 +245,13 @@ TEST_F(DateBuiltins, DatePartNumbersWeeksByTheChosenRule) {
       {"ww", date(2005, 1, 1), 53, 2, 2},   // first four days, Monday weeks: week 53 of 2004
       {"ww", date(2005, 1, 3), 1, 2, 2},
       {"ww", date(2004, 1, 1), 1, 2, 2},
+      {"ww", date(2003, 12, 31), 1, 2, 2},  // Wednesday: week 1 of 2004 already
+      {"ww", date(2003, 12, 30), 1, 2, 2},
+      {"ww", date(2003, 12, 29), 53, 2, 2}, // the Monday that starts it stays 53, as on Windows
+      {"ww", date(2003, 12, 28), 52, 2, 2},
+      {"ww", date(2001, 12, 31), 53, 2, 2},
+      {"ww", date(2004, 12, 31), 53, 2, 2}, // 2004 has a week 53 of its own
+      {"ww", date(2003, 12, 31), 53, 1, 2}, // Sunday weeks: 12/28/2003 starts week 53
       {"ww", date(2003, 1, 1), 52, 1, 3},   // first full week starts on Sunday 1/5/2003
       {"ww", date(2003, 1, 5), 1, 1, 3},
       {"ww", date(2003, 1, 1), 1, 1, 1},

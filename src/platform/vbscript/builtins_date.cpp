@@ -282,6 +282,12 @@ int64_t firstWeekStart(int year, int firstDay, int firstWeek) {
 }
 
 int weekOfYear(const Moment& m, int year, int firstDay, int firstWeek) {
+  // Under vbFirstFourDays the last days of December can lie in week 1 of the
+  // next year. Windows compares with the start of that week strictly, so the
+  // week's first day itself still counts as week 53 (DatePart("ww",
+  // #12/29/2003#, vbMonday, vbFirstFourDays) is 53 while the 30th is 1);
+  // scripts that print ISO weeks see exactly these numbers.
+  if (firstWeek == 2 && year < 9999 && m.day > firstWeekStart(year + 1, firstDay, firstWeek)) return 1;
   int64_t start = firstWeekStart(year, firstDay, firstWeek);
   // Days before week 1 belong to the last week of the year before.
   if (m.day < start && year > 100) start = firstWeekStart(year - 1, firstDay, firstWeek);
