@@ -320,9 +320,11 @@ bool parseNumber(std::string_view text, double& value) {
   };
   std::string clean;
   takeCurrency();
+  bool leadingSign = false;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
     if (parens) return false;
     clean += text[i++];
+    leadingSign = true;
     takeCurrency();
   }
   if (parens) clean += '-';
@@ -360,6 +362,12 @@ bool parseNumber(std::string_view text, double& value) {
     if (i == start) return false;
   }
   takeCurrency();
+  // Automation's standard parsing also takes the sign after the number, as
+  // accounting text writes it: "5-" is -5 and "5+" is 5 (one sign only).
+  if (i + 1 == text.size() && (text[i] == '+' || text[i] == '-') && !leadingSign && !parens) {
+    if (text[i] == '-') clean.insert(clean.begin(), '-');
+    ++i;
+  }
   if (i != text.size()) return false;
   errno = 0;
   const double parsed = std::strtod(clean.c_str(), nullptr);
