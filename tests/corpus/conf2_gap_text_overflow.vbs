@@ -1,0 +1,6 @@
+' known-gap: text whose number is past the Double range converts with 6 Overflow, not 13 (variant_convert.cpp maps every parse failure to 13)
+' locale: en-US
+On Error Resume Next
+x = CDbl("1e999"): WScript.Echo "CDbl(""1e999""):", Err.Number: Err.Clear
+x = CDbl("-1e400"): WScript.Echo "CDbl(""-1e400""):", Err.Number: Err.Clear
+x = "1e999" + 0: WScript.Echo "text + 0:", Err.Number: Err.Clear
