@@ -81,6 +81,10 @@ TEST_F(VariantOpsTest, AddFollowsTypeAndOverflowRules) {
       {"Null+Long", add, N(), L(1), "Null"},
       {"String+Null", add, T("a"), N(), "Null"},
       {"Date+Long", add, Dt(1.5), L(1), "Date:2.500000"},
+      {"Date past 9999", add, Dt(2958465), L(1), "error 6"},        // #12/31/9999# + 1
+      {"time on the last day", add, Dt(2958465), D(0.75), "Date:2958465.750000"},
+      {"Date before 100", add, Dt(-657434), L(-1), "error 6"},
+      {"Date+Double overflow", add, Dt(1), D(1e308), "error 6"},
       {"Currency+Long", add, C(15000), L(1), "Currency:2.5"},
       {"Currency+Double", add, C(10000), D(0.25), "Currency:1.25"},
       {"Single+Integer", add, S(1.5f), I(1), "Single:2.5"},
@@ -165,7 +169,7 @@ TEST_F(VariantOpsTest, NegateKeepsOrWidensTheType) {
       {I(-32768), "Long:32768"},  {L(INT32_MIN), "Double:2147483648"}, {Variant(true), "Integer:1"},
       {E(), "Integer:0"},         {B(5), "Integer:-5"},                {T("3"), "Double:-3"},
       {N(), "Null"},              {C(15000), "Currency:-1.5"},         {Dt(2), "Date:-2.000000"},
-      {C(INT64_MIN), "error 6"},  {T("x"), "error 13"},
+      {C(INT64_MIN), "error 6"},  {T("x"), "error 13"},             {Dt(2958465), "error 6"},
   };
   for (const Case& c : cases) EXPECT_EQ(describe([&] { return negate(c.a); }), c.expected) << c.expected;
 }

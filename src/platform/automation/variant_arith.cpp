@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/automation/com_error.h"
+#include "platform/automation/oledate.h"
 #include "platform/automation/operand.h"
 #include "platform/automation/variant_ops.h"
 
@@ -37,6 +38,14 @@ Variant integerResult(int64_t value, VarType type) {
 double checkedDouble(double value) {
   if (!std::isfinite(value)) raiseRuntimeError(6);
   return value;
+}
+
+// A Date result must still be a date (100-01-01 .. 9999-12-31, any time on
+// the last day): #12/31/9999# + 1 overflows with 6 as Automation's
+// conversion back to a date does, instead of yielding a year 10000.
+Variant checkedDate(double value) {
+  if (!(value > kMinOleDate - 1.0 && value < std::floor(kMaxOleDate) + 1.0)) raiseRuntimeError(6);
+  return Variant::fromDate(value);
 }
 
 double applyDouble(Arith op, double x, double y) {
@@ -115,7 +124,7 @@ Variant arithmeticSlow(Arith op, const Variant& left, const Variant& right) {
       return Variant(checkedDouble(applyDouble(op, a.toDouble(), b.toDouble())));
     }
     case VarType::Currency: return Variant::fromCurrency(applyCurrency(op, a.toCurrency(), b.toCurrency()));
-    case VarType::Date: return Variant::fromDate(checkedDouble(applyDouble(op, a.toDouble(), b.toDouble())));
+    case VarType::Date: return checkedDate(applyDouble(op, a.toDouble(), b.toDouble()));
     default: return Variant(checkedDouble(applyDouble(op, a.toDouble(), b.toDouble())));
   }
 }
@@ -250,7 +259,7 @@ Variant negate(const Variant& operand) {
     case VarType::Currency:
       if (a.rawCurrency() == INT64_MIN) raiseRuntimeError(6);
       return Variant::fromCurrency(-a.rawCurrency());
-    case VarType::Date: return Variant::fromDate(-a.rawDate());
+    case VarType::Date: return checkedDate(-a.rawDate());
     case VarType::Double: return Variant(-a.rawDouble());
     default: return Variant(-a.toDouble());  // text
   }
