@@ -11,7 +11,7 @@ WScript.Echo DateDiff("h", #1/1/2000#, #1/2/2000#), DateDiff("n", #1/1/2000#, #1
 WScript.Echo DateDiff("d", "1/1/2000", "1/10/2000"), TypeName(DateDiff("d", #1/1/2000#, #1/2/2000#)), DateDiff("d", #1/2/2000 1:00:00 AM#, #1/1/2000 11:00:00 PM#), DateDiff("m", #2/29/2000#, #2/28/2001#), DateDiff("yyyy", #1/1/1900#, #1/1/2000#)
 WScript.Echo DatePart("w", #1/1/2000#, vbSaturday), DatePart("q", #12/31/2000#), DatePart("y", #3/1/2000#), DatePart("yyyy", #12/30/1899#), DatePart("h", 0.5), DatePart("n", #1:02:03 AM#), DatePart("s", "1:02:03"), TypeName(DatePart("d", #1/1/2000#))
 WScript.Echo Year(#12/31/9999#), Month(-1), Day(-1.5), Hour(-1.25), Minute(-0.5), Hour(#11:59:59 PM#), Second(#11:59:59 PM#)
-WScript.Echo DateSerial(2000, 13, 1), DateSerial(2000, 1, 0), DateSerial(2000, 3, -1), DateSerial(2000, -12, 1), DateSerial(2000, 0, 1), DateSerial(0, 1, 1), DateSerial(2000, 2, 30), DateSerial(1999, 24, 31)
+WScript.Echo DateSerial(2000, 13, 1), DateSerial(2000, 1, 0), DateSerial(2000, 3, -1), DateSerial(2000, -12, 1), DateSerial(2000, 0, 1), DateSerial(2000, 2, 30), DateSerial(1999, 24, 31)
 WScript.Echo TimeSerial(24, 0, 0), TimeSerial(12, -30, 0), TimeSerial(1, 1, -61), TimeSerial(0, 0, 32767), TypeName(TimeSerial(1, 0, 0))
 WScript.Echo Weekday(#1/2/2000#), Weekday(#1/2/2000#, vbSaturday), Weekday(#1/2/2000#, vbUseSystemDayOfWeek), Weekday("1/3/2000"), WeekdayName(1, True, vbMonday), WeekdayName(7, False, vbSaturday), WeekdayName(3, 1)
 WScript.Echo MonthName(1, False), MonthName(5, True), MonthName(9, 0), MonthName("12"), MonthName(2.6), WeekdayName(6.5), TypeName(MonthName(1))
