@@ -134,10 +134,12 @@ class Variant {
 
   static Variant null() noexcept { Variant v; v.type_ = VarType::Null; return v; }
   static Variant nothing() noexcept { return Variant(std::shared_ptr<Object>()); }
+  // An Integer is also kept sign-extended in the Long field, so code that
+  // handles Integer and Long alike reads rawLong() without a branch.
   static Variant fromInteger(int16_t value) noexcept {
     Variant v;
     v.type_ = VarType::Integer;
-    v.u_.i2 = value;
+    v.u_.i4 = value;
     return v;
   }
   static Variant fromByte(uint8_t value) noexcept;

@@ -95,6 +95,7 @@ void Compiler::expr(const ast::Expr& e) {
     }
     case ast::ExprKind::Binary: {
       auto& b = static_cast<const ast::BinaryExpr&>(e);
+      size_t leftStart = here();
       expr(*b.left);
       // A literal right operand is read from the constants by the operator.
       int32_t rightConstant = 0;
@@ -108,7 +109,20 @@ void Compiler::expr(const ast::Expr& e) {
         if (isLiteral(*b.left)) flags |= ops::kLeftIsLiteral;
         if (isLiteral(*b.right)) flags |= ops::kRightIsLiteral;
       }
-      emit(binaryOp(b.op), 0, 0, flags, rightConstant);
+      if (rightConstant && here() == leftStart + 1) {
+        // A plain variable on the left: the operator reads it directly.
+        const Instr load = scope_.proc->code.back();
+        uint16_t left = load.op == Op::LoadLocal    ? kLeftLocal
+                        : load.op == Op::LoadParam  ? kLeftParam
+                        : load.op == Op::LoadGlobal ? kLeftGlobal
+                                                    : kLeftOnStack;
+        if (left != kLeftOnStack) {
+          scope_.proc->code.pop_back();
+          emit(binaryOp(b.op), load.op == Op::LoadGlobal ? load.b : load.a, left, flags, rightConstant);
+          return;
+        }
+      }
+      emit(binaryOp(b.op), 0, kLeftOnStack, flags, rightConstant);
       return;
     }
     case ast::ExprKind::New: newObject(static_cast<const ast::NewExpr&>(e)); return;

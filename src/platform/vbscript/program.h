@@ -41,7 +41,9 @@ enum class Op : uint8_t {
   AppendVar,    // n, d, b: `v = v & x & y ...`; a: count of pieces on the stack, appended in place
 
   // Operators: pop the operands, push the result. c > 0: the right operand
-  // is the constant c - 1 instead of the top of the stack.
+  // is the constant c - 1 instead of the top of the stack; then a may also
+  // name a variable (LeftOperand) read as the left operand, b its slot or
+  // global index, so `i Mod 7` takes one instruction.
   Add, Subtract, Multiply, Divide, IntDivide, Mod, Power, Concat,
   Equal, NotEqual, Less, Greater, LessEqual, GreaterEqual, Is,
   And, Or, Xor, Eqv, Imp,
@@ -82,6 +84,9 @@ enum class Op : uint8_t {
   Erase,        // n, d, b: the variable
   DimArray,     // b: index into Program::redims (fixed-size array of Dim)
 };
+
+// Where a binary operator with a constant right operand finds its left one.
+enum LeftOperand : uint16_t { kLeftOnStack = 0, kLeftLocal, kLeftParam, kLeftGlobal };
 
 // Where a variable lives.
 enum class VarKind : uint8_t {

@@ -2,6 +2,7 @@
 // arithmetic and comparisons are done inline, everything else goes through
 // the Variant operators. Calls between script procedures push frames here
 // instead of recursing in C++.
+#include <algorithm>
 #include <new>
 #include <stdexcept>
 
@@ -17,47 +18,57 @@ namespace {
 
 inline bool isInteger(VarType t) { return t == VarType::Integer || t == VarType::Long; }
 
-inline int32_t intValue(const Variant& v) {
-  return v.type() == VarType::Integer ? v.rawInteger() : v.rawLong();
-}
+// An Integer's value is also held sign-extended in the Long field.
+inline int32_t intValue(const Variant& v) { return v.rawLong(); }
 
 // Integer + Integer stays Integer until it overflows, then Long; Long
-// overflows to Double.
-inline Variant integerResult(int64_t value, bool bothInteger) {
-  if (bothInteger && value >= INT16_MIN && value <= INT16_MAX) return Variant::fromInteger(static_cast<int16_t>(value));
-  if (value >= INT32_MIN && value <= INT32_MAX) return Variant(static_cast<int32_t>(value));
-  return Variant(static_cast<double>(value));
+// overflows to Double. out may be an operand's slot; it holds a scalar.
+inline void storeInteger(Variant* out, int64_t value, bool bothInteger) {
+  if (bothInteger && value >= INT16_MIN && value <= INT16_MAX)
+    new (out) Variant(Variant::fromInteger(static_cast<int16_t>(value)));
+  else if (value >= INT32_MIN && value <= INT32_MAX)
+    new (out) Variant(static_cast<int32_t>(value));
+  else
+    new (out) Variant(static_cast<double>(value));
 }
 
-// a op b for + - * \ Mod on plain numbers: true when handled here (a, a
-// scalar, then holds the result; b is left for the caller to drop).
-inline bool fastArithmetic(Op op, Variant& a, const Variant& b) {
+// a op b for + - * \ Mod on plain numbers: true when handled here, with the
+// result in out (an Empty slot, or a's own slot); false leaves everything
+// as it was for the general operator.
+template <Op kOp>
+inline bool fastArithmetic(const Variant& a, const Variant& b, Variant* out) {
   VarType ta = a.type(), tb = b.type();
   if (isInteger(ta) && isInteger(tb)) {
     int64_t x = intValue(a), y = intValue(b);
     int64_t r;
-    switch (op) {
-      case Op::Add: r = x + y; break;
-      case Op::Subtract: r = x - y; break;
-      case Op::Multiply: r = x * y; break;
-      case Op::IntDivide:
-        if (y == 0) return false;  // 11, raised by the general operator
-        r = x / y;
-        break;
-      default:
-        if (y == 0) return false;
-        r = x % y;
-        break;
+    if constexpr (kOp == Op::Add) r = x + y;
+    else if constexpr (kOp == Op::Subtract) r = x - y;
+    else if constexpr (kOp == Op::Multiply) r = x * y;
+    else {
+      if (y == 0) return false;  // 11, raised by the general operator
+      r = kOp == Op::IntDivide ? x / y : x % y;
     }
-    new (&a) Variant(integerResult(r, ta == VarType::Integer && tb == VarType::Integer));
+    storeInteger(out, r, ta == VarType::Integer && tb == VarType::Integer);
     return true;
   }
-  if (ta == VarType::Double && tb == VarType::Double && op <= Op::Multiply) {
-    double x = a.rawDouble(), y = b.rawDouble();
-    new (&a) Variant(op == Op::Add ? x + y : op == Op::Subtract ? x - y : x * y);
-    return true;
+  if constexpr (kOp == Op::Add || kOp == Op::Subtract || kOp == Op::Multiply) {
+    if (ta == VarType::Double && tb == VarType::Double) {
+      double x = a.rawDouble(), y = b.rawDouble();
+      new (out) Variant(kOp == Op::Add ? x + y : kOp == Op::Subtract ? x - y : x * y);
+      return true;
+    }
   }
   return false;
+}
+
+Variant slowArithmetic(Op op, const Variant& a, const Variant& b) {
+  switch (op) {
+    case Op::Add: return ops::add(a, b);
+    case Op::Subtract: return ops::subtract(a, b);
+    case Op::Multiply: return ops::multiply(a, b);
+    case Op::IntDivide: return ops::intDivide(a, b);
+    default: return ops::modulo(a, b);
+  }
 }
 
 // -1/0/1 for plain numbers, or 2 when the fast path does not apply.
@@ -98,14 +109,44 @@ inline bool truth(const Variant& v) {
 
 }  // namespace
 
-#define SAVE() (f->pc = pc)
-#define LOAD()                                                                               \
+#define SAVE() (f->pc = pc, sp_ = sp)
+#define LOAD_FRAME()                                                                         \
   (f = &frames_.back(), pc = f->pc, code = f->proc->code.data(), program = f->link->program.get(), \
    globals = f->link->globals.data())
-#define PUSH(value) copyInto(sp_++, value)
-#define DROP() clearSlot(*--sp_)
-#define TERMINATES() \
-  if (!pendingTerminate_.empty()) runPendingTerminates()
+#define LOAD() (LOAD_FRAME(), sp = sp_)
+// Before anything that may run script code (an object's default member, a
+// Property Get) and so push on the stack above sp_.
+#define SYNC() (sp_ = sp)
+#define PUSH(value) copyInto(sp++, value)
+// The variable a binary operator reads as its left operand (in.a != 0).
+#define LEFT_VAR() (in.a == kLeftLocal ? f->base[in.b] : in.a == kLeftParam ? *f->refs[in.b] : globals[in.b]->value)
+// Otherwise the left operand is pushed first for the general path.
+#define LEFT_OPERAND() \
+  if (in.a) PUSH(LEFT_VAR())
+// + - * \ Mod: plain numbers inline, the rest through the Variant operators.
+#define ARITHMETIC(OP)                                                          \
+  case OP: {                                                                    \
+    const Variant& b = in.c ? program->constants[in.c - 1] : sp[-1];           \
+    if (in.a) {                                                                 \
+      const Variant& left = LEFT_VAR();                                         \
+      if (fastArithmetic<OP>(left, b, sp)) {                                    \
+        ++sp;                                                                   \
+        break;                                                                  \
+      }                                                                         \
+      PUSH(left);                                                               \
+    }                                                                           \
+    Variant& a = in.c ? sp[-1] : sp[-2];                                        \
+    if (!fastArithmetic<OP>(a, b, &a)) a = (SYNC(), slowArithmetic(OP, a, b)); \
+    if (!in.c) DROP();                                                          \
+    break;                                                                      \
+  }
+#define DROP() clearSlot(*--sp)
+#define TERMINATES()        \
+  if (!pendingTerminate_.empty()) { \
+    SAVE();                         \
+    runPendingTerminates();         \
+    sp = sp_;                       \
+  }
 
 void Interpreter::execute() {
   ++executeDepth_;
@@ -119,6 +160,11 @@ void Interpreter::execute() {
   const Instr* code = f->proc->code.data();
   const Program* program = f->link->program.get();
   GlobalSlot* const* globals = f->link->globals.data();
+  // The operand stack's top lives in a register here. sp_ is brought up to
+  // date before any call that uses it (SAVE) and read back after (LOAD or
+  // `sp = sp_`). Slots above the top are always Empty, so after a throw the
+  // higher of the two is a safe top to unwind from.
+  Variant* sp = sp_;
   for (;;) {
     try {
       for (;;) {
@@ -145,16 +191,16 @@ void Interpreter::execute() {
             LOAD();
             break;
           }
-          case Op::StoreLocal: assignFrom(f->base[in.a], --sp_); break;
+          case Op::StoreLocal: assignFrom(f->base[in.a], --sp); break;
           case Op::LetLocal:
           case Op::LetGlobal: {
             // The common case: a plain value into a local or global.
-            Variant* value = sp_ - 1;
+            Variant* value = sp - 1;
             if (!value->isObject()) {
               Variant& target = in.op == Op::LetLocal ? f->base[in.a] : globals[in.b]->value;
               if (!holdsReference(target)) {
                 moveInto(&target, value);
-                --sp_;
+                --sp;
                 break;
               }
             }
@@ -166,7 +212,8 @@ void Interpreter::execute() {
           case Op::SetParam:
           case Op::SetGlobal:
           case Op::SetVar: {
-            Variant* value = sp_ - 1;
+            SYNC();
+            Variant* value = sp - 1;
             bool isSet = in.op >= Op::SetLocal;
             if (isSet) {
               if (!value->isObject()) raiseRuntimeError(424);
@@ -187,7 +234,7 @@ void Interpreter::execute() {
             }
             checkUnlocked(*target);
             assignFrom(*target, value);
-            --sp_;
+            --sp;
             TERMINATES();
             break;
           }
@@ -197,12 +244,13 @@ void Interpreter::execute() {
                                                                               : varPtr(*f, static_cast<VarKind>(in.n), in.d, in.b, true);
             if (!target) raiseRuntimeError(501);
             checkUnlocked(*target);
-            Variant* operand = sp_ - 1;
-            Op op = in.a ? Op::Subtract : Op::Add;
-            if (!holdsReference(*target) && fastArithmetic(op, *target, *operand)) {
+            Variant* operand = sp - 1;
+            if (!holdsReference(*target) && (in.a ? fastArithmetic<Op::Subtract>(*target, *operand, target)
+                                                  : fastArithmetic<Op::Add>(*target, *operand, target))) {
               DROP();
               break;
             }
+            SYNC();
             *target = in.a ? ops::subtract(*target, *operand) : ops::add(*target, *operand);
             DROP();
             TERMINATES();
@@ -212,45 +260,33 @@ void Interpreter::execute() {
             Variant* target = varPtr(*f, static_cast<VarKind>(in.n), in.d, in.b, true);
             if (!target) raiseRuntimeError(501);
             checkUnlocked(*target);
-            Variant* pieces = sp_ - in.a;
+            Variant* pieces = sp - in.a;
+            SYNC();
             for (uint16_t i = 0; i < in.a; ++i) {
               if (target->isString() && pieces[i].isString())
                 target->appendString(pieces[i].rawString());
               else
                 ops::appendConcat(*target, pieces[i]);
             }
-            while (sp_ > pieces) DROP();
+            while (sp > pieces) DROP();
             break;
           }
 
           // Binary operators: the right operand is the constant c - 1 when
           // c > 0 (a literal in the script), else the top of the stack.
-          case Op::Add:
-          case Op::Subtract:
-          case Op::Multiply:
-          case Op::IntDivide:
-          case Op::Mod: {
-            Variant& a = in.c ? sp_[-1] : sp_[-2];
-            const Variant& b = in.c ? program->constants[in.c - 1] : sp_[-1];
-            if (!fastArithmetic(in.op, a, b)) {
-              switch (in.op) {
-                case Op::Add: a = ops::add(a, b); break;
-                case Op::Subtract: a = ops::subtract(a, b); break;
-                case Op::Multiply: a = ops::multiply(a, b); break;
-                case Op::IntDivide: a = ops::intDivide(a, b); break;
-                default: a = ops::modulo(a, b); break;
-              }
-            }
-            if (!in.c) DROP();
-            break;
-          }
+          ARITHMETIC(Op::Add)
+          ARITHMETIC(Op::Subtract)
+          ARITHMETIC(Op::Multiply)
+          ARITHMETIC(Op::IntDivide)
+          ARITHMETIC(Op::Mod)
           case Op::Concat: {
-            Variant& a = in.c ? sp_[-1] : sp_[-2];
-            const Variant& b = in.c ? program->constants[in.c - 1] : sp_[-1];
+            LEFT_OPERAND();
+            Variant& a = in.c ? sp[-1] : sp[-2];
+            const Variant& b = in.c ? program->constants[in.c - 1] : sp[-1];
             if (a.isString() && b.isString())
               a.appendString(b.rawString());
             else
-              a = ops::concat(a, b);
+              a = (SYNC(), ops::concat(a, b));
             if (!in.c) DROP();
             break;
           }
@@ -260,13 +296,22 @@ void Interpreter::execute() {
           case Op::Greater:
           case Op::LessEqual:
           case Op::GreaterEqual: {
-            Variant& a = in.c ? sp_[-1] : sp_[-2];
-            const Variant& b = in.c ? program->constants[in.c - 1] : sp_[-1];
+            const Variant& b = in.c ? program->constants[in.c - 1] : sp[-1];
+            if (in.a) {
+              const Variant& left = LEFT_VAR();
+              int c = fastCompare(left, b);
+              if (c != 2) {
+                new (sp++) Variant(compareHolds(in.op, c));
+                break;
+              }
+              PUSH(left);
+            }
+            Variant& a = in.c ? sp[-1] : sp[-2];
             int c = fastCompare(a, b);
             if (c != 2 && !holdsReference(a))
               new (&a) Variant(compareHolds(in.op, c));
             else
-              a = ops::compareOp(compareOpOf(in.op), a, b, in.n);
+              a = (SYNC(), ops::compareOp(compareOpOf(in.op), a, b, in.n));
             if (!in.c) DROP();
             break;
           }
@@ -278,8 +323,10 @@ void Interpreter::execute() {
           case Op::Xor:
           case Op::Eqv:
           case Op::Imp: {
-            Variant& a = in.c ? sp_[-1] : sp_[-2];
-            const Variant& b = in.c ? program->constants[in.c - 1] : sp_[-1];
+            LEFT_OPERAND();
+            Variant& a = in.c ? sp[-1] : sp[-2];
+            const Variant& b = in.c ? program->constants[in.c - 1] : sp[-1];
+            SYNC();
             switch (in.op) {
               case Op::Divide: a = ops::divide(a, b); break;
               case Op::Power: a = ops::power(a, b); break;
@@ -293,36 +340,43 @@ void Interpreter::execute() {
             if (!in.c) DROP();
             break;
           }
-          case Op::Negate: sp_[-1] = ops::negate(sp_[-1]); break;
+          case Op::Negate:
+            SYNC();
+            sp[-1] = ops::negate(sp[-1]);
+            break;
           case Op::Plus:
-            if (sp_[-1].isObject()) sp_[-1] = sp_[-1].dereferenced();
+            SYNC();
+            if (sp[-1].isObject()) sp[-1] = sp[-1].dereferenced();
             break;
           case Op::Not:
-            if (sp_[-1].type() == VarType::Boolean)
-              sp_[-1] = Variant(!sp_[-1].rawBool());
+            if (sp[-1].type() == VarType::Boolean)
+              sp[-1] = Variant(!sp[-1].rawBool());
             else
-              sp_[-1] = ops::logicalNot(sp_[-1]);
+              sp[-1] = (SYNC(), ops::logicalNot(sp[-1]));
             break;
 
           case Op::Jump: pc = code + in.b; break;
           case Op::JumpIfFalse:
           case Op::JumpIfTrue: {
-            bool t = truth(sp_[-1]);
+            SYNC();
+            bool t = truth(sp[-1]);
             DROP();
             if (t == (in.op == Op::JumpIfTrue)) pc = code + in.b;
             break;
           }
           case Op::CaseTest: {
+            SYNC();
             const Variant& subject = f->base[in.a];
-            Variant r = ops::compareOp(static_cast<ops::CompareOp>(in.n), subject, sp_[-1], in.d);
+            Variant r = ops::compareOp(static_cast<ops::CompareOp>(in.n), subject, sp[-1], in.d);
             DROP();
             if (r.type() == VarType::Boolean && r.rawBool()) pc = code + in.b;
             break;
           }
           case Op::CaseRange: {
+            SYNC();
             const Variant& subject = f->base[in.a];
-            Variant low = ops::compareOp(ops::CompareOp::GreaterEqual, subject, sp_[-2], in.d);
-            Variant high = ops::compareOp(ops::CompareOp::LessEqual, subject, sp_[-1], in.d);
+            Variant low = ops::compareOp(ops::CompareOp::GreaterEqual, subject, sp[-2], in.d);
+            Variant high = ops::compareOp(ops::CompareOp::LessEqual, subject, sp[-1], in.d);
             DROP();
             DROP();
             if (low.type() == VarType::Boolean && low.rawBool() && high.type() == VarType::Boolean && high.rawBool())
@@ -330,7 +384,12 @@ void Interpreter::execute() {
             break;
           }
           case Op::ForInit:
-            if (forInit(*f, in)) pc = code + in.c;
+            {
+            SAVE();
+            bool jump = forInit(*f, in);
+            sp = sp_;
+            if (jump) pc = code + in.c;
+          }
             break;
           case Op::ForNext: {
             // Whole-number counters of locals and globals step here.
@@ -351,21 +410,36 @@ void Interpreter::execute() {
                 break;
               }
             }
-            if (forNext(*f, in)) pc = code + in.c;
+            {
+            SAVE();
+            bool jump = forNext(*f, in);
+            sp = sp_;
+            if (jump) pc = code + in.c;
+          }
             break;
           }
           case Op::ForEachInit:
-            if (forEachInit(*f, in)) pc = code + in.c;
+            {
+            SAVE();
+            bool jump = forEachInit(*f, in);
+            sp = sp_;
+            if (jump) pc = code + in.c;
+          }
             break;
           case Op::ForEachNext:
-            if (forEachNext(*f, in)) pc = code + in.c;
+            {
+            SAVE();
+            bool jump = forEachNext(*f, in);
+            sp = sp_;
+            if (jump) pc = code + in.c;
+          }
             break;
           case Op::ClearSlot:
             clearSlot(f->base[in.a]);
             TERMINATES();
             break;
           case Op::EnterWith: {
-            Variant object = std::move(*--sp_);
+            Variant object = std::move(*--sp);
             if (!object.isObject()) raiseRuntimeError(424);
             f->base[in.a] = std::move(object);
             break;
@@ -381,11 +455,16 @@ void Interpreter::execute() {
             bool want = f->wantResult;
             Variant result;
             if (want && f->proc->resultSlot >= 0) moveInto(&result, f->base + f->proc->resultSlot);
+            sp_ = sp;
             popFrame();
-            if (want) moveInto(sp_++, &result);
+            sp = sp_;
+            if (want) moveInto(sp++, &result);
             TERMINATES();
-            if (toHost) return;
-            LOAD();
+            if (toHost) {
+              sp_ = sp;
+              return;
+            }
+            LOAD_FRAME();
             break;
           }
           case Op::OnErrorResumeNext:
@@ -403,7 +482,11 @@ void Interpreter::execute() {
             pushRef(*f, in);
             LOAD();
             break;
-          case Op::PushElemRef: pushElemRef(*f, program->calls[in.b]); break;
+          case Op::PushElemRef:
+            SAVE();
+            pushElemRef(*f, program->calls[in.b]);
+            sp = sp_;
+            break;
           case Op::CallProc: {
             const CallSite& site = program->calls[in.b];
             SAVE();
@@ -419,6 +502,7 @@ void Interpreter::execute() {
           case Op::CallBuiltin:
             SAVE();
             callBuiltin(*f->link, program->calls[in.b]);
+            sp = sp_;
             TERMINATES();
             break;
           case Op::CallName:
@@ -429,15 +513,18 @@ void Interpreter::execute() {
           case Op::CallVar:
             SAVE();
             callVar(*f, program->calls[in.b]);
+            sp = sp_;
             break;
           case Op::CallValue:
             SAVE();
             callValue(program->calls[in.b]);
+            sp = sp_;
             break;
           case Op::LetIndexVar:
           case Op::SetIndexVar:
             SAVE();
             indexAssign(*f, program->calls[in.b], in.op == Op::SetIndexVar);
+            sp = sp_;
             TERMINATES();
             break;
           case Op::MemberGet:
@@ -458,24 +545,33 @@ void Interpreter::execute() {
             LOAD();
             break;
           case Op::ReDim:
+            SAVE();
             redim(*f, program->arrays[in.b]);
+            sp = sp_;
             TERMINATES();
             break;
           case Op::DimArray:
+            SAVE();
             dimArray(*f, program->arrays[in.b]);
+            sp = sp_;
             TERMINATES();
             break;
           case Op::Erase:
+            SAVE();
             erase(*f, in);
+            sp = sp_;
             TERMINATES();
             break;
         }
       }
     } catch (const ComError& error) {
+      sp_ = std::max(sp, sp_);
       handleError(error, pc, entryDepth);
     } catch (const std::bad_alloc&) {
+      sp_ = std::max(sp, sp_);
       handleError(ComError(7, kRuntimeErrorSource, standardErrorText(7)), pc, entryDepth);
     } catch (const std::length_error&) {
+      sp_ = std::max(sp, sp_);
       handleError(ComError(7, kRuntimeErrorSource, standardErrorText(7)), pc, entryDepth);
     }
     LOAD();

@@ -102,10 +102,6 @@ std::vector<ArrayBound> arrayBounds(const std::vector<int32_t>& uppers) {
   return checkedBounds(wide.data(), wide.size());
 }
 
-void checkUnlocked(const Variant& target) {
-  if (target.isArray() && target.rawArray()->lockCount > 0) raiseRuntimeError(10);
-}
-
 bool Interpreter::forInit(Frame& frame, const Instr& instr) {
   Variant step = loopNumber(std::move(sp_[-1]));
   Variant limit = loopNumber(std::move(sp_[-2]));

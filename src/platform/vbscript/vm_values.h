@@ -7,6 +7,7 @@
 #include <cstring>
 #include <new>
 
+#include "platform/automation/com_error.h"
 #include "platform/automation/variant.h"
 
 namespace corvela::vbs {
@@ -56,6 +57,8 @@ inline ArrayRep* writableArray(Variant& array) {
 }
 
 // 10 when a store would release an array that is locked.
-void checkUnlocked(const Variant& target);
+inline void checkUnlocked(const Variant& target) {
+  if (target.isArray() && target.rawArray()->lockCount > 0) raiseRuntimeError(10);
+}
 
 }  // namespace corvela::vbs
