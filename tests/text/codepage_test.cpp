@@ -54,11 +54,23 @@ TEST(CodePageTest, ReplacesWhatCannotBeConverted) {
       {"invalid UTF-8 bytes", fromCodePage("\xC0\x80x", "UTF-8"), "??x"},
       {"odd UTF-16 byte", fromCodePage(std::string("A\0B", 3), "UTF-16LE"), "A?"},
       {"Chinese to Latin-1", toCodePage("x中y", "ISO-8859-1"), "x?y"},
-      {"unpaired in UTF-16", toCodePage("\xED\xA0\x80", "UTF-16LE"), std::string("?\0?\0?\0", 6)},
+      // A lone surrogate of a string is one character that no code page
+      // holds: U+FFFD where there is one, else "?". Read in, its bytes are
+      // three invalid ones.
+      {"lone surrogate to UTF-16", toCodePage("\xED\xA0\x80", "UTF-16LE"), "\xFD\xFF"},
+      {"lone surrogate to UTF-8", toCodePage("a\xED\xB8\x80", "UTF-8"), "a\xEF\xBF\xBD"},
+      {"lone surrogate to Latin-1", toCodePage("a\xED\xB8\x80", "ISO-8859-1"), "a?"},
+      {"surrogate bytes read as UTF-8", fromCodePage("\xED\xA0\x80", "UTF-8"), "???"},
+      // A half unit (ChrB's byte, utf8_units.h) is half a character: left out,
+      // at the end or where a host joined it into longer text.
+      {"half unit at the end", toCodePage("ab\xF9\x81", "UTF-8"), "ab"},
+      {"half unit inside", toCodePage("a\xF9\x81 b", "GBK"), "a b"},
+      {"half unit marks read as UTF-8", fromCodePage("a\xF9\x81", "UTF-8"), "a??"},
   };
   for (const auto& c : cases) EXPECT_EQ(c.result, c.expected) << c.what;
   EXPECT_EQ(byteLengthInCodePage("中文", "GBK"), 4u);
   EXPECT_EQ(byteLengthInCodePage("中文", "UTF-8"), 6u);
+  EXPECT_EQ(byteLengthInCodePage("\xED\xA0\x80x\xF8\x80", "UTF-8"), 4u);
 }
 
 TEST(CodePageTest, UnknownCodePageIsAnError) {

@@ -25,7 +25,6 @@ TEST(Utf8Test, DecodesValidAndInvalidUnits) {
       {"\xF0\x9F\x98\x80", {0x1F600}},
       {"\xC0\x80", {R, R}},                  // overlong NUL
       {"\xE0\x80\xAF", {R, R, R}},           // overlong "/"
-      {"\xED\xA0\x80", {R, R, R}},           // surrogate
       {"\xF4\x90\x80\x80", {R, R, R, R}},    // above U+10FFFF
       {"\x80x", {R, 'x'}},                   // stray continuation byte
       {"\xE4\xB8", {R, R}},                  // cut off
@@ -36,6 +35,20 @@ TEST(Utf8Test, DecodesValidAndInvalidUnits) {
     EXPECT_EQ(codePointCount(c.bytes), c.expected.size()) << c.bytes;
     EXPECT_EQ(isValidUtf8(c.bytes), std::find(c.expected.begin(), c.expected.end(), R) == c.expected.end());
   }
+}
+
+// A surrogate's three bytes (a lone UTF-16 half kept in a string) step as
+// one unit and decode as the surrogate, yet are no valid UTF-8.
+TEST(Utf8Test, SurrogateFormIsOneUnitButInvalid) {
+  const std::string lone = "a\xED\xA0\xBD" "b\xED\xBF\xBF";
+  EXPECT_EQ(decodeAll(lone), (std::vector<char32_t>{'a', 0xD83D, 'b', 0xDFFF}));
+  EXPECT_EQ(codePointCount(lone), 4u);
+  EXPECT_EQ(substrByCodePoints(lone, 1, 1), "\xED\xA0\xBD");
+  EXPECT_FALSE(isValidUtf8(lone));
+  EXPECT_EQ(repairUtf8(lone), "a\xEF\xBF\xBD" "b\xEF\xBF\xBD");
+  // ED followed by a byte below A0 is an ordinary character; cut short it is invalid.
+  EXPECT_EQ(decodeAll("\xED\x9F\xBF"), std::vector<char32_t>{0xD7FF});
+  EXPECT_EQ(decodeAll("\xED\xA0"), (std::vector<char32_t>{kReplacementCharacter, kReplacementCharacter}));
 }
 
 TEST(Utf8Test, EncodeRoundTripsAndRefusesSurrogates) {

@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "platform/text/utf8.h"
+#include "platform/text/utf8_units.h"
 
 namespace corvela::text {
 namespace {
@@ -86,16 +87,35 @@ Converter& converter(const std::string& to, const std::string& from) {
   return *slot;
 }
 
-// UTF-8 with each invalid byte replaced by "?".
-std::string utf8WithQuestionMarks(std::string_view s) {
+// A half unit's two-byte mark (utf8_units.h) at `pos`.
+bool isHalfUnitMark(std::string_view s, size_t pos) {
+  return pos + 2 <= s.size() && hasHalfUnit(s.substr(pos, 2));
+}
+
+// UTF-8 with each invalid byte replaced by "?". Text of a string may hold
+// what UTF-16 strings can and Unicode cannot (utf8_units.h): with
+// `fromString` a lone surrogate is one character, written as U+FFFD as
+// Windows writes it in UTF-8, and a half unit is half a character and is
+// left out (a string that ends in one may have been joined into longer text
+// before it is written). Read from outside, their bytes are invalid like any
+// other.
+std::string utf8WithQuestionMarks(std::string_view s, bool fromString) {
   if (isValidUtf8(s)) return std::string(s);
   std::string out;
   out.reserve(s.size());
   for (size_t pos = 0; pos < s.size();) {
+    if (fromString && isHalfUnitMark(s, pos)) {
+      pos += 2;
+      continue;
+    }
     size_t start = pos;
     char32_t cp = decodeCodePoint(s, pos);
-    if (cp == kReplacementCharacter && pos - start == 1)
+    bool surrogate = cp >= 0xD800 && cp <= 0xDFFF;
+    if (surrogate && !fromString) pos = start + 1;
+    if ((cp == kReplacementCharacter && pos - start == 1) || (surrogate && !fromString))
       out += '?';
+    else if (surrogate)
+      appendCodePoint(out, kReplacementCharacter);
     else
       out.append(s.substr(start, pos - start));
   }
@@ -124,7 +144,7 @@ bool isUtf8CodePage(std::string_view codepage) {
 }
 
 std::string toCodePage(std::string_view utf8, std::string_view codepage) {
-  std::string clean = utf8WithQuestionMarks(utf8);
+  std::string clean = utf8WithQuestionMarks(utf8, true);
   if (isUtf8CodePage(codepage)) return clean;
   std::string target = iconvName(codepage);
   const std::string& mark = questionMarkIn(target);
@@ -139,7 +159,7 @@ std::string toCodePage(std::string_view utf8, std::string_view codepage) {
 std::string toCodePage(std::string_view utf8) { return toCodePage(utf8, systemCodePage()); }
 
 std::string fromCodePage(std::string_view bytes, std::string_view codepage) {
-  if (isUtf8CodePage(codepage)) return utf8WithQuestionMarks(bytes);
+  if (isUtf8CodePage(codepage)) return utf8WithQuestionMarks(bytes, false);
   return converter("UTF-8", iconvName(codepage)).convert(bytes, "?", [](std::string_view, size_t) {
     return size_t{1};
   });
@@ -149,7 +169,7 @@ std::string fromCodePage(std::string_view bytes) { return fromCodePage(bytes, sy
 
 size_t byteLengthInCodePage(std::string_view utf8, std::string_view codepage) {
   if (isUtf8CodePage(codepage) && isValidUtf8(utf8)) return utf8.size();
-  if (isUtf8CodePage(codepage)) return utf8WithQuestionMarks(utf8).size();
+  if (isUtf8CodePage(codepage)) return utf8WithQuestionMarks(utf8, true).size();
   return toCodePage(utf8, codepage).size();
 }
 

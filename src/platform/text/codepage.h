@@ -7,7 +7,10 @@
 // target code page cannot represent becomes one "?" in that code page; when
 // decoding, each byte that is not part of a valid character becomes one "?".
 // The same holds for invalid UTF-8 handed to toCodePage (one "?" per invalid
-// byte) and for UTF-8 as the code page.
+// byte) and for UTF-8 as the code page. Two exceptions in toCodePage for what
+// strings hold beyond Unicode (utf8_units.h): a lone surrogate is written as
+// U+FFFD (so "?" where the code page has no U+FFFD), and a half unit is not
+// written at all.
 #pragma once
 
 #include <cstddef>

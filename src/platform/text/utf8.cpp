@@ -31,10 +31,27 @@ size_t sequenceLength(std::string_view s, size_t pos) {
   return 0;
 }
 
+// True when the three bytes at `pos` are the generalised UTF-8 form of a
+// surrogate code unit (ED A0..BF xx), how strings keep a UTF-16 half that
+// has no partner (utf8_units.h).
+bool isSurrogateSequence(std::string_view s, size_t pos) {
+  return s.size() - pos >= 3 && static_cast<unsigned char>(s[pos]) == 0xED &&
+         static_cast<unsigned char>(s[pos + 1]) >= 0xA0 && isContinuation(static_cast<unsigned char>(s[pos + 1])) &&
+         isContinuation(static_cast<unsigned char>(s[pos + 2]));
+}
+
+// Length of the unit at `pos` when stepping: a well-formed sequence, a lone
+// surrogate's three bytes, or else the single invalid byte.
+size_t steppedLength(std::string_view s, size_t pos) {
+  size_t length = sequenceLength(s, pos);
+  if (length) return length;
+  return isSurrogateSequence(s, pos) ? 3 : 0;
+}
+
 // Byte length of the unit at `pos` (1 for an invalid byte).
 size_t unitLength(std::string_view s, size_t pos) {
   if (static_cast<unsigned char>(s[pos]) < 0x80) return 1;
-  size_t length = sequenceLength(s, pos);
+  size_t length = steppedLength(s, pos);
   return length ? length : 1;
 }
 
@@ -46,7 +63,7 @@ char32_t decodeCodePoint(std::string_view s, size_t& pos) {
     ++pos;
     return lead;
   }
-  size_t length = sequenceLength(s, pos);
+  size_t length = steppedLength(s, pos);
   if (length == 0) {
     ++pos;
     return kReplacementCharacter;
@@ -103,7 +120,7 @@ std::string repairUtf8(std::string_view s) {
     size_t length = sequenceLength(s, pos);
     if (length == 0) {
       appendCodePoint(out, kReplacementCharacter);
-      ++pos;
+      pos += isSurrogateSequence(s, pos) ? 3 : 1;
     } else {
       out.append(s.substr(pos, length));
       pos += length;

@@ -4,9 +4,12 @@
 // case mapping and caseless comparison (vbTextCompare).
 //
 // Invalid bytes: every function steps through text the same way, so they
-// agree with each other. A well-formed sequence is one code point; any other
-// byte (stray continuation byte, overlong form, surrogate, value above
-// U+10FFFF, cut-off sequence) is one unit of its own that decodes as U+FFFD.
+// agree with each other. A well-formed sequence is one code point. The
+// three-byte form of a surrogate (ED A0..BF xx), which strings use for a
+// UTF-16 half without its partner (see utf8_units.h), is one unit too and
+// decodes as that surrogate value, though it is not valid UTF-8. Any other
+// byte (stray continuation byte, overlong form, value above U+10FFFF,
+// cut-off sequence) is one unit of its own that decodes as U+FFFD.
 //
 // Case mapping is the simple one-to-one mapping for ASCII, Latin-1, Latin
 // Extended-A, Latin Extended Additional, Greek, Cyrillic, Armenian, Roman
@@ -31,8 +34,10 @@ char32_t decodeCodePoint(std::string_view s, size_t& pos);
 void appendCodePoint(std::string& out, char32_t cp);
 std::string encodeCodePoint(char32_t cp);
 
+// False for a surrogate's three-byte form as for any invalid byte.
 bool isValidUtf8(std::string_view s);
-// The text with every invalid unit replaced by U+FFFD.
+// The text with every invalid unit replaced by U+FFFD (a surrogate's three
+// bytes by one).
 std::string repairUtf8(std::string_view s);
 
 size_t codePointCount(std::string_view s);
