@@ -5,8 +5,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <new>
+#include <string>
 
 #include "platform/automation/object.h"
+#include "platform/text/utf8_units.h"
 
 namespace corvela {
 
@@ -32,6 +34,23 @@ void releaseString(StringRep* rep) noexcept {
 
 void releaseArray(ArrayRep* rep) noexcept {
   if (rep->refs.fetch_sub(1, std::memory_order_acq_rel) == 1) delete rep;
+}
+
+// The string to which `tail` is then appended to join `text` on as "&"
+// does: `rep` (or its unshared copy) cut before the bytes that the join
+// changes. Only the end changes, so a string built byte by byte from ChrB
+// pieces still grows in place.
+StringRep* truncatedForJoin(StringRep* rep, std::string_view text, std::string& tail) {
+  size_t kept = rep->size - text::joinedTail(rep->view(), text, tail);
+  if (rep->refs.load(std::memory_order_acquire) > 1) {
+    StringRep* copy = StringRep::make(rep->view().substr(0, kept), rep->capacity);
+    releaseString(rep);
+    rep = copy;
+  }
+  rep->size = static_cast<uint32_t>(kept);
+  rep->data[kept] = '\0';
+  rep->codePoints = -1;
+  return rep;
 }
 
 }  // namespace
@@ -221,6 +240,14 @@ ArrayRep* Variant::mutableArray() {
 
 void Variant::appendString(std::string_view text) {
   StringRep* rep = u_.str;
+  // A half unit or a high surrogate at the end changes the bytes already
+  // there (utf8_units.h); text ending in ASCII never takes this branch.
+  if (text::needsJoin(rep->view(), text)) {
+    std::string tail;
+    u_.str = truncatedForJoin(rep, text, tail);
+    appendString(tail);
+    return;
+  }
   size_t needed = static_cast<size_t>(rep->size) + text.size();
   if (rep->refs.load(std::memory_order_acquire) == 1 && needed <= rep->capacity) {
     std::memcpy(rep->data + rep->size, text.data(), text.size());
@@ -240,12 +267,7 @@ void Variant::appendString(std::string_view text) {
 
 size_t Variant::stringLength() const {
   StringRep* rep = u_.str;
-  if (rep->codePoints < 0) {
-    int32_t count = 0;
-    for (uint32_t i = 0; i < rep->size; ++i)
-      if ((static_cast<unsigned char>(rep->data[i]) & 0xC0) != 0x80) ++count;
-    rep->codePoints = count;
-  }
+  if (rep->codePoints < 0) rep->codePoints = static_cast<int32_t>(text::utf16Length(rep->view()));
   return static_cast<size_t>(rep->codePoints);
 }
 

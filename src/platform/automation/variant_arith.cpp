@@ -11,6 +11,7 @@
 #include "platform/automation/oledate.h"
 #include "platform/automation/operand.h"
 #include "platform/automation/variant_ops.h"
+#include "platform/text/utf8_units.h"
 
 namespace corvela::ops {
 
@@ -277,11 +278,7 @@ std::string concatText(const Variant& v) {
 
 Variant concat(const Variant& left, const Variant& right) {
   if (left.isString() && right.isString()) {
-    std::string_view x = left.rawString(), y = right.rawString();
-    std::string joined;
-    joined.reserve(x.size() + y.size());
-    joined.append(x).append(y);
-    return Variant(joined);
+    return Variant(text::concatenated(left.rawString(), right.rawString()));
   }
   Variant leftHolder, rightHolder;
   const Variant& a = operandValue(left, leftHolder);
@@ -289,7 +286,7 @@ Variant concat(const Variant& left, const Variant& right) {
   if (a.isNull() && b.isNull()) return Variant::null();
   if (a.isString() && b.isEmpty()) return a;
   if (a.isEmpty() && b.isString()) return b;
-  return Variant(concatText(a) + concatText(b));
+  return Variant(text::concatenated(concatText(a), concatText(b)));
 }
 
 void appendConcat(Variant& target, const Variant& right) {

@@ -1,9 +1,9 @@
 // VBScript's comparison operators and Is. Numbers (Boolean, Date and
-// Currency included) compare by value, text by code point or by the locale's collation,
-// Empty as 0 beside a number and as "" beside text. A number and a string
-// held in variables do not convert: the number is the smaller. When the
-// script wrote one side as a literal, the other side takes its kind first,
-// except that text meets a True or False literal as the word.
+// Currency included) compare by value, text by UTF-16 code unit or by the
+// locale's collation, Empty as 0 beside a number and as "" beside text. A
+// number and a string held in variables do not convert: the number is the
+// smaller. When the script wrote one side as a literal, the other side takes
+// its kind first, except that text meets a True or False literal as the word.
 #include <cstdint>
 #include <string_view>
 
@@ -13,6 +13,7 @@
 #include "platform/automation/operand.h"
 #include "platform/automation/variant_ops.h"
 #include "platform/text/collation.h"
+#include "platform/text/utf8_units.h"
 
 namespace corvela::ops {
 
@@ -29,10 +30,10 @@ Comparison order(T x, T y) {
   return Comparison::Equal;
 }
 
-// Binary order of UTF-8 text is code point order; text order is the
+// Binary order is UTF-16 code unit order (utf8_units.h); text order is the
 // collation of the current locale.
 Comparison compareText(std::string_view x, std::string_view y, unsigned flags) {
-  int c = (flags & kCompareText) ? text::compareCollated(x, y, currentLcid()) : x.compare(y);
+  int c = (flags & kCompareText) ? text::compareCollated(x, y, currentLcid()) : text::compareUtf16(x, y);
   return c < 0 ? Comparison::Less : c > 0 ? Comparison::Greater : Comparison::Equal;
 }
 
