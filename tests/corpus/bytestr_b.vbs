@@ -1,4 +1,3 @@
-' known-gap: strings built from single bytes (ChrB) are refused by Len and by & instead of joining bytewise
 ' Byte strings: ChrB pieces join byte by byte into UTF-16 characters, as binary-reading scripts build them.
 s = ""
 For i = 0 To 3

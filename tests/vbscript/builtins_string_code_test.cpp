@@ -1,10 +1,13 @@
 // Character codes and bytes: Asc/Chr in the system code page (UTF-8, a
 // double-byte page, a single-byte page), AscW/ChrW in UTF-16 codes, and the
 // byte functions over UTF-16 strings and Byte arrays.
+#include <cstdio>
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "platform/text/utf8_units.h"
 #include "support/temp_env.h"
 #include "vbscript/builtins_call.h"
 
@@ -68,7 +71,9 @@ TEST(CharacterCodeBuiltins, AscWAndChrWUseUtf16Codes) {
       {"AscW", {Null()}, "error 94"},
       {"ChrW", {20013}, "String:中"},
       {"ChrW", {-1}, "String:\xEF\xBF\xBF"},
-      {"ChrW", {0xD800}, "String:\xEF\xBF\xBD"},
+      {"ChrW", {0xD800}, "String:\xED\xA0\x80"},  // a lone half, kept
+      {"AscW", {"\xED\xB8\x80"}, "Integer:-8704"},
+      {"AscW", {call("ChrB", {65})}, "error 5"},  // half a unit is no character
       {"ChrW", {97}, "String:a"},
       {"ChrW", {65536}, "error 5"},
       {"ChrW", {-32769}, "error 5"},
@@ -83,7 +88,7 @@ TEST(ByteBuiltins, CountUtf16BytesOfStrings) {
       {"LenB", {12}, "Long:4"},
       {"LenB", {Null()}, "Null"},
       {"LeftB", {"abc", 2}, "String:a"},
-      {"LeftB", {"abc", 3}, "Bytes{97,0,98}"},
+      {"LeftB", {"abc", 3}, "String:a\xF9\xA2"},  // a and half of b
       {"RightB", {"abc", 2}, "String:c"},
       {"RightB", {"abc", 9}, "String:abc"},
       {"MidB", {"abc", 3, 2}, "String:b"},
@@ -99,22 +104,64 @@ TEST(ByteBuiltins, CountUtf16BytesOfStrings) {
       {"AscB", {"A"}, "Integer:65"},
       {"AscB", {"中"}, "Integer:45"},  // U+4E2D, low byte first
       {"AscB", {""}, "error 5"},
-      {"ChrB", {65}, "Bytes{65}"},
+      {"ChrB", {65}, "String:\xF9\x81"},
       {"ChrB", {256}, "error 5"},
   });
+}
+
+// The UTF-16LE bytes of a String result in hex ("41 00 42"), which shows a
+// half unit as the odd last byte it stands for.
+std::string utf16Of(const Variant& v) {
+  if (!v.isString()) return describe(v);
+  std::string out;
+  for (char byte : text::toUtf16Bytes(v.rawString())) {
+    char hex[4];
+    std::snprintf(hex, sizeof hex, "%02X", static_cast<unsigned char>(byte));
+    out += (out.empty() ? "" : " ") + std::string(hex);
+  }
+  return out;
 }
 
 TEST(ByteBuiltins, WorkOnByteArraysAsTheirOwnBytes) {
   Variant data = Variant::bytes({1, 13, 10, 200});
   expectCases({
       {"LenB", {data}, "Long:4"},
-      {"MidB", {data, 2, 2}, "Bytes{13,10}"},
-      {"LeftB", {data, 2}, "Bytes{1,13}"},
-      {"RightB", {data, 1}, "Bytes{200}"},
       {"AscB", {call("MidB", {data, 4, 1})}, "Integer:200"},
       {"InStrB", {data, call("ChrB", {13})}, "Long:2"},
       {"InStrB", {3, data, call("ChrB", {13})}, "Long:0"},
       {"LenB", {Variant::array(std::vector<Variant>{1})}, "error 13"},
+  });
+  // Pieces of a Byte array are byte strings, as on Windows.
+  EXPECT_EQ(utf16Of(call("MidB", {data, 2, 2})), "0D 0A");
+  EXPECT_EQ(utf16Of(call("LeftB", {data, 3})), "01 0D 0A");
+  EXPECT_EQ(utf16Of(call("RightB", {data, 1})), "C8");
+}
+
+TEST(ByteBuiltins, OddPiecesStayByteExact) {
+  Variant text("a\xF0\x9F\x98\x80");  // 61 00 3D D8 00 DE
+  const struct {
+    Variant result;
+    std::string bytes;
+  } cases[] = {
+      {call("MidB", {text, 2, 3}), "00 3D D8"},
+      {call("MidB", {text, 4}), "D8 00 DE"},
+      {call("RightB", {text, 3}), "D8 00 DE"},
+      {call("LeftB", {text, 4}), "61 00 3D D8"},  // the high half alone
+      {call("MidB", {call("MidB", {text, 2}), 2}), "3D D8 00 DE"},
+      {call("ChrB", {0}), "00"},
+      {call("LeftB", {call("ChrB", {7}), 5}), "07"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(utf16Of(c.result), c.bytes);
+  Variant odd = call("MidB", {text, 2});  // 5 bytes
+  expectCases({
+      {"LenB", {odd}, "Long:5"},
+      {"Len", {odd}, "Long:2"},
+      {"AscB", {odd}, "Integer:0"},
+      {"AscB", {call("RightB", {odd, 1})}, "Integer:222"},
+      {"InStrB", {odd, call("ChrB", {0xDE})}, "Long:5"},
+      {"InStrB", {odd, call("ChrB", {0x3D})}, "Long:2"},
+      {"LenB", {call("ChrB", {255})}, "Long:1"},
+      {"Len", {call("ChrB", {255})}, "Long:0"},
   });
 }
 

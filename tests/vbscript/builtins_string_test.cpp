@@ -16,7 +16,8 @@ TEST(StringBuiltins, LengthCountsCharactersOfTheValuesText) {
   expectCases({
       {"Len", {"abc"}, "Long:3"},
       {"Len", {"中文ab"}, "Long:4"},
-      {"Len", {"😀"}, "Long:1"},
+      {"Len", {"😀"}, "Long:2"},  // UTF-16 code units: a pair
+      {"Len", {"\xED\xA0\xBD" "x"}, "Long:2"},  // a lone high half and x
       {"Len", {Null()}, "Null"},
       {"Len", {Variant()}, "Long:0"},
       {"Len", {12345}, "Long:5"},
@@ -49,7 +50,13 @@ TEST(StringBuiltins, LeftRightMidCutByCharacters) {
       {"Mid", {"abc", 5}, "String:"},
       {"Mid", {"abc", 2, 100}, "String:bc"},
       {"Mid", {"中文字符", 2, 2}, "String:文字"},
-      {"Mid", {"a😀b", 3, 1}, "String:b"},
+      {"Mid", {"a😀b", 4, 1}, "String:b"},
+      {"Mid", {"a😀b", 2, 2}, "String:😀"},
+      {"Mid", {"a😀b", 3, 1}, "String:\xED\xB8\x80"},  // the low half alone
+      {"Mid", {"a😀b", 3}, "String:\xED\xB8\x80" "b"},
+      {"Left", {"a😀b", 2}, "String:a\xED\xA0\xBD"},
+      {"Right", {"a😀b", 2}, "String:\xED\xB8\x80" "b"},
+      {"Right", {"😀😀", 3}, "String:\xED\xB8\x80😀"},
       {"Mid", {Null(), 1}, "Null"},
       {"Mid", {Null(), 0}, "error 5"},
       {"Mid", {"abc", 0}, "error 5"},
@@ -274,11 +281,38 @@ TEST(StringBuiltins, EscapeAndUnescapeUseUtf16Units) {
       {"Escape", {"100%"}, "String:100%25"},
       {"Escape", {Null()}, "Null"},
       {"Unescape", {"%41%u4E2D%uD83D%uDE00"}, "String:A中😀"},
+      {"Unescape", {"%uD83Dx"}, "String:\xED\xA0\xBD" "x"},
+      {"Escape", {"\xED\xB8\x80"}, "String:%uDE00"},
       {"Unescape", {"%e9%u4e2d"}, "String:é中"},
       {"Unescape", {"%zz%4%u12"}, "String:%zz%4%u12"},
-      {"Unescape", {"%uD83D"}, "String:\xEF\xBF\xBD"},
       {"Unescape", {"plain"}, "String:plain"},
       {"Unescape", {Null()}, "Null"},
+  });
+}
+
+// Positions past a character above U+FFFF count both of its code units, and
+// the half a byte function leaves at the end is no character.
+TEST(StringBuiltins, PairsCountTwoAndHalfUnitsNone) {
+  Variant odd = call("LeftB", {"abc", 5});  // "ab" and half of c
+  expectCases({
+      {"InStr", {"😀ab", "b"}, "Long:4"},
+      {"InStr", {3, "😀ab", "a"}, "Long:3"},
+      {"InStr", {2, "😀ab😀", "😀"}, "Long:5"},
+      {"InStrRev", {"a😀a", "a"}, "Long:4"},
+      {"InStrRev", {"a😀a", "a", 3}, "Long:1"},
+      {"Replace", {"😀a😀a", "a", "-", 3}, "String:-😀-"},
+      {"String", {2, "😀x"}, "String:😀😀"},
+      {"Len", {call("String", {3, "😀"})}, "Long:6"},
+      {"Len", {odd}, "Long:2"},
+      {"Left", {odd, 5}, "String:ab"},
+      {"Mid", {odd, 2}, "String:b"},
+      {"StrReverse", {odd}, "String:ba"},
+      {"UCase", {"\xED\xA0\xBD" "a"}, "String:\xED\xA0\xBD" "A"},
+      {"StrComp", {"😀", "\xEF\xBC\xA1"}, "Integer:-1"},  // D83D before FF21, as UTF-16 orders them
+      {"StrComp", {odd, "ab"}, "Integer:1"},
+      {"Join", {Variant::array(std::vector<Variant>{call("ChrB", {65}), call("ChrB", {0})}), ""}, "String:A"},
+      {"Join", {Variant::array(std::vector<Variant>{call("ChrW", {0xD83D}), call("ChrW", {0xDE00})}), ""},
+       "String:😀"},
   });
 }
 

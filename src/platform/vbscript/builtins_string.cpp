@@ -2,14 +2,18 @@
 // Right, Mid, InStr, InStrRev, Replace, Trim, LCase, UCase, Space, String,
 // StrComp, StrReverse) and the table of the whole string family.
 //
-// A character is one code point of the UTF-8 text. Strings counted once
-// remember their length, and pure ASCII text takes byte offsets directly, so
-// Mid(s, i, 1) in a loop over ASCII text costs no scan. Results that are the
-// whole argument share its text instead of copying it.
+// A character is one UTF-16 code unit, as in VBScript: a character above
+// U+FFFF counts two, and Mid or Left may cut such a pair, leaving a lone half
+// (text/utf8_units.h). Strings counted once remember their length, and pure
+// ASCII text takes byte offsets directly, so Mid(s, i, 1) in a loop over
+// ASCII text costs no scan. Results that are the whole argument share its
+// text instead of copying it. The half unit that byte functions may leave at
+// the end of a string is no character: these functions leave it out.
 #include <string>
 
 #include "platform/automation/com_error.h"
 #include "platform/text/utf8.h"
+#include "platform/text/utf8_units.h"
 #include "platform/vbscript/builtin.h"
 #include "platform/vbscript/builtins_string_parts.h"
 #include "platform/vbscript/builtins_text.h"
@@ -34,7 +38,29 @@ Variant longResult(size_t n) { return Variant(static_cast<int32_t>(n)); }
 
 // Characters before byte `offset` of the text.
 size_t charIndexOf(const TextArg& text, size_t offset) {
-  return text.isAscii() ? offset : text::codePointCount(text.view().substr(0, offset));
+  return text.isAscii() ? offset : text::utf16Length(text.view().substr(0, offset));
+}
+
+// Byte offset of the first character at or after character `index`.
+size_t byteOffsetOf(const TextArg& text, size_t index) {
+  if (text.isAscii()) return index < text.view().size() ? index : text.view().size();
+  return text::byteOffsetOfUnit(text.view(), index);
+}
+
+// True when the result of cutting would be the whole argument unchanged.
+bool takesWhole(const TextArg& text, size_t first, size_t count) {
+  return first == 0 && count >= text.length() && !text::hasHalfUnit(text.view());
+}
+
+// The characters [first, first + count) of the text, clamped to it.
+Variant piece(const TextArg& text, size_t first, size_t count) {
+  if (takesWhole(text, first, count)) return text.whole();
+  if (text.isAscii()) {
+    std::string_view view = text.view();
+    first = first < view.size() ? first : view.size();
+    return builtin_text::pieceOf(view.substr(first, count), true);
+  }
+  return builtin_text::pieceOf(text::unitSlice(text.view(), first, count), false);
 }
 
 Variant lenFn(BuiltinCall& call) {
@@ -49,9 +75,7 @@ Variant leftFn(BuiltinCall& call) {
   int32_t count = nonNegativeArg(call, 1);
   TextArg text(call, 0);
   if (text.isNull()) return Variant::null();
-  size_t end = text.byteOffset(count);
-  if (end == text.view().size()) return text.whole();
-  return builtin_text::pieceOf(text.view().substr(0, end), text.isAscii());
+  return piece(text, 0, static_cast<size_t>(count));
 }
 
 Variant rightFn(BuiltinCall& call) {
@@ -59,8 +83,8 @@ Variant rightFn(BuiltinCall& call) {
   TextArg text(call, 0);
   if (text.isNull()) return Variant::null();
   size_t length = text.length();
-  if (static_cast<size_t>(count) >= length) return text.whole();
-  return builtin_text::pieceOf(text.view().substr(text.byteOffset(length - count)), text.isAscii());
+  size_t first = static_cast<size_t>(count) >= length ? 0 : length - count;
+  return piece(text, first, static_cast<size_t>(count));
 }
 
 // The length is checked before the start: Mid("abc", 0, Null) raises 94.
@@ -71,10 +95,7 @@ Variant midFn(BuiltinCall& call) {
   if (start < 1) raiseRuntimeError(5);
   TextArg text(call, 0);
   if (text.isNull()) return Variant::null();
-  size_t begin = text.byteOffset(start - 1);
-  size_t end = hasLength ? text.byteOffset(static_cast<size_t>(start - 1) + count) : text.view().size();
-  if (begin == 0 && end == text.view().size()) return text.whole();
-  return builtin_text::pieceOf(text.view().substr(begin, end - begin), text.isAscii());
+  return piece(text, static_cast<size_t>(start - 1), hasLength ? static_cast<size_t>(count) : SIZE_MAX);
 }
 
 // Trim, LTrim and RTrim remove spaces only (not tabs or line ends).
@@ -124,7 +145,7 @@ Variant repeated(int32_t count, std::string_view unit) {
   std::string out;
   out.reserve(static_cast<size_t>(count) * unit.size());
   for (int32_t i = 0; i < count; ++i) out.append(unit);
-  return builtin_text::stringOf(out, static_cast<size_t>(count));
+  return builtin_text::stringOf(out, static_cast<size_t>(count) * text::utf16Length(unit));
 }
 
 Variant spaceFn(BuiltinCall& call) { return repeated(nonNegativeArg(call, 0), " "); }
@@ -139,7 +160,7 @@ Variant stringFn(BuiltinCall& call) {
   int32_t count = number.toLong();
   if (count < 0) raiseRuntimeError(5);
   if (character.isString()) {
-    std::string_view view = character.rawString();
+    std::string_view view = text::wholeUnits(character.rawString());
     if (view.empty()) raiseRuntimeError(5);
     size_t firstEnd = 0;
     text::decodeCodePoint(view, firstEnd);
@@ -152,7 +173,7 @@ Variant stringFn(BuiltinCall& call) {
 Variant strReverseFn(BuiltinCall& call) {
   TextArg text(call, 0);
   if (text.isNull()) raiseRuntimeError(94);
-  std::string_view view = text.view();
+  std::string_view view = text::wholeUnits(text.view());
   std::string out(view.size(), '\0');
   if (text.isAscii()) {
     for (size_t i = 0; i < view.size(); ++i) out[view.size() - 1 - i] = view[i];
@@ -175,7 +196,9 @@ Variant strCompFn(BuiltinCall& call) {
   TextArg a(call, 0);
   TextArg b(call, 1);
   if (a.isNull() || b.isNull()) return Variant::null();
-  return Variant::fromInteger(static_cast<int16_t>(builtin_text::compareText(a.view(), b.view(), mode)));
+  int order = mode == Compare::Binary ? text::compareUtf16(a.view(), b.view())
+                                      : builtin_text::compareText(a.view(), b.view(), mode);
+  return Variant::fromInteger(static_cast<int16_t>(order));
 }
 
 // InStr([start,] string1, string2[, compare]): with three or four arguments
@@ -192,7 +215,7 @@ Variant inStrFn(BuiltinCall& call) {
   if (haystack.view().empty() || static_cast<size_t>(start) > haystack.length()) return longResult(0);
   if (needle.view().empty()) return longResult(start);
   builtin_text::TextSearch search(haystack.view(), needle.view(), mode);
-  size_t found = search.find(haystack.byteOffset(start - 1));
+  size_t found = search.find(byteOffsetOf(haystack, start - 1));
   if (found == std::string_view::npos) return longResult(0);
   return longResult(charIndexOf(haystack, found) + 1);
 }
@@ -212,7 +235,7 @@ Variant inStrRevFn(BuiltinCall& call) {
   if (last > length) return longResult(0);
   if (needle.view().empty()) return longResult(last);
   builtin_text::TextSearch search(haystack.view(), needle.view(), mode);
-  size_t found = search.findLast(haystack.byteOffset(last));
+  size_t found = search.findLast(byteOffsetOf(haystack, last));
   if (found == std::string_view::npos) return longResult(0);
   return longResult(charIndexOf(haystack, found) + 1);
 }
@@ -234,7 +257,7 @@ Variant replaceFn(BuiltinCall& call) {
   Compare mode = builtin_text::compareArg(call, 5);
 
   std::string_view whole = expression.view();
-  size_t begin = expression.byteOffset(start - 1);
+  size_t begin = byteOffsetOf(expression, start - 1);
   if (begin == whole.size()) return builtin_text::pieceOf({}, true);
   std::string_view tail = whole.substr(begin);
   std::string_view pattern = find.view();

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/automation/com_error.h"
+#include "platform/text/utf8_units.h"
 #include "platform/vbscript/builtins_string_parts.h"
 #include "platform/vbscript/builtins_text.h"
 
@@ -73,7 +74,8 @@ Variant splitFn(BuiltinCall& call) {
   return Variant::array(std::move(items));
 }
 
-// Join(list[, delimiter]): elements as CStr gives them.
+// Join(list[, delimiter]): elements as CStr gives them, joined as "&" joins
+// strings (half units and surrogate halves meet as they would).
 Variant joinFn(BuiltinCall& call) {
   Variant list = oneDimensionalArray(call, 0);
   std::string_view delimiter = " ";
@@ -88,8 +90,8 @@ Variant joinFn(BuiltinCall& call) {
   std::string out;
   std::string holder;
   for (size_t i = 0; i < items.size(); ++i) {
-    if (i > 0) out.append(delimiter);
-    out.append(elementText(items[i].dereferenced(), holder));
+    if (i > 0) text::appendJoined(out, delimiter);
+    text::appendJoined(out, elementText(items[i].dereferenced(), holder));
     builtin_text::checkStringSize(out.size());
   }
   return Variant(out);

@@ -2,17 +2,16 @@
 //
 // VBScript's strings were UTF-16, and these functions count the bytes of
 // that form: LenB("ab") is 4. A Byte array (what a binary read returns) is
-// taken as its own bytes. A piece cut from a string comes back as a String
-// when it holds whole UTF-16 units; an odd number of bytes, a piece of a Byte
-// array and ChrB's single byte come back as a Byte array, since UTF-8 text
-// cannot hold half a unit. The byte functions accept those arrays in turn,
-// so AscB(MidB(data, i, 1)) and InStrB(data, ChrB(13)) work as scripts
-// expect.
+// taken as its own bytes. Every piece comes back as a String, as on Windows,
+// even with an odd number of bytes: the string then ends in a half unit
+// (text/utf8_units.h) that pairs with the next byte joined on by "&", so
+// ChrB(65) & ChrB(0) is "A" and MidB(data, i, 1) can be taken apart with
+// AscB or glued back together byte by byte.
 #include <algorithm>
-#include <vector>
+#include <string>
 
 #include "platform/automation/com_error.h"
-#include "platform/text/utf8.h"
+#include "platform/text/utf8_units.h"
 #include "platform/vbscript/builtins_string_parts.h"
 #include "platform/vbscript/builtins_text.h"
 
@@ -20,28 +19,30 @@ namespace corvela::vbs::string_builtins {
 
 namespace {
 
-bool isByteArray(const Variant& value) { return value.isArray() && value.rawArray()->isBytes; }
-
 int32_t nonNegativeArg(BuiltinCall& call, size_t index) {
   int32_t n = call.value(index).toLong();
   if (n < 0) raiseRuntimeError(5);
   return n;
 }
 
-// The bytes [begin, end) of the value, clamped to what it has.
-Variant byteSlice(const Variant& value, size_t begin, size_t end) {
-  std::vector<uint8_t> bytes = builtin_text::bytesOf(value);
-  end = std::min(end, bytes.size());
-  begin = std::min(begin, end);
-  return builtin_text::fromBytes(std::vector<uint8_t>(bytes.begin() + begin, bytes.begin() + end),
-                                 isByteArray(value));
+// The bytes of a value as the byte functions see them: a Byte array's own
+// bytes, or the UTF-16LE form of the value's text (CStr rules; an array of
+// Variants raises 13).
+std::string bytesOf(const Variant& value) {
+  if (value.isArray()) {
+    const ArrayRep* array = value.rawArray();
+    if (!array->isBytes) raiseRuntimeError(13);
+    return std::string(array->bytes.begin(), array->bytes.end());
+  }
+  return text::toUtf16Bytes(value.isString() ? value.rawString() : value.toString());
 }
 
-size_t utf16ByteLength(std::string_view text) {
-  size_t units = 0;
-  size_t pos = 0;
-  while (pos < text.size()) units += text::decodeCodePoint(text, pos) >= 0x10000 ? 2 : 1;
-  return units * 2;
+// The bytes [begin, end) of the value, clamped to what it has, as a String.
+Variant byteSlice(const Variant& value, size_t begin, size_t end) {
+  std::string bytes = bytesOf(value);
+  end = std::min(end, bytes.size());
+  begin = std::min(begin, end);
+  return Variant(text::fromUtf16Bytes(std::string_view(bytes).substr(begin, end - begin)));
 }
 
 }  // namespace
@@ -49,9 +50,12 @@ size_t utf16ByteLength(std::string_view text) {
 Variant lenBFn(BuiltinCall& call) {
   Variant value = call.value(0);
   if (value.isNull()) return value;
-  if (isByteArray(value)) return Variant(static_cast<int32_t>(value.rawArray()->bytes.size()));
-  std::string text = value.isString() ? std::string(value.rawString()) : value.toString();
-  return Variant(static_cast<int32_t>(utf16ByteLength(text)));
+  if (value.isArray()) return Variant(static_cast<int32_t>(bytesOf(value).size()));
+  if (value.isString()) {
+    size_t half = text::hasHalfUnit(value.rawString()) ? 1 : 0;
+    return Variant(static_cast<int32_t>(value.stringLength() * 2 + half));
+  }
+  return Variant(static_cast<int32_t>(text::utf16ByteLength(value.toString())));
 }
 
 Variant leftBFn(BuiltinCall& call) {
@@ -65,9 +69,9 @@ Variant rightBFn(BuiltinCall& call) {
   int32_t count = nonNegativeArg(call, 1);
   Variant value = call.value(0);
   if (value.isNull()) return value;
-  size_t size = builtin_text::bytesOf(value).size();
-  size_t begin = static_cast<size_t>(count) >= size ? 0 : size - count;
-  return byteSlice(value, begin, size);
+  std::string bytes = bytesOf(value);
+  size_t begin = static_cast<size_t>(count) >= bytes.size() ? 0 : bytes.size() - count;
+  return Variant(text::fromUtf16Bytes(std::string_view(bytes).substr(begin)));
 }
 
 Variant midBFn(BuiltinCall& call) {
@@ -81,7 +85,7 @@ Variant midBFn(BuiltinCall& call) {
 
 namespace {
 
-uint8_t foldedByte(uint8_t b) { return b >= 'A' && b <= 'Z' ? b + ('a' - 'A') : b; }
+unsigned char foldedByte(unsigned char b) { return b >= 'A' && b <= 'Z' ? b + ('a' - 'A') : b; }
 
 }  // namespace
 
@@ -96,12 +100,13 @@ Variant inStrBFn(BuiltinCall& call) {
   Variant haystackValue = call.value(first);
   Variant needleValue = call.value(first + 1);
   if (haystackValue.isNull() || needleValue.isNull()) return Variant::null();
-  std::vector<uint8_t> haystack = builtin_text::bytesOf(haystackValue);
-  std::vector<uint8_t> needle = builtin_text::bytesOf(needleValue);
+  std::string haystack = bytesOf(haystackValue);
+  std::string needle = bytesOf(needleValue);
   if (haystack.empty() || static_cast<size_t>(start) > haystack.size()) return Variant(0);
   if (needle.empty()) return Variant(start);
-  auto equal = [mode](uint8_t a, uint8_t b) {
-    return mode == builtin_text::Compare::Binary ? a == b : foldedByte(a) == foldedByte(b);
+  auto equal = [mode](char a, char b) {
+    auto x = static_cast<unsigned char>(a), y = static_cast<unsigned char>(b);
+    return mode == builtin_text::Compare::Binary ? x == y : foldedByte(x) == foldedByte(y);
   };
   auto found = std::search(haystack.begin() + (start - 1), haystack.end(), needle.begin(), needle.end(), equal);
   if (found == haystack.end()) return Variant(0);
@@ -111,15 +116,18 @@ Variant inStrBFn(BuiltinCall& call) {
 Variant ascBFn(BuiltinCall& call) {
   Variant value = call.value(0);
   if (value.isNull()) raiseRuntimeError(94);
-  std::vector<uint8_t> bytes = builtin_text::bytesOf(value);
+  std::string bytes = bytesOf(value);
   if (bytes.empty()) raiseRuntimeError(5);
-  return Variant::fromInteger(bytes[0]);
+  return Variant::fromInteger(static_cast<unsigned char>(bytes[0]));
 }
 
+// ChrB's one byte is a string of half a code unit.
 Variant chrBFn(BuiltinCall& call) {
   int32_t code = call.value(0).toLong();
   if (code < 0 || code > 255) raiseRuntimeError(5);
-  return Variant::bytes({static_cast<uint8_t>(code)});
+  std::string half;
+  text::appendHalfUnit(half, static_cast<uint8_t>(code));
+  return Variant(half);
 }
 
 }  // namespace corvela::vbs::string_builtins

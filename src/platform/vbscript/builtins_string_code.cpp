@@ -6,13 +6,14 @@
 // Asc gives it back as a negative Integer, as on Windows. When the system
 // code page is UTF-8 there are no ANSI codes above 255: Chr(128..255) is
 // U+0080..U+00FF and Asc of any other character is its UTF-16 code, as AscW.
-// AscW and ChrW use UTF-16 codes; a code of a lone surrogate half has no
-// UTF-8 form and ChrW gives U+FFFD for it.
+// AscW and ChrW use UTF-16 codes. ChrW of a surrogate gives a string of that
+// lone half (text/utf8_units.h); joined to its partner it is one character.
 #include <string>
 
 #include "platform/automation/com_error.h"
 #include "platform/text/codepage.h"
 #include "platform/text/utf8.h"
+#include "platform/text/utf8_units.h"
 #include "platform/vbscript/builtins_string_parts.h"
 #include "platform/vbscript/builtins_text.h"
 
@@ -25,18 +26,21 @@ namespace {
 
 Variant integerResult(int32_t code) { return Variant::fromInteger(static_cast<int16_t>(code)); }
 
-// The first character of the argument; 94 for Null, 5 for "".
+// The first character of the argument; 94 for Null, 5 for "" and for half a
+// code unit (ChrB's string).
 std::string_view firstCharacter(const TextArg& text) {
   if (text.isNull()) raiseRuntimeError(94);
-  if (text.view().empty()) raiseRuntimeError(5);
+  std::string_view whole = text::wholeUnits(text.view());
+  if (whole.empty()) raiseRuntimeError(5);
   size_t end = 0;
-  text::decodeCodePoint(text.view(), end);
-  return text.view().substr(0, end);
+  text::decodeCodePoint(whole, end);
+  return whole.substr(0, end);
 }
 
-// The first UTF-16 code unit of a character (the high half of a pair).
-char16_t firstUtf16Unit(std::string_view character) {
-  return builtin_text::toUtf16(character).front();
+// The first UTF-16 code unit of a character (the high half of a pair), as
+// the signed Integer AscW gives.
+Variant firstUnitResult(std::string_view character) {
+  return Variant::fromInteger(static_cast<int16_t>(text::firstUtf16Unit(character)));
 }
 
 }  // namespace
@@ -66,7 +70,7 @@ Variant ascFn(BuiltinCall& call) {
   auto lead = static_cast<unsigned char>(character[0]);
   if (lead < 0x80) return integerResult(lead);
   std::string codepage = text::systemCodePage();
-  if (text::isUtf8CodePage(codepage)) return integerResult(firstUtf16Unit(character));
+  if (text::isUtf8CodePage(codepage)) return firstUnitResult(character);
   std::string bytes = text::toCodePage(character, codepage);
   if (bytes.size() == 1) return integerResult(static_cast<unsigned char>(bytes[0]));
   // A double-byte character: lead byte high, as a signed 16-bit Integer.
@@ -78,7 +82,7 @@ Variant ascWFn(BuiltinCall& call) {
   std::string_view character = firstCharacter(text);
   auto lead = static_cast<unsigned char>(character[0]);
   if (lead < 0x80) return integerResult(lead);
-  return integerResult(firstUtf16Unit(character));
+  return firstUnitResult(character);
 }
 
 Variant chrFn(BuiltinCall& call) { return ansiCharacter(call.value(0).toLong()); }
@@ -87,7 +91,9 @@ Variant chrWFn(BuiltinCall& call) {
   int32_t code = call.value(0).toLong();
   if (code >= 0 && code < 128) return asciiCharacter(code);
   if (code < -32768 || code > 65535) raiseRuntimeError(5);
-  return Variant(text::encodeCodePoint(static_cast<char32_t>(code & 0xFFFF)));
+  std::string character;
+  text::appendCodeUnitOrPoint(character, static_cast<char32_t>(code & 0xFFFF));
+  return Variant(character);
 }
 
 namespace {
@@ -160,7 +166,7 @@ Variant escapeFn(BuiltinCall& call) {
   static constexpr char kHex[] = "0123456789ABCDEF";
   std::string out;
   out.reserve(text.view().size());
-  for (char16_t unit : builtin_text::toUtf16(text.view())) {
+  for (char16_t unit : text::toUtf16Units(text.view())) {
     if (isUnescaped(unit)) {
       out.push_back(static_cast<char>(unit));
     } else if (unit < 256) {
@@ -174,12 +180,12 @@ Variant escapeFn(BuiltinCall& call) {
 
 // Unescape undoes %XX and %uXXXX (either case of hex digits); a % that does
 // not start one of them stays as it is. Escaped surrogate pairs join into one
-// character.
+// character; a lone escaped half stays a lone half.
 Variant unescapeFn(BuiltinCall& call) {
   TextArg text(call, 0);
   if (text.isNull()) return Variant::null();
   if (text.view().find('%') == std::string_view::npos) return text.whole();
-  std::u16string units = builtin_text::toUtf16(text.view());
+  std::u16string units = text::toUtf16Units(text.view());
   std::u16string out;
   out.reserve(units.size());
   for (size_t i = 0; i < units.size(); ++i) {
@@ -199,7 +205,7 @@ Variant unescapeFn(BuiltinCall& call) {
     }
     out.push_back(units[i]);
   }
-  return Variant(builtin_text::fromUtf16(out));
+  return Variant(text::fromUtf16Units(out));
 }
 
 }  // namespace corvela::vbs::string_builtins

@@ -9,13 +9,15 @@
 #include "platform/automation/com_error.h"
 #include "platform/automation/progid_factory.h"
 #include "platform/text/utf8.h"
+#include "platform/text/utf8_units.h"
 #include "platform/vbscript/regexp_pattern.h"
 
 namespace corvela::vbs {
 namespace {
 
-// Converts ascending byte offsets of one text into character offsets,
-// counting each stretch of text once.
+// Converts ascending byte offsets of one text into character offsets (UTF-16
+// code units, as FirstIndex and Length count), counting each stretch of text
+// once.
 class CharacterCounter {
  public:
   explicit CharacterCounter(std::string_view text) : text_(text) {}
@@ -24,7 +26,7 @@ class CharacterCounter {
       byte_ = 0;
       chars_ = 0;
     }
-    chars_ += text::codePointCount(text_.substr(byte_, byte - byte_));
+    chars_ += text::utf16Length(text_.substr(byte_, byte - byte_));
     byte_ = byte;
     return chars_;
   }
