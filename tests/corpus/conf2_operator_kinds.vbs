@@ -8,3 +8,4 @@ WScript.Echo TypeName(Empty And Empty), TypeName(CByte(3) Or CInt(4)), TypeName(
 WScript.Echo TypeName(True * True), TypeName(True / True), TypeName(True \ True), TypeName(True Mod 3), TypeName(True & True), True & True, TypeName(True Xor False), TypeName(True Eqv 0)
 WScript.Echo 2147483647 + 1, TypeName(2147483647 + 1), -2147483648 - 1, TypeName(CInt(-32768) - 1), CInt(16384) * 2, TypeName(CInt(16384) * 2), TypeName(CByte(200) + CInt(100)), CByte(100) * CByte(3), TypeName(CByte(100) * CByte(3))
 WScript.Echo 5 \ 2 * 2, 7 Mod 2.5, 7 Mod 3.5, 7.5 \ 2, -7.5 \ 2, 8 \ 2.5, 2 ^ 3 ^ 2, -2 ^ 2, 10 Mod -3, -10 Mod -3
+WScript.Echo VarType(1 + 1.5), VarType("a" & 1), VarType(1 = 1), VarType(CCur(1) * 2), VarType(#1/1/2000# + 1), VarType(#1/2/2000# - #1/1/2000#), VarType(CByte(1) + CByte(1)), VarType(CSng(1) / CSng(2)), VarType(Null + 1), VarType(Empty + Empty), VarType(7 \ 2), VarType(CLng(7) Mod 2)
