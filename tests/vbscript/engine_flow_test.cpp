@@ -74,7 +74,7 @@ TEST(EngineFlow, ErrorsAreReportedAtTheirStatement) {
       {"after colon", "x = 1: y = 1 / 0", 11, 1, 8},
       {"in a class method", "Class C\nSub M\n    Err.Raise 9\nEnd Sub\nEnd Class\nSet o = New C\no.M", 9, 3, 5},
       {"in a loop header", "For i = 1 To \"x\"\nNext", 13, 1, 1},
-      {"next after resumed header", "On Error Resume Next\nFor i = 1 / 0 To 2\nOn Error GoTo 0\nNext", 92, 2, 1},
+      {"next after resumed header", "On Error Resume Next\nFor i = 1 / 0 To 2\nOn Error GoTo 0\n  Next", 92, 4, 3},
   });
 }
 

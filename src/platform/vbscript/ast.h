@@ -275,6 +275,7 @@ struct ForStmt : Stmt {
   ExprPtr from, to;
   ExprPtr step;  // null when no Step was written
   StmtList body;
+  Position nextPos;  // of the closing Next: its errors are reported there
 };
 
 struct ForEachStmt : Stmt {
@@ -283,6 +284,7 @@ struct ForEachStmt : Stmt {
   Position variablePos;
   ExprPtr collection;
   StmtList body;
+  Position nextPos;  // of the closing Next
 };
 
 enum class LoopTest : uint8_t {
@@ -297,7 +299,7 @@ struct DoStmt : Stmt {
   DoStmt(Position p) : Stmt(StmtKind::Do, p) {}
   LoopTest test = LoopTest::None;
   ExprPtr condition;  // null for LoopTest::None
-  Position conditionPos;  // of While/Until
+  Position loopPos;   // of the closing Loop: a trailing condition's errors are reported there
   StmtList body;
   bool whileWend = false;  // While...Wend: `Exit Do` does not leave it
 };

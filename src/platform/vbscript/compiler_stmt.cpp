@@ -179,7 +179,9 @@ void Compiler::forStatement(const ast::ForStmt& s) {
   size_t body = here();
   statements(s.body);
   size_t next = emit(Op::ForNext, r.index, hidden, static_cast<uint8_t>(r.var), static_cast<int32_t>(body), r.fallback);
-  region(next, here(), s.pos);
+  // Stepping the counter (a Type mismatch once the body made it text, 92
+  // after a failed header) is the Next statement's doing.
+  region(next, here(), s.nextPos);
   patchC(init, here());
   for (size_t at : scope_.loops.back().exits) patch(at, here());
   scope_.loops.pop_back();
@@ -198,7 +200,7 @@ void Compiler::forEachStatement(const ast::ForEachStmt& s) {
   size_t body = here();
   statements(s.body);
   size_t next = emit(Op::ForEachNext, r.index, walker, static_cast<uint8_t>(r.var), static_cast<int32_t>(body), r.fallback);
-  region(next, here(), s.pos);
+  region(next, here(), s.nextPos);
   patchC(init, here());
   for (size_t at : scope_.loops.back().exits) patch(at, here());
   scope_.loops.pop_back();
@@ -213,7 +215,9 @@ void Compiler::doStatement(const ast::DoStmt& s) {
     case ast::LoopTest::PreUntil: {
       expr(*s.condition);
       size_t test = emit(s.test == ast::LoopTest::PreWhile ? Op::JumpIfFalse : Op::JumpIfTrue);
-      region(top, here(), s.conditionPos);
+      // The statement that tests is `Do While c` (or `While c`): errors
+      // point at its first word.
+      region(top, here(), s.pos);
       statements(s.body);
       emit(Op::Jump, static_cast<int32_t>(top));
       patch(test, here());
@@ -225,8 +229,9 @@ void Compiler::doStatement(const ast::DoStmt& s) {
       size_t start = here();
       expr(*s.condition);
       emit(s.test == ast::LoopTest::PostWhile ? Op::JumpIfTrue : Op::JumpIfFalse, static_cast<int32_t>(top));
-      // An error in the trailing condition leaves the loop.
-      region(start, here(), s.conditionPos);
+      // An error in the trailing condition belongs to `Loop While c` and
+      // leaves the loop.
+      region(start, here(), s.loopPos);
       break;
     }
     case ast::LoopTest::None:

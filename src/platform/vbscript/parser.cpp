@@ -425,6 +425,11 @@ ast::StmtPtr Parser::parseFor() {
   parseBlock(*body);
   --forDepth_;
   if (!is(TokenKind::KwNext)) failUnclosed(kExpectedNext);
+  const ast::Position nextPos = cur().pos;
+  if (forEach)
+    static_cast<ast::ForEachStmt&>(*result).nextPos = nextPos;
+  else
+    static_cast<ast::ForStmt&>(*result).nextPos = nextPos;
   advance();
   return result;
 }
@@ -435,7 +440,6 @@ ast::StmtPtr Parser::parseDo() {
   advance();
   if (is(TokenKind::KwWhile) || is(TokenKind::KwUntil)) {
     stmt->test = is(TokenKind::KwWhile) ? ast::LoopTest::PreWhile : ast::LoopTest::PreUntil;
-    stmt->conditionPos = cur().pos;
     advance();
     stmt->condition = parseExpression();
     expectStatementEnd();
@@ -446,12 +450,12 @@ ast::StmtPtr Parser::parseDo() {
   parseBlock(stmt->body);
   --doDepth_;
   if (!is(TokenKind::KwLoop)) failUnclosed(kExpectedLoop);
+  stmt->loopPos = cur().pos;
   advance();
   if (is(TokenKind::KwWhile) || is(TokenKind::KwUntil)) {
     // Do While c ... Loop While d: one test per loop.
     if (stmt->test != ast::LoopTest::None) failHere(kExpectedEndOfStatement);
     stmt->test = is(TokenKind::KwWhile) ? ast::LoopTest::PostWhile : ast::LoopTest::PostUntil;
-    stmt->conditionPos = cur().pos;
     advance();
     stmt->condition = parseExpression();
   } else if (!atStatementEnd() && !is(TokenKind::KwEnd)) {
@@ -465,7 +469,6 @@ ast::StmtPtr Parser::parseWhile() {
   BlockGuard guard(blockDepth_, cur());
   stmt->whileWend = true;
   stmt->test = ast::LoopTest::PreWhile;
-  stmt->conditionPos = cur().pos;
   advance();
   stmt->condition = parseExpression();
   expectStatementEnd();
