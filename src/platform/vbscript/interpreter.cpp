@@ -12,16 +12,13 @@
 #include "platform/vbscript/compiler.h"
 #include "platform/vbscript/err_object.h"
 #include "platform/vbscript/parser.h"
+#include "platform/vbscript/frame_entry.h"
 #include "platform/vbscript/vm_values.h"
 
 namespace corvela::vbs {
 
 namespace {
 
-// Value stack size. The memory comes from calloc, so pages that recursion
-// never reaches are never touched (all-zero bytes are an Empty Variant).
-constexpr size_t kStackSlots = size_t{1} << 18;
-constexpr size_t kMaxFrames = 20000;
 // Nested execution loops (script -> host object -> script ...).
 constexpr int kMaxExecuteDepth = 150;
 
@@ -205,7 +202,7 @@ void Interpreter::enterProcedure(const Link& link, int32_t procIndex, const Vari
                                  uint32_t refMask, bool wantResult) {
   const Procedure& proc = link.program->procedures[procIndex];
   if (argc != proc.paramCount) raiseNamedError(450, proc.name);
-  if (frames_.size() >= kMaxFrames || sp_ + proc.slotCount + 256 > stackEnd_ ||
+  if (frames_.size() >= kMaxFrames || sp_ + proc.slotCount + kOperandSlots > stackEnd_ ||
       refTop_ + argc > kStackSlots)
     raiseRuntimeError(28);
   Variant* args = sp_ - argc;
@@ -221,32 +218,14 @@ void Interpreter::enterProcedure(const Link& link, int32_t procIndex, const Vari
   }
   refTop_ += argc;
   sp_ = args + proc.slotCount;
-  Frame& frame = frames_.emplace_back();
-  frame.proc = &proc;
-  frame.link = const_cast<Link*>(&link);
-  frame.pc = proc.code.data();
-  frame.base = args;
-  frame.refs = refs;
-  if (me) frame.me = *me;
-  frame.outer = nullptr;
-  frame.resumeNext = false;
-  frame.wantResult = wantResult;
-  frame.returnsToHost = false;
+  pushFrame(frames_, proc, const_cast<Link*>(&link), args, refs, me, wantResult);
 }
 
 void Interpreter::enterMain(Link& link, Frame* outer, bool wantResult) {
   const Procedure& proc = link.program->procedures[0];
-  if (frames_.size() >= kMaxFrames || sp_ + proc.slotCount + 256 > stackEnd_) raiseRuntimeError(28);
-  Frame& frame = frames_.emplace_back();
-  frame.proc = &proc;
-  frame.link = &link;
-  frame.pc = proc.code.data();
-  frame.base = sp_;
-  frame.refs = nullptr;
-  if (outer) frame.me = outer->me;
+  if (frames_.size() >= kMaxFrames || sp_ + proc.slotCount + kOperandSlots > stackEnd_) raiseRuntimeError(28);
+  Frame& frame = pushFrame(frames_, proc, &link, sp_, nullptr, outer ? &outer->me : nullptr, wantResult);
   frame.outer = outer;
-  frame.resumeNext = false;
-  frame.wantResult = wantResult;
   frame.returnsToHost = true;
   sp_ += proc.slotCount;
 }
@@ -268,7 +247,7 @@ Variant Interpreter::finishCall(bool wantResult) {
 
 Variant Interpreter::callProcedure(const Link& link, int32_t procIndex, const Variant* me, std::span<Variant> args) {
   if (executeDepth_ >= kMaxExecuteDepth) raiseRuntimeError(28);
-  if (sp_ + args.size() + 256 > stackEnd_) raiseRuntimeError(28);
+  if (sp_ + args.size() + kOperandSlots > stackEnd_) raiseRuntimeError(28);
   Variant* base = sp_;
   uint32_t mask = 0;
   for (size_t i = 0; i < args.size(); ++i) {
@@ -440,7 +419,8 @@ namespace {
 
 }  // namespace
 
-// Eval/Execute inside a procedure see its names (and Me's members).
+// Eval/Execute inside a procedure see its names (and Me's members), and
+// the variables earlier Execute code created in the same invocation.
 static Frame* scopeFrame(std::vector<Frame>& frames, OuterScope& outer) {
   if (frames.empty()) return nullptr;
   Frame* frame = &frames.back();
@@ -448,7 +428,18 @@ static Frame* scopeFrame(std::vector<Frame>& frames, OuterScope& outer) {
   if (!frame) return nullptr;
   outer.procedure = frame->proc;
   if (frame->proc->classIndex >= 0) outer.cls = &frame->link->program->classes[frame->proc->classIndex];
+  if (frame->created) outer.created = &frame->created->names;
   return frame;
+}
+
+// Gives the invocation the variables that code about to run adds to it.
+static void addCreatedVariables(Frame& frame, const Program& program) {
+  if (program.createdVariables.empty()) return;
+  if (!frame.created) frame.created = std::make_unique<CreatedVariables>();
+  for (const CreatedVariable& variable : program.createdVariables) {
+    frame.created->names.push_back(variable);
+    frame.created->values.emplace_back();
+  }
 }
 
 void Interpreter::executeCode(std::string_view code, bool global) {
@@ -459,6 +450,7 @@ void Interpreter::executeCode(std::string_view code, bool global) {
   Frame* scope = global ? nullptr : scopeFrame(frames_, outer);
   std::shared_ptr<Program> program = compileScript(*script, scope ? &outer : nullptr, failure);
   if (!program) raiseCompileError(failure);
+  if (scope) addCreatedVariables(*scope, *program);
   Link& link = bind(*program);
   enterMain(link, scope, false);
   execute();
@@ -474,6 +466,7 @@ Variant Interpreter::evalCode(std::string_view code) {
   Frame* scope = scopeFrame(frames_, outer);
   std::shared_ptr<Program> program = compileExpression(*script, *expression, scope ? &outer : nullptr, failure);
   if (!program) raiseCompileError(failure);
+  if (scope) addCreatedVariables(*scope, *program);
   Link& link = bind(*program);
   enterMain(link, scope, true);
   execute();

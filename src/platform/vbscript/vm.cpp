@@ -9,6 +9,7 @@
 #include "platform/automation/variant_ops.h"
 #include "platform/vbscript/class_instance.h"
 #include "platform/vbscript/err_object.h"
+#include "platform/vbscript/frame_entry.h"
 #include "platform/vbscript/interpreter.h"
 #include "platform/vbscript/vm_values.h"
 
@@ -455,9 +456,10 @@ void Interpreter::execute() {
             bool want = f->wantResult;
             Variant result;
             if (want && f->proc->resultSlot >= 0) moveInto(&result, f->base + f->proc->resultSlot);
-            sp_ = sp;
-            popFrame();
-            sp = sp_;
+            // popFrame(), with the stack top in its register.
+            refTop_ -= f->proc->paramCount;
+            for (Variant* base = f->base; sp > base;) clearSlot(*--sp);
+            frames_.pop_back();
             if (want) moveInto(sp++, &result);
             TERMINATES();
             if (toHost) {
@@ -489,6 +491,20 @@ void Interpreter::execute() {
             break;
           case Op::CallProc: {
             const CallSite& site = program->calls[in.b];
+            const Procedure& proc = program->procedures[site.target];
+            // Arguments that are all values: enterProcedure() inline.
+            if (site.refMask == 0 && site.argc == proc.paramCount && frames_.size() < kMaxFrames &&
+                sp + proc.slotCount + kOperandSlots <= stackEnd_ && refTop_ + site.argc <= kStackSlots) {
+              Variant* args = sp - site.argc;
+              Variant** refs = refTable_ + refTop_;
+              for (uint16_t i = 0; i < site.argc; ++i) refs[i] = args + i;
+              refTop_ += site.argc;
+              f->pc = pc;
+              sp = args + proc.slotCount;
+              pushFrame(frames_, proc, f->link, args, refs, nullptr, site.wantResult);
+              LOAD_FRAME();
+              break;
+            }
             SAVE();
             enterProcedure(*f->link, site.target, nullptr, site.argc, site.refMask, site.wantResult);
             LOAD();
