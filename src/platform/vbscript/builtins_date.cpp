@@ -179,10 +179,14 @@ Variant dateSerialFn(BuiltinCall& call) {
   return dateResult({year, month, day});
 }
 
+// Unlike DateSerial, TimeSerial does not walk the calendar: the result is
+// the plain fraction of a day, so a negative total is a Date before day 0
+// whose time reads forward again (TimeSerial(-1, 0, 0) shows 1:00:00 AM, as
+// scripts on Windows print it). Integer arguments keep it within the range.
 Variant timeSerialFn(BuiltinCall& call) {
   const int64_t total = static_cast<int64_t>(serialArg(call, 0)) * 3600 +
                         static_cast<int64_t>(serialArg(call, 1)) * 60 + serialArg(call, 2);
-  return dateFromTotalSeconds(total);
+  return Variant::fromDate(static_cast<double>(total) / kSecondsPerDay);
 }
 
 Variant dateValueFn(BuiltinCall& call) {
