@@ -261,14 +261,21 @@ void Compiler::declareGlobals(const ast::StmtList& body) {
   walk(body, [&](const ast::Stmt& s) {
     switch (s.kind) {
       case ast::StmtKind::Dim:
-        for (const ast::VarDecl& v : static_cast<const ast::DimStmt&>(s).vars)
-          addGlobal(v.name, GlobalName::Variable, -1, v.pos);
+        for (const ast::VarDecl& v : static_cast<const ast::DimStmt&>(s).vars) {
+          if (inProcedureScope())
+            declareCreated(v);
+          else
+            addGlobal(v.name, GlobalName::Variable, -1, v.pos);
+        }
         break;
       case ast::StmtKind::Const:
         for (const ast::ConstDecl& c : static_cast<const ast::ConstStmt&>(s).constants)
           addGlobal(c.name, GlobalName::Constant, constantValue(*c.value), c.pos);
         break;
       case ast::StmtKind::ReDim:
+        // Execute inside a procedure: the target is whatever the name means
+        // when it runs (a global, else a variable of the invocation).
+        if (inProcedureScope()) break;
         for (const ast::ReDimTarget& t : static_cast<const ast::ReDimStmt&>(s).targets) {
           auto it = globalNames_.find(lowerName(t.name));
           if (it == globalNames_.end() || program_.globals[it->second].kind == GlobalName::Referenced)
@@ -296,9 +303,6 @@ void Compiler::declareImplicitGlobals(const ast::StmtList& body) {
     auto it = globalNames_.find(lower);
     if (it != globalNames_.end() && program_.globals[it->second].kind != GlobalName::Referenced) return;
     if (lower == "err" || findBuiltinConstant(lower) || findBuiltin(lower)) return;
-    if (outer_ && outer_->procedure)
-      for (const Procedure::Name& n : outer_->procedure->names)
-        if (n.name == lower) return;
     int32_t g = globalIndex(lower);
     program_.globals[g].name = name;
     program_.globals[g].kind = GlobalName::Variable;
@@ -387,8 +391,8 @@ void Compiler::compileProcedureBody(int32_t procIndex, ast::ProcedureStmt& stmt)
   for (const auto& [key, local] : scope_.names) {
     if (local.constant >= 0) continue;
     // Implicit locals are keyed apart from declared names; Eval sees both.
-    std::string name = key[0] == '\x01' ? key.substr(1) : key;
-    proc.names.push_back({name, local.kind, local.index});
+    bool implicit = key[0] == '\x01';
+    proc.names.push_back({implicit ? key.substr(1) : key, local.kind, local.index, implicit});
   }
   std::sort(proc.regions.begin(), proc.regions.end(),
             [](const Region& x, const Region& y) { return x.start < y.start; });
@@ -414,15 +418,27 @@ Resolved Compiler::resolve(const std::string& name, ast::Position pos) {
       return r;
     }
   }
-  if (outer_ && outer_->procedure) {
+  // The procedure that ran Eval/Execute is the scope of the code's own
+  // statements only: a procedure the code defines runs in a frame of its own.
+  if (inProcedureScope()) {
     for (const Procedure::Name& n : outer_->procedure->names) {
       if (n.name != lower) continue;
+      if (n.implicit) {
+        // As in the procedure itself: the global of the name when there is one.
+        r.var = program_.optionExplicit ? VarKind::DynamicExplicit : VarKind::Dynamic;
+        r.index = globalIndex(lower);
+        r.fallback = static_cast<uint16_t>(n.index);
+        return r;
+      }
       r.var = n.kind == VarKind::Param ? VarKind::OuterParam : VarKind::OuterLocal;
       r.index = n.index;
       return r;
     }
+    if (resolveCreated(lower, r)) return r;
   }
-  const ClassDef* cls = scope_.classIndex >= 0 ? &program_.classes[scope_.classIndex] : (outer_ ? outer_->cls : nullptr);
+  const ClassDef* cls = scope_.classIndex >= 0          ? &program_.classes[scope_.classIndex]
+                        : (outer_ && scope_.global)     ? outer_->cls
+                                                        : nullptr;
   if (cls) {
     for (size_t i = 0; i < cls->members.size(); ++i) {
       if (lowerName(cls->members[i].name) != lower) continue;
@@ -481,6 +497,7 @@ Resolved Compiler::resolve(const std::string& name, ast::Position pos) {
     if (it == scope_.names.end()) it = scope_.names.emplace(key, LocalName{VarKind::Local, newSlot()}).first;
     r.fallback = static_cast<uint16_t>(it->second.index);
   }
+  if (inProcedureScope() && !program_.optionExplicit) createImplicit(lower, r);
   return r;
 }
 
@@ -494,7 +511,8 @@ void Compiler::compileScript(ast::Script& script) {
   program_.procedures[0].name = "<global>";
   declareGlobals(script.body);
   // Names assigned at global level without Dim are globals of the script.
-  if (!program_.optionExplicit) declareImplicitGlobals(script.body);
+  // (Execute inside a procedure makes them variables of its invocation.)
+  if (!program_.optionExplicit && !inProcedureScope()) declareImplicitGlobals(script.body);
   scope_.proc = &program_.procedures[0];
   statements(script.body);
   emit(Op::Return);

@@ -19,6 +19,8 @@ namespace corvela::vbs {
 struct OuterScope {
   const Procedure* procedure = nullptr;
   const ClassDef* cls = nullptr;
+  // The variables earlier Execute code created in the procedure's invocation.
+  const std::vector<CreatedVariable>* created = nullptr;
 };
 
 // Compiles a parsed script. On a compile error returns null and fills error.

@@ -85,6 +85,17 @@ class Compiler {
   Resolved resolve(const std::string& name, ast::Position pos);
   Resolved resolveForWrite(const std::string& name, ast::Position pos);
 
+  // ----- Eval/Execute code run inside a procedure (compiler_execute_scope.cpp)
+  // Its own statements (not the procedures it defines) work in the
+  // procedure's invocation.
+  bool inProcedureScope() const { return scope_.global && outer_ && outer_->procedure; }
+  void declareCreated(const ast::VarDecl& v);
+  // A name of the invocation's created variables (earlier ones and this
+  // code's): the resolved variable, or false when it has none of the name.
+  bool resolveCreated(const std::string& lower, Resolved& r);
+  // An unknown name: a variable of the invocation used while no global has it.
+  void createImplicit(const std::string& lower, Resolved& r);
+
   // ----- expressions (compiler_expr.cpp)
   void expr(const ast::Expr& e);
   void name(const ast::NameExpr& e);

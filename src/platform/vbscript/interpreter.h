@@ -57,6 +57,12 @@ struct Link {
   std::vector<MemberCache> cache;
 };
 
+// The variables Execute code created in one invocation of a procedure.
+struct CreatedVariables {
+  std::vector<CreatedVariable> names;
+  std::deque<Variant> values;  // a deque: ByRef arguments and cached pointers stay valid as it grows
+};
+
 struct Frame {
   const Procedure* proc;
   Link* link;
@@ -68,6 +74,7 @@ struct Frame {
   bool resumeNext;
   bool wantResult;
   bool returnsToHost;   // the bottom frame of one execute() call
+  std::unique_ptr<CreatedVariables> created;  // null until Execute creates a variable here
 };
 
 // Thrown out of execute() for an error no frame handled; carries where it

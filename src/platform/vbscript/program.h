@@ -99,10 +99,14 @@ enum class VarKind : uint8_t {
   Dynamic,     // a global name bound when first used; inside a procedure
                // without Option Explicit an unknown name falls back to a local slot
   DynamicExplicit,  // as Dynamic, but an unknown name raises 500
+  OuterCreated,     // a variable that Execute created in the invocation of the frame that ran Eval/Execute
 };
 
 // Variable operands: n is the VarKind, b the index, d the fallback slot of
-// a Dynamic name inside a procedure (kNoSlot at global level).
+// a Dynamic name inside a procedure (kNoSlot at global level). In Eval and
+// Execute code run inside a procedure the fallback is a slot of that
+// procedure's frame, counting on past its slots into the variables Execute
+// created in the invocation.
 struct Instr {
   Op op;
   uint8_t n = 0;
@@ -156,7 +160,9 @@ struct Procedure {
   std::vector<Instr> code;
   std::vector<Region> regions;  // sorted by start, not overlapping
   // Local names for Eval/Execute inside this procedure: (name, VarKind, index).
-  struct Name { std::string name; VarKind kind; int32_t index; };
+  // Implicit: a name the procedure used without declaring it, which is a
+  // local only while no global has the name.
+  struct Name { std::string name; VarKind kind; int32_t index; bool implicit = false; };
   std::vector<Name> names;
   int32_t line = 0;
 };
@@ -191,6 +197,14 @@ struct GlobalName {
   bool implicit = false;  // Variable: first assigned without Dim (binds to any existing global)
 };
 
+// A variable that Execute code created inside a procedure: it lives as long
+// as that invocation. Declared ones (Dim) hide a global of the name;
+// implicit ones (first assigned or read) are used only while no global has it.
+struct CreatedVariable {
+  std::string name;  // lower-case
+  bool declared = false;
+};
+
 class Program : public std::enable_shared_from_this<Program> {
  public:
   std::vector<Procedure> procedures;  // [0] is the global code
@@ -206,6 +220,9 @@ class Program : public std::enable_shared_from_this<Program> {
   std::vector<const BuiltinFunction*> builtins;
   int32_t memberCacheSize = 0;
   bool optionExplicit = false;
+  // Eval/Execute code run inside a procedure: the variables it adds to the
+  // invocation, numbered after those the invocation has already.
+  std::vector<CreatedVariable> createdVariables;
 
   // The source, for the text of the line an error happened on.
   std::string source;

@@ -35,6 +35,16 @@ ScriptObject& meOf(const Frame& frame) {
   return static_cast<ScriptObject&>(*frame.me.rawObject());
 }
 
+// The place of an unknown name that no global has: a slot of the frame, or
+// in Eval/Execute code run inside a procedure, of that procedure's frame
+// (past its slots: the variables Execute created in the invocation).
+Variant* fallbackSlot(Frame& frame, uint16_t fallback) {
+  if (!frame.outer) return frame.base + fallback;
+  Frame& outer = *frame.outer;
+  if (fallback < outer.proc->slotCount) return outer.base + fallback;
+  return &outer.created->values[fallback - outer.proc->slotCount];
+}
+
 }  // namespace
 
 Variant* Interpreter::varPtr(Frame& frame, VarKind kind, uint16_t fallback, int32_t index, bool forWrite) {
@@ -45,6 +55,7 @@ Variant* Interpreter::varPtr(Frame& frame, VarKind kind, uint16_t fallback, int3
     case VarKind::Field: return &meOf(frame).fields[index];
     case VarKind::OuterLocal: return frame.outer->base + index;
     case VarKind::OuterParam: return frame.outer->refs[index];
+    case VarKind::OuterCreated: return &frame.outer->created->values[index];
     case VarKind::Dynamic:
     case VarKind::DynamicExplicit: break;
   }
@@ -58,7 +69,7 @@ Variant* Interpreter::varPtr(Frame& frame, VarKind kind, uint16_t fallback, int3
       default: return nullptr;  // procedures, classes, members of objects
     }
   }
-  if (fallback != kNoSlot) return frame.base + fallback;
+  if (fallback != kNoSlot) return fallbackSlot(frame, fallback);
   if (kind == VarKind::DynamicExplicit) raiseNamedError(500, frame.link->program->globals[index].name);
   // A new global, created by its first use at global level.
   GlobalSlot& created = defineGlobal(frame.link->program->globals[index].name);
@@ -234,7 +245,7 @@ void Interpreter::callName(Frame& frame, const CallSite& site) {
     }
   }
   Variant* var = slot ? &slot->value : nullptr;
-  if (!var && site.fallback != kNoSlot) var = frame.base + site.fallback;
+  if (!var && site.fallback != kNoSlot) var = fallbackSlot(frame, site.fallback);
   if (!var) raiseNamedError(frame.link->program->optionExplicit ? 500 : 13, frame.link->program->globals[site.target].name);
   Variant* args = sp_ - site.argc;
   if (var->isObject()) {
