@@ -15,6 +15,7 @@ WScript.Echo DateSerial(2000, 13, 1), DateSerial(2000, 1, 0), DateSerial(2000, 3
 WScript.Echo TimeSerial(24, 0, 0), TimeSerial(12, -30, 0), TimeSerial(1, 1, -61), TimeSerial(0, 0, 32767), TypeName(TimeSerial(1, 0, 0))
 WScript.Echo Weekday(#1/2/2000#), Weekday(#1/2/2000#, vbSaturday), Weekday(#1/2/2000#, vbUseSystemDayOfWeek), Weekday("1/3/2000"), WeekdayName(1, True, vbMonday), WeekdayName(7, False, vbSaturday), WeekdayName(3, 1)
 WScript.Echo MonthName(1, False), MonthName(5, True), MonthName(9, 0), MonthName("12"), MonthName(2.6), WeekdayName(6.5), TypeName(MonthName(1))
+WScript.Echo FormatDateTime(#1/2/2003 3:04:05 PM#, vbLongDate), FormatDateTime(#11/25/2003#, vbLongDate), FormatDateTime(#1/2/2003 3:04:05 PM#, vbLongTime), FormatDateTime(#1/2/2003 3:04:05 PM#, vbShortTime)
 x = DateAdd("m", 1, #12/31/9999#): WScript.Echo "past 9999:", Err.Number: Err.Clear
 x = TimeSerial(0, 0, 32768): WScript.Echo "TimeSerial 32768 seconds:", Err.Number: Err.Clear
 x = DateDiff("x", #1/1/2000#, #1/1/2000#): WScript.Echo "DateDiff bad interval:", Err.Number: Err.Clear

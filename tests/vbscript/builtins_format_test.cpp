@@ -88,11 +88,11 @@ TEST(FormatBuiltins, DateTimeNamedFormats) {
   const FormatCase cases[] = {
       {"FormatDateTime", {date}, "1/5/2003 9:03:07 PM", "2003/1/5 21:03:07"},
       {"FormatDateTime", {date, Variant(0)}, "1/5/2003 9:03:07 PM", "2003/1/5 21:03:07"},
-      {"FormatDateTime", {date, Variant(1)}, "Sunday, January 05, 2003", "2003年1月5日"},
+      {"FormatDateTime", {date, Variant(1)}, "Sunday, January 5, 2003", "2003年1月5日"},
       {"FormatDateTime", {date, Variant(2)}, "1/5/2003", "2003/1/5"},
       {"FormatDateTime", {date, Variant(3)}, "9:03:07 PM", "21:03:07"},
       {"FormatDateTime", {date, Variant(4)}, "21:03", "21:03"},
-      {"FormatDateTime", {Variant("2003-01-05"), Variant(1)}, "Sunday, January 05, 2003", "2003年1月5日"},
+      {"FormatDateTime", {Variant("2003-01-05"), Variant(1)}, "Sunday, January 5, 2003", "2003年1月5日"},
       {"FormatDateTime", {Variant(0.5)}, "12:00:00 PM", "12:00:00"},
   };
   for (const FormatCase& c : cases) {

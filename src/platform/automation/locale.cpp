@@ -40,7 +40,7 @@ const RegionalSettings kEnUs{
     "AM",
     "PM",
     "M/d/yyyy",
-    "dddd, MMMM dd, yyyy",
+    "dddd, MMMM d, yyyy",  // Windows 7 and later; XP padded the day (dd)
     "h:mm:ss tt",
     "HH:mm",
     1,
