@@ -65,7 +65,7 @@ void Compiler::emitVar(Op op, const Resolved& r) {
   emit(op, r.index, 0, static_cast<uint8_t>(r.var), 0, r.fallback);
 }
 
-int32_t Compiler::memberSite(const std::string& name, const ast::Expr* object, uint16_t argc, uint32_t refMask,
+int32_t Compiler::memberSite(const std::string& name, const ast::Expr* object, uint16_t argc, RefMask refMask,
                              bool wantResult) {
   program_.memberNames.push_back(name);
   bool named = object && object->kind == ast::ExprKind::Name;
@@ -203,23 +203,24 @@ void Compiler::valueArguments(const std::vector<ast::ExprPtr>& args) {
   }
 }
 
-uint32_t Compiler::arguments(const std::vector<ast::ExprPtr>& args, bool byRef) {
-  uint32_t mask = 0;
+RefMask Compiler::arguments(const std::vector<ast::ExprPtr>& args, bool byRef) {
+  // Bit i of word i / 32: argument i is pushed as a reference.
+  std::vector<uint32_t> words((args.size() + 31) / 32);
   for (size_t i = 0; i < args.size(); ++i) {
     const ast::Expr* arg = args[i].get();
     if (!arg) {
       emit(Op::PushConst, constant(Variant::missing()));
       continue;
     }
-    if (byRef && i < 32 && arg->kind == ast::ExprKind::Name) {
+    if (byRef && arg->kind == ast::ExprKind::Name) {
       Resolved r = resolve(static_cast<const ast::NameExpr*>(arg)->name, arg->pos);
       if (isVariable(r)) {
         emit(Op::PushRef, r.index, 0, static_cast<uint8_t>(r.var), 0, r.fallback);
-        mask |= 1u << i;
+        words[i >> 5] |= 1u << (i & 31);
         continue;
       }
     }
-    if (byRef && i < 32 && arg->kind == ast::ExprKind::Call) {
+    if (byRef && arg->kind == ast::ExprKind::Call) {
       auto* c = static_cast<const ast::CallExpr*>(arg);
       if (c->callee->kind == ast::ExprKind::Name && !c->args.empty()) {
         Resolved r = resolve(static_cast<const ast::NameExpr&>(*c->callee).name, c->pos);
@@ -231,12 +232,25 @@ uint32_t Compiler::arguments(const std::vector<ast::ExprPtr>& args, bool byRef) 
           site.target = packVar(r.var, r.index);
           site.argc = static_cast<uint16_t>(c->args.size());
           emit(Op::PushElemRef, addCall(site));
-          mask |= 1u << i;
+          words[i >> 5] |= 1u << (i & 31);
           continue;
         }
       }
     }
     expr(*arg);
+  }
+  RefMask mask;
+  if (words.empty()) return mask;
+  mask.low = words[0];
+  bool wide = false;
+  for (size_t w = 1; w < words.size(); ++w) wide = wide || words[w] != 0;
+  if (wide) {
+    // More than 32 arguments, some past the 32nd by reference: the program
+    // keeps the other words (rare, so calls of fewer arguments stay small).
+    auto high = std::make_unique<uint32_t[]>(words.size() - 1);
+    std::copy(words.begin() + 1, words.end(), high.get());
+    mask.high = high.get();
+    program_.wideRefMasks.push_back(std::move(high));
   }
   return mask;
 }
@@ -374,7 +388,7 @@ void Compiler::member(const ast::MemberExpr& e, const std::vector<ast::ExprPtr>*
     }
   }
   memberObject(e);
-  uint32_t mask = arguments(list, op == Op::MemberGet);
+  RefMask mask = arguments(list, op == Op::MemberGet);
   emit(op, memberSite(e.name, e.object.get(), static_cast<uint16_t>(list.size()), mask, wantResult));
 }
 
@@ -453,7 +467,7 @@ void Compiler::assign(const ast::AssignStmt& s) {
       }
       memberObject(m);
       expr(*s.value);
-      emit(s.isSet ? Op::MemberSet : Op::MemberLet, memberSite(m.name, m.object.get(), 0, 0, false));
+      emit(s.isSet ? Op::MemberSet : Op::MemberLet, memberSite(m.name, m.object.get(), 0, RefMask{}, false));
       return;
     }
     case ast::ExprKind::Call: {
@@ -464,7 +478,7 @@ void Compiler::assign(const ast::AssignStmt& s) {
         valueArguments(c.args);
         expr(*s.value);
         emit(s.isSet ? Op::MemberSet : Op::MemberLet,
-             memberSite(m.name, m.object.get(), static_cast<uint16_t>(c.args.size()), 0, false));
+             memberSite(m.name, m.object.get(), static_cast<uint16_t>(c.args.size()), RefMask{}, false));
         return;
       }
       if (c.callee->kind == ast::ExprKind::Name) {
@@ -494,7 +508,8 @@ void Compiler::assign(const ast::AssignStmt& s) {
       expr(*c.callee);
       valueArguments(c.args);
       expr(*s.value);
-      emit(s.isSet ? Op::MemberSet : Op::MemberLet, memberSite("", nullptr, static_cast<uint16_t>(c.args.size()), 0, false));
+      emit(s.isSet ? Op::MemberSet : Op::MemberLet,
+           memberSite("", nullptr, static_cast<uint16_t>(c.args.size()), RefMask{}, false));
       return;
     }
     default:

@@ -107,11 +107,11 @@ class Compiler {
                  bool wantResult);
   void member(const ast::MemberExpr& e, const std::vector<ast::ExprPtr>* args, Op op, bool wantResult);
   void memberObject(const ast::MemberExpr& e);
-  uint32_t arguments(const std::vector<ast::ExprPtr>& args, bool byRef);
+  RefMask arguments(const std::vector<ast::ExprPtr>& args, bool byRef);
   void valueArguments(const std::vector<ast::ExprPtr>& args);
   void newObject(const ast::NewExpr& e);
   int32_t addCall(CallSite site);
-  int32_t memberSite(const std::string& name, const ast::Expr* object, uint16_t argc, uint32_t refMask,
+  int32_t memberSite(const std::string& name, const ast::Expr* object, uint16_t argc, RefMask refMask,
                      bool wantResult);
   void emitVar(Op op, const Resolved& r);
   void assign(const ast::AssignStmt& s);

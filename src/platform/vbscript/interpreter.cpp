@@ -199,7 +199,7 @@ Link& Interpreter::bind(const Program& program) {
 // ------------------------------------------------------------------- frames
 
 void Interpreter::enterProcedure(const Link& link, int32_t procIndex, const Variant* me, uint16_t argc,
-                                 uint32_t refMask, bool wantResult) {
+                                 RefMask refMask, bool wantResult) {
   const Procedure& proc = link.program->procedures[procIndex];
   if (argc != proc.paramCount) raiseNamedError(450, proc.name);
   if (frames_.size() >= kMaxFrames || sp_ + proc.slotCount + kOperandSlots > stackEnd_ ||
@@ -208,7 +208,7 @@ void Interpreter::enterProcedure(const Link& link, int32_t procIndex, const Vari
   Variant* args = sp_ - argc;
   Variant** refs = refTable_ + refTop_;
   for (uint16_t i = 0; i < argc; ++i) {
-    Variant* ref = (i < 32 && (refMask >> i & 1u)) ? refSlots_[args + i - stack_] : nullptr;
+    Variant* ref = refMask.has(i) ? refSlots_[args + i - stack_] : nullptr;
     if (ref && proc.byRef[i]) {
       refs[i] = ref;
       continue;
@@ -249,12 +249,15 @@ Variant Interpreter::callProcedure(const Link& link, int32_t procIndex, const Va
   if (executeDepth_ >= kMaxExecuteDepth) raiseRuntimeError(28);
   if (sp_ + args.size() + kOperandSlots > stackEnd_) raiseRuntimeError(28);
   Variant* base = sp_;
-  uint32_t mask = 0;
   for (size_t i = 0; i < args.size(); ++i) {
     refSlots_[sp_ - stack_] = &args[i];
-    if (i < 32) mask |= 1u << i;
     ++sp_;
   }
+  // Every argument is passed by reference.
+  RefMask mask;
+  mask.low = args.size() >= 32 ? ~0u : (1u << args.size()) - 1;
+  std::vector<uint32_t> high(args.size() > 32 ? (args.size() - 32 + 31) / 32 : 0, ~0u);
+  if (!high.empty()) mask.high = high.data();
   try {
     enterProcedure(link, procIndex, me, static_cast<uint16_t>(args.size()), mask, true);
   } catch (...) {

@@ -147,7 +147,7 @@ class Interpreter {
   void popFrame();
 
   // Frame entry: the arguments are the argc values below sp_.
-  void enterProcedure(const Link& link, int32_t procIndex, const Variant* me, uint16_t argc, uint32_t refMask,
+  void enterProcedure(const Link& link, int32_t procIndex, const Variant* me, uint16_t argc, RefMask refMask,
                       bool wantResult);
   void enterMain(Link& link, Frame* outer, bool wantResult);
   // Runs a frame just entered to its end from C++ and returns its result.
@@ -169,7 +169,7 @@ class Interpreter {
   // Calls `id` of an object with the argc values below sp_ (which write
   // back to variables passed by reference) and replaces them, plus
   // `extraBelow` slots under them, by the result when wanted.
-  void invokeObject(Object& object, DispId id, InvokeKind kind, uint16_t argc, uint32_t refMask, bool wantResult,
+  void invokeObject(Object& object, DispId id, InvokeKind kind, uint16_t argc, RefMask refMask, bool wantResult,
                     int extraBelow);
   // value(args): an array element or the default member of an object.
   Variant indexValue(const Variant& value, Variant* args, uint16_t argc);

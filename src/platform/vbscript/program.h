@@ -118,12 +118,24 @@ struct Instr {
 
 inline constexpr uint16_t kNoSlot = 0xFFFF;
 
+// Which arguments of a call were pushed as references (a variable's
+// address beside an Empty slot). Calls of up to 32 arguments need only `low`.
+struct RefMask {
+  uint32_t low = 0;                // arguments 0..31
+  const uint32_t* high = nullptr;  // argument 32 + k: bit k % 32 of high[k / 32]; null when none is
+  bool has(size_t i) const {
+    if (i < 32) return (low >> i & 1u) != 0;
+    return high && (high[(i - 32) >> 5] >> ((i - 32) & 31) & 1u) != 0;
+  }
+  bool none() const { return low == 0 && !high; }
+};
+
 // One call or member-access site.
 struct CallSite {
   int32_t target = 0;     // see the opcode
   uint16_t argc = 0;
   bool wantResult = true;
-  uint32_t refMask = 0;   // bit i: argument i was pushed as a reference (first 32 only)
+  RefMask refMask;
   int32_t cacheSlot = -1; // member sites: the engine's cache entry of the member id
   uint16_t fallback = kNoSlot;  // CallVar / PushElemRef: fallback slot of a Dynamic variable
   InvokeKind kind = static_cast<InvokeKind>(InvokeMethod | InvokeGet);  // CallMethod: Get/Let/Set
@@ -211,6 +223,7 @@ class Program : public std::enable_shared_from_this<Program> {
   std::vector<ClassDef> classes;
   std::vector<Variant> constants;
   std::vector<CallSite> calls;
+  std::vector<std::unique_ptr<uint32_t[]>> wideRefMasks;  // what RefMask::high of calls points at
   std::vector<ArraySite> arrays;
   std::vector<GlobalName> globals;
   std::vector<std::string> memberNames;  // for member sites: target indexes this

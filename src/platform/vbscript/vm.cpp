@@ -493,7 +493,7 @@ void Interpreter::execute() {
             const CallSite& site = program->calls[in.b];
             const Procedure& proc = program->procedures[site.target];
             // Arguments that are all values: enterProcedure() inline.
-            if (site.refMask == 0 && site.argc == proc.paramCount && frames_.size() < kMaxFrames &&
+            if (site.refMask.none() && site.argc == proc.paramCount && frames_.size() < kMaxFrames &&
                 sp + proc.slotCount + kOperandSlots <= stackEnd_ && refTop_ + site.argc <= kStackSlots) {
               Variant* args = sp - site.argc;
               Variant** refs = refTable_ + refTop_;

@@ -80,7 +80,7 @@ Variant* Interpreter::varPtr(Frame& frame, VarKind kind, uint16_t fallback, int3
 void Interpreter::loadDynamic(Frame& frame, const Instr& instr) {
   GlobalSlot* slot = resolveDynamic(*frame.link, instr.b);
   switch (slot->kind) {
-    case GlobalSlot::Procedure: enterProcedure(*slot->link, slot->index, nullptr, 0, 0, true); return;
+    case GlobalSlot::Procedure: enterProcedure(*slot->link, slot->index, nullptr, 0, RefMask{}, true); return;
     case GlobalSlot::ObjectMember: {
       Variant result;
       std::shared_ptr<Object> owner = slot->owner;
@@ -195,15 +195,23 @@ void Interpreter::pushElemRef(Frame& frame, const CallSite& site) {
   new (sp_++) Variant(std::move(value));
 }
 
-void Interpreter::invokeObject(Object& object, DispId id, InvokeKind kind, uint16_t argc, uint32_t refMask,
+void Interpreter::invokeObject(Object& object, DispId id, InvokeKind kind, uint16_t argc, RefMask refMask,
                                bool wantResult, int extraBelow) {
   Variant* args = sp_ - argc;
-  Variant* refs[32];
-  uint16_t refCount = argc < 32 ? argc : 32;
+  // Where each argument passed by reference is written back to; only calls
+  // of more than 32 arguments take memory for it.
+  Variant* fewRefs[32];
+  std::vector<Variant*> manyRefs;
+  Variant** refs = fewRefs;
+  if (argc > 32) {
+    manyRefs.resize(argc);
+    refs = manyRefs.data();
+  }
+  uint16_t refCount = refMask.none() ? 0 : argc;
   // Element locks stay held until the values are written back.
   std::vector<Variant> locks;
   for (uint16_t i = 0; i < refCount; ++i) {
-    refs[i] = (refMask >> i & 1u) ? refSlots_[args + i - stack_] : nullptr;
+    refs[i] = refMask.has(i) ? refSlots_[args + i - stack_] : nullptr;
     if (!refs[i]) continue;
     if (args[i].isObject()) locks.push_back(std::move(args[i]));
     args[i] = *refs[i];
@@ -221,9 +229,10 @@ void Interpreter::invokeObject(Object& object, DispId id, InvokeKind kind, uint1
 namespace {
 
 // Values of arguments pushed as references, for callees that take values.
-void materialize(Variant* args, Variant** refSlots, uint16_t argc, uint32_t refMask) {
-  for (uint16_t i = 0; i < argc && i < 32; ++i)
-    if ((refMask >> i & 1u) && refSlots[i]) args[i] = *refSlots[i];
+void materialize(Variant* args, Variant** refSlots, uint16_t argc, RefMask refMask) {
+  if (refMask.none()) return;
+  for (uint16_t i = 0; i < argc; ++i)
+    if (refMask.has(i) && refSlots[i]) args[i] = *refSlots[i];
 }
 
 }  // namespace
@@ -288,7 +297,7 @@ void Interpreter::callValue(const CallSite& site) {
   if (callee.isObject()) {
     std::shared_ptr<Object> object = callee.rawObject();
     if (!object) raiseRuntimeError(424);
-    invokeObject(*object, DISPID_VALUE, kMethodOrGet, site.argc, 0, site.wantResult, 1);
+    invokeObject(*object, DISPID_VALUE, kMethodOrGet, site.argc, RefMask{}, site.wantResult, 1);
     return;
   }
   if (site.argc == 0) {
@@ -340,7 +349,7 @@ void Interpreter::scriptMember(ScriptObject& object, int32_t memberIndex, const 
   --sp_;
   --args;
   if (proc >= 0) {
-    enterProcedure(object.link(), proc, &me, argc, assigning ? 0 : site.refMask, site.wantResult && !assigning);
+    enterProcedure(object.link(), proc, &me, argc, assigning ? RefMask{} : site.refMask, site.wantResult && !assigning);
     return;
   }
   if (member.field < 0) raiseRuntimeError(438);
@@ -417,7 +426,7 @@ void Interpreter::memberAccess(Frame& frame, const CallSite& site, InvokeKind ki
     cache.id = name.empty() ? DISPID_VALUE : object->memberId(name);
   }
   if (cache.id == DISPID_UNKNOWN) raiseUnknownMember();
-  invokeObject(*object, cache.id, kind, argc, assigning ? 0 : site.refMask, site.wantResult && !assigning, 1);
+  invokeObject(*object, cache.id, kind, argc, assigning ? RefMask{} : site.refMask, site.wantResult && !assigning, 1);
 }
 
 void Interpreter::indexAssign(Frame& frame, const CallSite& site, bool isSet) {
@@ -429,7 +438,7 @@ void Interpreter::indexAssign(Frame& frame, const CallSite& site, bool isSet) {
     GlobalSlot* slot = resolveDynamic(*frame.link, index);
     if (slot->kind != GlobalSlot::ObjectMember) raiseRuntimeError(501);
     std::shared_ptr<Object> owner = slot->owner;
-    invokeObject(*owner, slot->member, isSet ? InvokeSet : InvokeLet, static_cast<uint16_t>(site.argc + 1), 0, false, 0);
+    invokeObject(*owner, slot->member, isSet ? InvokeSet : InvokeLet, static_cast<uint16_t>(site.argc + 1), RefMask{}, false, 0);
     return;
   }
   Variant keep = var->isObject() ? *var : Variant();
@@ -461,7 +470,7 @@ void Interpreter::newObject(Frame& frame, const Instr& instr) {
   new (sp_++) Variant(std::static_pointer_cast<Object>(object));
   if (init >= 0) {
     Variant me = sp_[-1];
-    enterProcedure(*link, init, &me, 0, 0, false);
+    enterProcedure(*link, init, &me, 0, RefMask{}, false);
   }
 }
 
