@@ -5,7 +5,9 @@
 // shared copy is written (VBScript gives arrays value semantics on
 // assignment). Objects are held by std::shared_ptr.
 //
-// Strings are UTF-8. A "character" (Len, Mid, limits) is one code point.
+// Strings are UTF-8, extended so that they hold whatever VBScript's UTF-16
+// strings may: lone surrogates and an odd byte count (text/utf8_units.h). A
+// "character" (Len, Mid, limits) is one UTF-16 code unit, as in VBScript.
 // Conversions follow VBScript's rules (see variant_convert.cpp); they raise
 // ComError with VBScript's run-time numbers (13 Type mismatch, 6 Overflow,
 // 94 Invalid use of Null).
@@ -50,7 +52,7 @@ struct StringRep {
   std::atomic<uint32_t> refs;
   uint32_t size;      // bytes, without the terminating NUL
   uint32_t capacity;  // bytes available in data, without the NUL
-  int32_t codePoints; // -1 until counted
+  int32_t codePoints; // UTF-16 code units (Len), -1 until counted
   char data[1];       // size bytes + NUL
 
   static StringRep* make(std::string_view text, size_t capacity = 0);
@@ -184,9 +186,12 @@ class Variant {
 
   // Appends to a string Variant, in place when this Variant is the only
   // holder; otherwise the text is copied first. The Variant must be a String.
+  // A half unit or high surrogate at the end joins with what follows, as
+  // "&" joins UTF-16 strings.
   void appendString(std::string_view text);
 
-  // Code points in a String Variant (counted once, then cached).
+  // UTF-16 code units in a String Variant, as Len counts them (counted
+  // once, then cached).
   size_t stringLength() const;
 
   // VBScript conversions. They raise ComError with the run-time number
