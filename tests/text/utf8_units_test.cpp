@@ -80,6 +80,9 @@ TEST(Utf8UnitsTest, BytesRoundTripThroughText) {
     ASSERT_EQ(toUtf16Bytes(text), bytes);
     ASSERT_EQ(utf16ByteLength(text), bytes.size());
     ASSERT_EQ(utf16Length(text), bytes.size() / 2);
+    size_t begin = random() % (bytes.size() + 2), end = random() % (bytes.size() + 2);
+    std::string expected = begin < end && begin < bytes.size() ? bytes.substr(begin, end - begin) : "";
+    ASSERT_EQ(utf16ByteSlice(text, bytes.size() / 2, begin, end), expected) << begin << ".." << end;
   }
 }
 

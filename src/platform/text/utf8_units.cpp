@@ -177,6 +177,19 @@ void appendJoined(std::string& out, std::string_view piece) {
   out.append(tail);
 }
 
+std::string utf16ByteSlice(std::string_view s, size_t units, size_t begin, size_t end) {
+  bool half = hasHalfUnit(s);
+  size_t total = units * 2 + (half ? 1 : 0);
+  end = std::min(end, total);
+  if (begin >= end) return std::string();
+  size_t firstUnit = begin / 2;
+  size_t lastUnit = std::min(units, (end + 1) / 2);  // past the last whole unit needed
+  std::string bytes = toUtf16Bytes(unitSlice(s, firstUnit, lastUnit - firstUnit));
+  if (end == total && half) bytes.push_back(static_cast<char>(halfUnitByte(s)));
+  size_t skip = begin - firstUnit * 2;
+  return bytes.substr(skip, end - begin);
+}
+
 size_t joinedTail(std::string_view left, std::string_view right, std::string& tail) {
   size_t drop = 0;
   if (hasHalfUnit(left)) {

@@ -60,6 +60,10 @@ std::string fromUtf16Units(std::u16string_view units);
 std::string toUtf16Bytes(std::string_view s);
 // Text of UTF-16LE bytes; an odd count leaves a half unit.
 std::string fromUtf16Bytes(std::string_view bytes);
+// The UTF-16LE bytes [begin, end) of the text (clamped to it), converting
+// only the code units that hold them; `units` is utf16Length(s), which a
+// String Variant keeps counted.
+std::string utf16ByteSlice(std::string_view s, size_t units, size_t begin, size_t end);
 
 // --- Joining ----------------------------------------------------------------
 

@@ -9,6 +9,7 @@
 // AscB or glued back together byte by byte.
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "platform/automation/com_error.h"
 #include "platform/text/utf8_units.h"
@@ -37,12 +38,31 @@ std::string bytesOf(const Variant& value) {
   return text::toUtf16Bytes(value.isString() ? value.rawString() : value.toString());
 }
 
+// Bytes of the value's UTF-16 form (of a Byte array, its own bytes).
+size_t byteLengthOf(const Variant& value) {
+  if (value.isArray()) {
+    if (!value.rawArray()->isBytes) raiseRuntimeError(13);
+    return value.rawArray()->bytes.size();
+  }
+  if (value.isString()) return value.stringLength() * 2 + (text::hasHalfUnit(value.rawString()) ? 1 : 0);
+  return text::utf16ByteLength(value.toString());
+}
+
 // The bytes [begin, end) of the value, clamped to what it has, as a String.
+// Only the code units that hold them are converted, so that walking a long
+// byte string with MidB(data, i, 1) costs a scan, not a conversion, per call.
 Variant byteSlice(const Variant& value, size_t begin, size_t end) {
-  std::string bytes = bytesOf(value);
-  end = std::min(end, bytes.size());
-  begin = std::min(begin, end);
-  return Variant(text::fromUtf16Bytes(std::string_view(bytes).substr(begin, end - begin)));
+  if (value.isArray()) {
+    if (!value.rawArray()->isBytes) raiseRuntimeError(13);
+    const std::vector<uint8_t>& bytes = value.rawArray()->bytes;
+    end = std::min(end, bytes.size());
+    begin = std::min(begin, end);
+    return Variant(text::fromUtf16Bytes(
+        std::string_view(reinterpret_cast<const char*>(bytes.data()) + begin, end - begin)));
+  }
+  Variant whole = value.isString() ? value : Variant(value.toString());
+  return Variant(
+      text::fromUtf16Bytes(text::utf16ByteSlice(whole.rawString(), whole.stringLength(), begin, end)));
 }
 
 }  // namespace
@@ -50,12 +70,7 @@ Variant byteSlice(const Variant& value, size_t begin, size_t end) {
 Variant lenBFn(BuiltinCall& call) {
   Variant value = call.value(0);
   if (value.isNull()) return value;
-  if (value.isArray()) return Variant(static_cast<int32_t>(bytesOf(value).size()));
-  if (value.isString()) {
-    size_t half = text::hasHalfUnit(value.rawString()) ? 1 : 0;
-    return Variant(static_cast<int32_t>(value.stringLength() * 2 + half));
-  }
-  return Variant(static_cast<int32_t>(text::utf16ByteLength(value.toString())));
+  return Variant(static_cast<int32_t>(byteLengthOf(value)));
 }
 
 Variant leftBFn(BuiltinCall& call) {
@@ -69,9 +84,9 @@ Variant rightBFn(BuiltinCall& call) {
   int32_t count = nonNegativeArg(call, 1);
   Variant value = call.value(0);
   if (value.isNull()) return value;
-  std::string bytes = bytesOf(value);
-  size_t begin = static_cast<size_t>(count) >= bytes.size() ? 0 : bytes.size() - count;
-  return Variant(text::fromUtf16Bytes(std::string_view(bytes).substr(begin)));
+  size_t size = byteLengthOf(value);
+  size_t begin = static_cast<size_t>(count) >= size ? 0 : size - count;
+  return byteSlice(value, begin, size);
 }
 
 Variant midBFn(BuiltinCall& call) {
@@ -116,9 +131,9 @@ Variant inStrBFn(BuiltinCall& call) {
 Variant ascBFn(BuiltinCall& call) {
   Variant value = call.value(0);
   if (value.isNull()) raiseRuntimeError(94);
-  std::string bytes = bytesOf(value);
-  if (bytes.empty()) raiseRuntimeError(5);
-  return Variant::fromInteger(static_cast<unsigned char>(bytes[0]));
+  Variant first = byteSlice(value, 0, 1);
+  if (first.rawString().empty()) raiseRuntimeError(5);
+  return Variant::fromInteger(text::halfUnitByte(first.rawString()));
 }
 
 // ChrB's one byte is a string of half a code unit.
