@@ -20,6 +20,8 @@ TEST(ExecuteScope, VariablesBelongToTheInvocation) {
        "Dim g\nSub T\nExecute \"ReDim g(3)\"\nEnd Sub\nT\nEcho UBound(g)", "3"},
       {"a failing statement keeps what ran before it",
        "Sub T\nOn Error Resume Next\nExecute \"Dim k : k = 3 : x = 1 / 0\"\nEcho Err.Number, Eval(\"k\")\nEnd Sub\nT", "11 3"},
+      {"Const is a value of the call",
+       "Sub T\nExecute \"Const K = 5 : Echo K * 2\"\nEcho Eval(\"K\")\nEnd Sub\nT\nEcho IsEmpty(K)", "10\n5\nTrue"},
       {"Eval reads an unknown name as Empty without making a global",
        "Sub T\nEcho IsEmpty(Eval(\"nothingHere\"))\nEnd Sub\nT\nEcho IsEmpty(nothingHere)", "True\nTrue"},
   });

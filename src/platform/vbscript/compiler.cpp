@@ -263,14 +263,18 @@ void Compiler::declareGlobals(const ast::StmtList& body) {
       case ast::StmtKind::Dim:
         for (const ast::VarDecl& v : static_cast<const ast::DimStmt&>(s).vars) {
           if (inProcedureScope())
-            declareCreated(v);
+            declareCreated(v.name, v.pos);
           else
             addGlobal(v.name, GlobalName::Variable, -1, v.pos);
         }
         break;
       case ast::StmtKind::Const:
-        for (const ast::ConstDecl& c : static_cast<const ast::ConstStmt&>(s).constants)
-          addGlobal(c.name, GlobalName::Constant, constantValue(*c.value), c.pos);
+        for (const ast::ConstDecl& c : static_cast<const ast::ConstStmt&>(s).constants) {
+          if (inProcedureScope())
+            declareCreatedConstant(c);
+          else
+            addGlobal(c.name, GlobalName::Constant, constantValue(*c.value), c.pos);
+        }
         break;
       case ast::StmtKind::ReDim:
         // Execute inside a procedure: the target is whatever the name means
@@ -514,6 +518,7 @@ void Compiler::compileScript(ast::Script& script) {
   // (Execute inside a procedure makes them variables of its invocation.)
   if (!program_.optionExplicit && !inProcedureScope()) declareImplicitGlobals(script.body);
   scope_.proc = &program_.procedures[0];
+  initializeCreatedConstants();
   statements(script.body);
   emit(Op::Return);
   std::sort(scope_.proc->regions.begin(), scope_.proc->regions.end(),

@@ -47,8 +47,8 @@ void Compiler::createImplicit(const std::string& lower, Resolved& r) {
   r.fallback = fallback;
 }
 
-void Compiler::declareCreated(const ast::VarDecl& v) {
-  std::string lower = lowerName(v.name);
+void Compiler::declareCreated(const std::string& name, ast::Position pos) {
+  std::string lower = lowerName(name);
   // A name the procedure or earlier Execute code has already is that variable.
   for (const Procedure::Name& n : outer_->procedure->names)
     if (n.name == lower) return;
@@ -56,11 +56,23 @@ void Compiler::declareCreated(const ast::VarDecl& v) {
     for (const CreatedVariable& c : *outer_->created)
       if (c.name == lower) return;
   for (const CreatedVariable& c : program_.createdVariables)
-    if (c.name == lower) throw CompileFailure{1041, v.pos};
+    if (c.name == lower) throw CompileFailure{1041, pos};
   if (createdFallback(*outer_->procedure, (outer_->created ? outer_->created->size() : 0) +
                                               program_.createdVariables.size()) == kNoSlot)
-    throw CompileFailure{1001, v.pos};
+    throw CompileFailure{1001, pos};
   program_.createdVariables.push_back({lower, true});
+}
+
+void Compiler::declareCreatedConstant(const ast::ConstDecl& c) {
+  declareCreated(c.name, c.pos);
+  createdConstants_.push_back(&c);
+}
+
+void Compiler::initializeCreatedConstants() {
+  for (const ast::ConstDecl* c : createdConstants_) {
+    emit(Op::PushConst, constantValue(*c->value));
+    emitVar(Op::LetVar, resolve(c->name, c->pos));
+  }
 }
 
 }  // namespace corvela::vbs

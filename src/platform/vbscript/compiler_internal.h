@@ -89,7 +89,10 @@ class Compiler {
   // Its own statements (not the procedures it defines) work in the
   // procedure's invocation.
   bool inProcedureScope() const { return scope_.global && outer_ && outer_->procedure; }
-  void declareCreated(const ast::VarDecl& v);
+  void declareCreated(const std::string& name, ast::Position pos);
+  // Const: a variable of the invocation that gets its value before the code runs.
+  void declareCreatedConstant(const ast::ConstDecl& c);
+  void initializeCreatedConstants();
   // A name of the invocation's created variables (earlier ones and this
   // code's): the resolved variable, or false when it has none of the name.
   bool resolveCreated(const std::string& lower, Resolved& r);
@@ -147,6 +150,7 @@ class Compiler {
   std::unordered_map<std::string, int32_t> globalNames_;   // lower-case -> Program::globals index
   std::unordered_map<std::string, int32_t> builtinIndex_;  // lower-case -> Program::builtins index
   std::vector<std::pair<int32_t, ast::ProcedureStmt*>> pendingBodies_;
+  std::vector<const ast::ConstDecl*> createdConstants_;
 };
 
 }  // namespace corvela::vbs
