@@ -17,16 +17,20 @@ uint16_t createdFallback(const Procedure& outer, size_t index) {
 
 }  // namespace
 
+size_t Compiler::createdCount() const {
+  return (outer_->created ? outer_->created->size() : 0) + program_.createdVariables.size();
+}
+
 bool Compiler::resolveCreated(const std::string& lower, Resolved& r) {
-  const std::vector<CreatedVariable>* earlier = outer_->created;
-  size_t earlierCount = earlier ? earlier->size() : 0;
-  const CreatedVariable* found = nullptr;
-  size_t index = 0;
-  for (size_t i = 0; i < earlierCount && !found; ++i)
-    if ((*earlier)[i].name == lower) found = &(*earlier)[i], index = i;
-  for (size_t i = 0; i < program_.createdVariables.size() && !found; ++i)
-    if (program_.createdVariables[i].name == lower) found = &program_.createdVariables[i], index = earlierCount + i;
-  if (!found) return false;
+  // Numbered as the invocation will hold them: earlier ones, then this code's.
+  size_t earlierCount = outer_->created ? outer_->created->size() : 0;
+  auto at = [&](size_t i) -> const CreatedVariable& {
+    return i < earlierCount ? (*outer_->created)[i] : program_.createdVariables[i - earlierCount];
+  };
+  size_t index = 0, count = createdCount();
+  while (index < count && at(index).name != lower) ++index;
+  if (index == count) return false;
+  const CreatedVariable* found = &at(index);
   r.kind = Resolved::Var;
   if (found->declared) {
     r.var = VarKind::OuterCreated;
@@ -40,8 +44,7 @@ bool Compiler::resolveCreated(const std::string& lower, Resolved& r) {
 }
 
 void Compiler::createImplicit(const std::string& lower, Resolved& r) {
-  size_t index = (outer_->created ? outer_->created->size() : 0) + program_.createdVariables.size();
-  uint16_t fallback = createdFallback(*outer_->procedure, index);
+  uint16_t fallback = createdFallback(*outer_->procedure, createdCount());
   if (fallback == kNoSlot) return;  // beyond what an operand holds: the name stays global
   program_.createdVariables.push_back({lower, false});
   r.fallback = fallback;
@@ -57,9 +60,7 @@ void Compiler::declareCreated(const std::string& name, ast::Position pos) {
       if (c.name == lower) return;
   for (const CreatedVariable& c : program_.createdVariables)
     if (c.name == lower) throw CompileFailure{1041, pos};
-  if (createdFallback(*outer_->procedure, (outer_->created ? outer_->created->size() : 0) +
-                                              program_.createdVariables.size()) == kNoSlot)
-    throw CompileFailure{1001, pos};
+  if (createdFallback(*outer_->procedure, createdCount()) == kNoSlot) throw CompileFailure{1001, pos};
   program_.createdVariables.push_back({lower, true});
 }
 

@@ -98,6 +98,7 @@ class Compiler {
   bool resolveCreated(const std::string& lower, Resolved& r);
   // An unknown name: a variable of the invocation used while no global has it.
   void createImplicit(const std::string& lower, Resolved& r);
+  size_t createdCount() const;  // earlier ones and this code's
 
   // ----- expressions (compiler_expr.cpp)
   void expr(const ast::Expr& e);
