@@ -124,6 +124,11 @@ inline bool truth(const Variant& v) {
 // Otherwise the left operand is pushed first for the general path.
 #define LEFT_OPERAND() \
   if (in.a) PUSH(LEFT_VAR())
+// `If i < n Then`: a comparison followed by a conditional jump takes the
+// jump itself rather than push a Boolean for it. True when it did.
+#define TAKE_JUMP(holds)                                                         \
+  ((pc->op == Op::JumpIfFalse || pc->op == Op::JumpIfTrue) &&                    \
+   (pc = (holds) == (pc->op == Op::JumpIfTrue) ? code + pc->b : pc + 1, true))
 // + - * \ Mod: plain numbers inline, the rest through the Variant operators.
 #define ARITHMETIC(OP)                                                          \
   case OP: {                                                                    \
@@ -302,16 +307,25 @@ void Interpreter::execute() {
               const Variant& left = LEFT_VAR();
               int c = fastCompare(left, b);
               if (c != 2) {
-                new (sp++) Variant(compareHolds(in.op, c));
+                bool holds = compareHolds(in.op, c);
+                if (!TAKE_JUMP(holds)) new (sp++) Variant(holds);
                 break;
               }
               PUSH(left);
             }
             Variant& a = in.c ? sp[-1] : sp[-2];
             int c = fastCompare(a, b);
-            if (c != 2 && !holdsReference(a))
-              new (&a) Variant(compareHolds(in.op, c));
-            else
+            if (c != 2 && !holdsReference(a)) {
+              bool holds = compareHolds(in.op, c);
+              if (TAKE_JUMP(holds)) {
+                // Plain numbers: emptying the slots releases nothing.
+                if (!in.c) new (sp - 1) Variant();
+                new (&a) Variant();
+                sp = &a;
+                break;
+              }
+              new (&a) Variant(holds);
+            } else
               a = (SYNC(), ops::compareOp(compareOpOf(in.op), a, b, in.n));
             if (!in.c) DROP();
             break;
