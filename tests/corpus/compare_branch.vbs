@@ -4,10 +4,14 @@ Function Fresh(k)
   Dim x, y
   Fresh = TypeName(x) & TypeName(y) & k
 End Function
+Sub Check()
+  Dim x, y
+  s = s & TypeName(x) & TypeName(y) & " "
+End Sub
 Dim i, n, s
 n = 3
 Do While i < n
-  s = s & Fresh(i) & " "
+  Check
   i = i + 1
 Loop
 WScript.Echo s
