@@ -468,6 +468,7 @@ void Interpreter::execute() {
           case Op::Return: {
             bool toHost = f->returnsToHost;
             bool want = f->wantResult;
+            const Link* link = f->link;
             Variant result;
             if (want && f->proc->resultSlot >= 0) moveInto(&result, f->base + f->proc->resultSlot);
             // popFrame(), with the stack top in its register.
@@ -475,12 +476,19 @@ void Interpreter::execute() {
             for (Variant* base = f->base; sp > base;) clearSlot(*--sp);
             frames_.pop_back();
             if (want) moveInto(sp++, &result);
-            TERMINATES();
             if (toHost) {
               sp_ = sp;
+              if (!pendingTerminate_.empty()) runPendingTerminates();
               return;
             }
-            LOAD_FRAME();
+            --f;  // frames never move: the caller's is just below
+            pc = f->pc;
+            code = f->proc->code.data();
+            if (f->link != link) {
+              program = f->link->program.get();
+              globals = f->link->globals.data();
+            }
+            TERMINATES();
             break;
           }
           case Op::OnErrorResumeNext:
@@ -515,8 +523,9 @@ void Interpreter::execute() {
               refTop_ += site.argc;
               f->pc = pc;
               sp = args + proc.slotCount;
-              pushFrame(frames_, proc, f->link, args, refs, nullptr, site.wantResult);
-              LOAD_FRAME();
+              // Same program and globals: only the frame and code change.
+              f = &pushFrame(frames_, proc, f->link, args, refs, nullptr, site.wantResult);
+              pc = code = proc.code.data();
               break;
             }
             SAVE();
@@ -592,6 +601,9 @@ void Interpreter::execute() {
             sp = sp_;
             TERMINATES();
             break;
+          // The compiler emits only the opcodes above; saying so drops the
+          // range check from every dispatch.
+          default: __builtin_unreachable();
         }
       }
     } catch (const ComError& error) {
