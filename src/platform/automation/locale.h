@@ -60,7 +60,8 @@ std::string formatNumber(double value, bool single = false);
 
 // CDbl of text in the current locale: surrounding spaces, sign, thousands
 // separators, decimal point, exponent, &H/&O forms, the currency symbol and
-// parentheses for a negative amount. False when not a number.
-bool parseNumber(std::string_view text, double& value);
+// parentheses for a negative amount. False when not a number, or when it is
+// one past the Double range (then `overflow`, when given, is set).
+bool parseNumber(std::string_view text, double& value, bool* overflow = nullptr);
 
 }  // namespace corvela

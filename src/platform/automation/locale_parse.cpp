@@ -301,7 +301,7 @@ bool parseDate(std::string_view text, double& oleDate) {
   return oleDateFromParts(parts, oleDate);
 }
 
-bool parseNumber(std::string_view text, double& value) {
+bool parseNumber(std::string_view text, double& value, bool* overflow) {
   text = trimSpaces(text);
   if (text.empty()) return false;
   if (text[0] == '&') return parseRadixNumber(text, value);
@@ -371,7 +371,10 @@ bool parseNumber(std::string_view text, double& value) {
   if (i != text.size()) return false;
   errno = 0;
   const double parsed = std::strtod(clean.c_str(), nullptr);
-  if (errno == ERANGE && std::isinf(parsed)) return false;
+  if (errno == ERANGE && std::isinf(parsed)) {
+    if (overflow) *overflow = true;
+    return false;
+  }
   value = parsed == 0 ? 0.0 : parsed;  // "-0" reads as 0
   return true;
 }

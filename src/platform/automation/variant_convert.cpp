@@ -51,10 +51,12 @@ int64_t checkedRange(int64_t value, int64_t low, int64_t high) {
   return value;
 }
 
-// Text of a Double as a number; 13 Type mismatch when it is none.
+// Text of a Double as a number; 13 Type mismatch when it is none, 6
+// Overflow when it is one past the Double range ("1e999").
 double numberFromText(std::string_view text) {
   double value = 0;
-  if (!parseNumber(text, value)) raiseRuntimeError(13);
+  bool overflow = false;
+  if (!parseNumber(text, value, &overflow)) raiseRuntimeError(overflow ? 6 : 13);
   return value;
 }
 

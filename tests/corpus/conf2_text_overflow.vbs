@@ -1,4 +1,4 @@
-' known-gap: text whose number is past the Double range converts with 6 Overflow, not 13 (variant_convert.cpp maps every parse failure to 13)
+' Text whose number lies past the Double range overflows (6) instead of mismatching (13).
 ' locale: en-US
 On Error Resume Next
 x = CDbl("1e999"): WScript.Echo "CDbl(""1e999""):", Err.Number: Err.Clear
