@@ -268,6 +268,9 @@ TEST(StringBuiltins, StrCompGivesIntegerOrdering) {
       {"StrComp", {"abc", "ABD", 1}, "Integer:-1"},
       {"StrComp", {"Ä", "ä", 1}, "Integer:0"},
       {"StrComp", {"ab", "abc"}, "Integer:-1"},
+      // Binary order is by UTF-16 unit: U+FFFD sorts after the surrogate
+      // pair of U+1F600, though its code point is smaller.
+      {"StrComp", {"\xEF\xBF\xBD", "\xF0\x9F\x98\x80"}, "Integer:1"},
       {"StrComp", {Null(), "a"}, "Null"},
       {"StrComp", {"a", Null()}, "Null"},
       {"StrComp", {"a", "b", 2}, "error 5"},

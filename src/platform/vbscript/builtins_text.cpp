@@ -7,6 +7,7 @@
 #include "platform/automation/locale.h"
 #include "platform/text/collation.h"
 #include "platform/text/utf8.h"
+#include "platform/text/utf8_units.h"
 
 namespace corvela::vbs::builtin_text {
 
@@ -102,72 +103,8 @@ Variant pieceOf(std::string_view piece, bool ascii) {
 
 int compareText(std::string_view a, std::string_view b, Compare mode) {
   if (mode == Compare::Text) return text::compareCollated(a, b, currentLcid());
-  int result = a.compare(b);
+  int result = text::compareUtf16(a, b);
   return result < 0 ? -1 : result > 0 ? 1 : 0;
-}
-
-std::u16string toUtf16(std::string_view utf8) {
-  std::u16string units;
-  units.reserve(utf8.size());
-  size_t pos = 0;
-  while (pos < utf8.size()) {
-    char32_t cp = text::decodeCodePoint(utf8, pos);
-    if (cp >= 0x10000) {
-      cp -= 0x10000;
-      units.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
-      units.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
-    } else {
-      units.push_back(static_cast<char16_t>(cp));
-    }
-  }
-  return units;
-}
-
-std::string fromUtf16(std::u16string_view units) {
-  std::string out;
-  out.reserve(units.size());
-  for (size_t i = 0; i < units.size(); ++i) {
-    char32_t unit = units[i];
-    if (unit < 0x80) {
-      out.push_back(static_cast<char>(unit));
-      continue;
-    }
-    bool high = unit >= 0xD800 && unit <= 0xDBFF;
-    if (high && i + 1 < units.size() && units[i + 1] >= 0xDC00 && units[i + 1] <= 0xDFFF) {
-      char32_t low = units[++i];
-      text::appendCodePoint(out, 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00));
-    } else {
-      text::appendCodePoint(out, unit);  // a lone surrogate comes out as U+FFFD
-    }
-  }
-  return out;
-}
-
-std::string fromUtf16Bytes(const uint8_t* bytes, size_t size) {
-  std::u16string units(size / 2, u'\0');
-  for (size_t i = 0; i < units.size(); ++i)
-    units[i] = static_cast<char16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
-  return fromUtf16(units);
-}
-
-std::vector<uint8_t> bytesOf(const Variant& value) {
-  if (value.isArray()) {
-    const ArrayRep* array = value.rawArray();
-    if (!array->isBytes) raiseRuntimeError(13);
-    return array->bytes;
-  }
-  std::u16string units = toUtf16(value.isString() ? value.rawString() : value.toString());
-  std::vector<uint8_t> bytes(units.size() * 2);
-  for (size_t i = 0; i < units.size(); ++i) {
-    bytes[2 * i] = static_cast<uint8_t>(units[i] & 0xFF);
-    bytes[2 * i + 1] = static_cast<uint8_t>(units[i] >> 8);
-  }
-  return bytes;
-}
-
-Variant fromBytes(std::vector<uint8_t> bytes, bool fromByteArray) {
-  if (fromByteArray || bytes.size() % 2 != 0) return Variant::bytes(std::move(bytes));
-  return Variant(fromUtf16Bytes(bytes.data(), bytes.size()));
 }
 
 }  // namespace corvela::vbs::builtin_text

@@ -75,6 +75,7 @@ class TextSearch {
   std::string_view haystack_;
   std::string_view needle_;
 };
+
 // A String Variant of a piece of text; `ascii` says the piece is known to be
 // pure ASCII, which spares a later Len a count. The empty string and the
 // single ASCII characters are made once and shared, so that cutting text one
@@ -85,24 +86,8 @@ Variant stringOf(std::string_view text, size_t codePoints);
 // The shared one-character string of an ASCII code (0..127).
 const Variant& asciiCharacter(int32_t code);
 
-// -1, 0 or 1, as StrComp answers: binary by code point, text by the
+// -1, 0 or 1, as StrComp answers: binary by UTF-16 code unit, text by the
 // collation of the current locale (a, ä, b; case ignored, accents kept).
 int compareText(std::string_view a, std::string_view b, Compare mode);
-
-// The UTF-16 code units of UTF-8 text (a character above U+FFFF gives two).
-std::u16string toUtf16(std::string_view text);
-// UTF-8 from UTF-16 code units. A surrogate without its partner cannot be
-// held in UTF-8 and becomes U+FFFD.
-std::string fromUtf16(std::u16string_view units);
-// UTF-16 code units of text, read from little-endian bytes (an odd last byte
-// is dropped).
-std::string fromUtf16Bytes(const uint8_t* bytes, size_t size);
-
-// The bytes of a value as VBScript's byte functions see them: a Byte array's
-// own bytes, or the UTF-16LE form of the value's text.
-std::vector<uint8_t> bytesOf(const Variant& value);
-// The result of a byte function: a String when the bytes came from a string
-// and form whole UTF-16 units, otherwise a Byte array holding them.
-Variant fromBytes(std::vector<uint8_t> bytes, bool fromByteArray);
 
 }  // namespace corvela::vbs::builtin_text
