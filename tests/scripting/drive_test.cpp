@@ -41,10 +41,10 @@ TEST(MountTableTest, TheDriveOfAPathIsTheLongestMountPrefix) {
     std::optional<Mount> found = driveHolding(drives, path);
     EXPECT_EQ(found ? found->path : "", drive) << path;
   }
-  const std::pair<const char*, const char*> specs[] = {
+  const std::pair<const char*, const char*> names[] = {
       {"/home/", "/home"}, {"\\home\\", "/home"}, {"/a/../b", "/b"}, {"home", ""}, {"C:", ""}, {"", ""},
   };
-  for (auto [spec, expected] : specs) EXPECT_EQ(driveSpec(spec), expected) << spec;
+  for (auto [name, expected] : names) EXPECT_EQ(mountPointNamed(name), expected) << name;
 }
 
 TEST(DriveTest, KindFollowsTheFileSystem) {

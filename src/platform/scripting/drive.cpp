@@ -156,9 +156,9 @@ const DispatchTable<Drive>& Drive::dispatchTable() {
 }
 
 std::shared_ptr<Object> Drives::Item(std::string_view path) const {
-  std::string spec = driveSpec(path);
+  std::string mountPoint = mountPointNamed(path);
   for (const Mount& drive : drives_)
-    if (drive.path == spec) return std::make_shared<Drive>(drive);
+    if (drive.path == mountPoint) return std::make_shared<Drive>(drive);
   raiseRuntimeError(kDeviceUnavailable);
 }
 

@@ -43,7 +43,7 @@ std::string FileSystemObject::GetParentFolderName(std::string_view path) const {
 std::string FileSystemObject::GetTempName() const { return fs::tempName(); }
 
 std::string FileSystemObject::GetDriveName(std::string_view path) const {
-  std::string absolute = driveSpec(path);
+  std::string absolute = mountPointNamed(path);
   if (absolute.empty()) return {};
   std::optional<Mount> drive = driveHolding(currentDrives(), absolute);
   return drive ? drive->path : std::string();
@@ -53,14 +53,14 @@ std::shared_ptr<Object> FileSystemObject::Drives() const {
   return std::make_shared<scripting::Drives>(currentDrives());
 }
 
-std::shared_ptr<Object> FileSystemObject::GetDrive(std::string_view spec) const {
-  std::string path = driveSpec(spec);
+std::shared_ptr<Object> FileSystemObject::GetDrive(std::string_view name) const {
+  std::string path = mountPointNamed(name);
   if (path.empty()) raiseRuntimeError(5);
   return scripting::Drives(currentDrives()).Item(path);
 }
 
-bool FileSystemObject::DriveExists(std::string_view spec) const {
-  std::string path = driveSpec(spec);
+bool FileSystemObject::DriveExists(std::string_view name) const {
+  std::string path = mountPointNamed(name);
   if (path.empty()) return false;
   for (const Mount& drive : currentDrives())
     if (drive.path == path) return true;

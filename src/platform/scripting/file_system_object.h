@@ -32,10 +32,10 @@ class FileSystemObject : public DispatchObject<FileSystemObject> {
   // (""). So GetDrive(GetDriveName(path)) gives the drive a file is on.
   std::string GetDriveName(std::string_view path) const;
   std::shared_ptr<Object> Drives() const;
-  // 5 for a specification that is not an absolute path, 68 "Device
+  // 5 for a drive name that is not an absolute path, 68 "Device
   // unavailable" for a path that is not a drive's mount point.
-  std::shared_ptr<Object> GetDrive(std::string_view spec) const;
-  bool DriveExists(std::string_view spec) const;
+  std::shared_ptr<Object> GetDrive(std::string_view name) const;
+  bool DriveExists(std::string_view name) const;
   // 0 StdIn, 1 StdOut, 2 StdErr; 5 for any other number.
   std::shared_ptr<TextStream> GetStandardStream(int32_t which, bool unicode) const;
   // Only 2 (TemporaryFolder: $TMPDIR, else /tmp) has a Linux counterpart;

@@ -100,8 +100,8 @@ std::optional<Mount> driveHolding(const std::vector<Mount>& drives, std::string_
   return *best;
 }
 
-std::string driveSpec(std::string_view spec) {
-  std::string path = fs::physicalPath(spec);
+std::string mountPointNamed(std::string_view name) {
+  std::string path = fs::physicalPath(name);
   if (path.empty() || path[0] != '/') return {};
   return fs::absolutePathOf(path);
 }

@@ -44,8 +44,8 @@ std::vector<Mount> currentDrives();
 // normalised path; nullopt when none is.
 std::optional<Mount> driveHolding(const std::vector<Mount>& drives, std::string_view path);
 
-// A drive specification as scripts give it ("/home", "\home\", "/home/")
+// A drive name as scripts give it ("/home", "\home\", "/home/")
 // reduced to the form mount points are kept in; "" when it is not absolute.
-std::string driveSpec(std::string_view spec);
+std::string mountPointNamed(std::string_view name);
 
 }  // namespace corvela::scripting
