@@ -204,5 +204,25 @@ TEST(EngineBasics, HostErrorsReachErrAsTheyAre) {
   EXPECT_EQ(engine.error().column, 3);
 }
 
+TEST(EngineBasics, ReferenceCyclesComeApartWhenTheEngineEnds) {
+  std::weak_ptr<Document> watched;
+  {
+    ScriptEngine engine;
+    auto document = std::make_shared<Document>();
+    watched = document;
+    engine.addObject("Document", document);
+    ASSERT_TRUE(engine.addCode(
+        "Class Node\n  Public Other, Probe\nEnd Class\n"
+        "Set a = New Node : Set a.Other = a : Set a.Probe = Document\n"  // itself
+        "Set b = New Node : Set c = New Node : Set b.Other = c : Set c.Other = b\n"
+        "Set c.Probe = Document\n"
+        "Set d = CreateObject(\"Scripting.Dictionary\") : Set e = New Node\n"
+        "d.Add \"e\", e : Set e.Other = d : Set e.Probe = Document\n"  // through a host object
+        "Set a = Nothing : Set b = Nothing : Set c = Nothing : Set d = Nothing : Set e = Nothing"))
+        << engine.error().description;
+  }
+  EXPECT_TRUE(watched.expired());
+}
+
 }  // namespace
 }  // namespace corvela::vbs::testing

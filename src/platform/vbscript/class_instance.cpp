@@ -10,6 +10,11 @@ namespace corvela::vbs {
 ScriptObject::ScriptObject(Interpreter& interpreter, const Link& link, int32_t classIndex)
     : interpreter_(&interpreter), alive_(interpreter.aliveToken()), link_(&link), program_(link.program), classIndex_(classIndex) {
   fields.resize(static_cast<size_t>(cls().fieldCount));
+  interpreter.addInstance(*this);
+}
+
+ScriptObject::~ScriptObject() {
+  if (Interpreter* interpreter = this->interpreter()) interpreter->removeInstance(*this);
 }
 
 DispId ScriptObject::memberId(std::string_view name) const {

@@ -16,6 +16,7 @@ namespace corvela::vbs {
 class ScriptObject final : public Object {
  public:
   ScriptObject(Interpreter& interpreter, const Link& link, int32_t classIndex);
+  ~ScriptObject() override;
 
   std::string_view className() const override { return cls().name; }
   DispId memberId(std::string_view name) const override;
@@ -30,6 +31,10 @@ class ScriptObject final : public Object {
   std::vector<Variant> fields;
 
  private:
+  friend class Interpreter;  // keeps the list of live instances
+  ScriptObject* previousInstance_ = nullptr;
+  ScriptObject* nextInstance_ = nullptr;
+
   Interpreter* interpreter_;
   std::weak_ptr<void> alive_;
   const Link* link_;  // valid while the interpreter lives

@@ -86,7 +86,7 @@ Interpreter::~Interpreter() {
   runPendingTerminates();
   for (GlobalSlot& slot : globals_) slot.value = Variant();
   runPendingTerminates();
-  alive_.reset();
+  breakInstanceCycles();
   globals_.clear();
   pendingTerminate_.clear();
   while (sp_ > stack_) clearSlot(*--sp_);
@@ -389,6 +389,37 @@ void Interpreter::invokeMember(ScriptObject& object, DispId id, InvokeKind kind,
     return;
   }
   result = args.empty() ? field : indexValue(field, args.data(), static_cast<uint16_t>(args.size()));
+}
+
+void Interpreter::addInstance(ScriptObject& object) {
+  object.nextInstance_ = instances_;
+  if (instances_) instances_->previousInstance_ = &object;
+  instances_ = &object;
+}
+
+void Interpreter::removeInstance(ScriptObject& object) {
+  if (object.previousInstance_)
+    object.previousInstance_->nextInstance_ = object.nextInstance_;
+  else
+    instances_ = object.nextInstance_;
+  if (object.nextInstance_) object.nextInstance_->previousInstance_ = object.previousInstance_;
+}
+
+void Interpreter::breakInstanceCycles() {
+  // Instances still alive now either hold each other in a cycle (`Set
+  // o.Self = o`) or are kept by the host. VBScript would leak a cycle; a
+  // server that runs scripts for years cannot, so their fields are emptied.
+  // The engine counts as gone first: no Class_Terminate runs, and an
+  // instance freed here does not touch the list.
+  std::vector<std::shared_ptr<Object>> survivors;
+  for (ScriptObject* object = instances_; object; object = object->nextInstance_)
+    if (std::shared_ptr<Object> strong = object->weak_from_this().lock()) survivors.push_back(std::move(strong));
+  instances_ = nullptr;
+  alive_.reset();
+  for (const std::shared_ptr<Object>& object : survivors) {
+    std::vector<Variant> fields = std::move(static_cast<ScriptObject&>(*object).fields);
+    fields.clear();
+  }
 }
 
 void Interpreter::terminateLater(std::shared_ptr<ScriptObject> object) {

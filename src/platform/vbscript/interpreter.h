@@ -131,9 +131,14 @@ class Interpreter {
   // the next safe point of the execution loop (or now, outside it).
   void terminateLater(std::shared_ptr<ScriptObject> object);
   std::weak_ptr<void> aliveToken() const { return alive_; }
+  // Every instance of a script class is on the engine's list while both
+  // live, so the engine can take apart reference cycles when it ends.
+  void addInstance(ScriptObject& object);
+  void removeInstance(ScriptObject& object);
 
  private:
   Link& bind(const Program& program);
+  void breakInstanceCycles();
   void dropLink(const Link& link);
   GlobalSlot* findGlobal(std::string_view name);
   GlobalSlot& defineGlobal(std::string_view name);
@@ -199,6 +204,7 @@ class Interpreter {
   std::shared_ptr<ErrObject> err_;
   std::vector<std::shared_ptr<ScriptObject>> pendingTerminate_;
   std::shared_ptr<int> alive_;
+  ScriptObject* instances_ = nullptr;  // head of the list of live instances
   int executeDepth_ = 0;
 };
 
