@@ -1,12 +1,14 @@
-// Entering a procedure: the limits a new frame must fit in and the frame's
-// fields. Shared by the general call path (Interpreter::enterProcedure) and
-// the execution loop's inline path for calls whose arguments are all values.
+// Entering and leaving a procedure: the limits a new frame must fit in, the
+// frame's fields, and what leaving releases. Shared by the general paths
+// (Interpreter::enterProcedure, popFrame) and the execution loop's inline
+// paths for calls whose arguments are all values and for Return.
 #pragma once
 
 #include <cstddef>
 #include <vector>
 
 #include "platform/vbscript/interpreter.h"
+#include "platform/vbscript/vm_values.h"
 
 namespace corvela::vbs {
 
@@ -16,6 +18,14 @@ inline constexpr size_t kStackSlots = size_t{1} << 18;
 inline constexpr size_t kMaxFrames = 20000;
 // Headroom above a frame's slots for its operand stack.
 inline constexpr size_t kOperandSlots = 256;
+
+// Whether a frame of `proc` taking `argc` arguments fits above `top`: the
+// frame count, the value stack and the parameter reference table.
+inline bool frameFits(const std::vector<Frame>& frames, const Variant* top, const Variant* stackEnd,
+                      const Procedure& proc, size_t refTop, size_t argc) {
+  return frames.size() < kMaxFrames && top + proc.slotCount + kOperandSlots <= stackEnd &&
+         refTop + argc <= kStackSlots;
+}
 
 // Pushes the frame of `proc` whose slots start at `base`; the caller has
 // checked the limits and filled `refs`.
@@ -33,6 +43,16 @@ inline Frame& pushFrame(std::vector<Frame>& frames, const Procedure& proc, Link*
   frame.wantResult = wantResult;
   frame.returnsToHost = false;
   return frame;
+}
+
+// Pops the innermost frame: its parameter references, and its slots and
+// operands from `top` down. Returns the new top, the frame's base.
+inline Variant* leaveFrame(std::vector<Frame>& frames, size_t& refTop, Variant* top) {
+  Frame& frame = frames.back();
+  refTop -= frame.proc->paramCount;
+  while (top > frame.base) clearSlot(*--top);
+  frames.pop_back();
+  return top;
 }
 
 }  // namespace corvela::vbs

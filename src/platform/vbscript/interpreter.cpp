@@ -202,9 +202,7 @@ void Interpreter::enterProcedure(const Link& link, int32_t procIndex, const Vari
                                  RefMask refMask, bool wantResult) {
   const Procedure& proc = link.program->procedures[procIndex];
   if (argc != proc.paramCount) raiseNamedError(450, proc.name);
-  if (frames_.size() >= kMaxFrames || sp_ + proc.slotCount + kOperandSlots > stackEnd_ ||
-      refTop_ + argc > kStackSlots)
-    raiseRuntimeError(28);
+  if (!frameFits(frames_, sp_, stackEnd_, proc, refTop_, argc)) raiseRuntimeError(28);
   Variant* args = sp_ - argc;
   Variant** refs = refTable_ + refTop_;
   for (uint16_t i = 0; i < argc; ++i) {
@@ -223,19 +221,14 @@ void Interpreter::enterProcedure(const Link& link, int32_t procIndex, const Vari
 
 void Interpreter::enterMain(Link& link, Frame* outer, bool wantResult) {
   const Procedure& proc = link.program->procedures[0];
-  if (frames_.size() >= kMaxFrames || sp_ + proc.slotCount + kOperandSlots > stackEnd_) raiseRuntimeError(28);
+  if (!frameFits(frames_, sp_, stackEnd_, proc, refTop_, 0)) raiseRuntimeError(28);
   Frame& frame = pushFrame(frames_, proc, &link, sp_, nullptr, outer ? &outer->me : nullptr, wantResult);
   frame.outer = outer;
   frame.returnsToHost = true;
   sp_ += proc.slotCount;
 }
 
-void Interpreter::popFrame() {
-  Frame& frame = frames_.back();
-  refTop_ -= frame.proc->paramCount;
-  while (sp_ > frame.base) clearSlot(*--sp_);
-  frames_.pop_back();
-}
+void Interpreter::popFrame() { sp_ = leaveFrame(frames_, refTop_, sp_); }
 
 Variant Interpreter::finishCall(bool wantResult) {
   frames_.back().returnsToHost = true;

@@ -119,6 +119,7 @@ inline bool truth(const Variant& v) {
 // Property Get) and so push on the stack above sp_.
 #define SYNC() (sp_ = sp)
 #define PUSH(value) copyInto(sp++, value)
+#define DROP() clearSlot(*--sp)
 // The variable a binary operator reads as its left operand (in.a != 0).
 #define LEFT_VAR() (in.a == kLeftLocal ? f->base[in.b] : in.a == kLeftParam ? *f->refs[in.b] : globals[in.b]->value)
 // Otherwise the left operand is pushed first for the general path.
@@ -146,7 +147,14 @@ inline bool truth(const Variant& v) {
     if (!in.c) DROP();                                                          \
     break;                                                                      \
   }
-#define DROP() clearSlot(*--sp)
+// A loop step done by a helper (which uses sp_): jumps to c when it says so.
+#define LOOP_STEP(helper)               \
+  do {                                  \
+    SAVE();                             \
+    bool jump = helper(*f, in);         \
+    sp = sp_;                           \
+    if (jump) pc = code + in.c;         \
+  } while (false)
 #define TERMINATES()        \
   if (!pendingTerminate_.empty()) { \
     SAVE();                         \
@@ -399,12 +407,7 @@ void Interpreter::execute() {
             break;
           }
           case Op::ForInit:
-            {
-            SAVE();
-            bool jump = forInit(*f, in);
-            sp = sp_;
-            if (jump) pc = code + in.c;
-          }
+            LOOP_STEP(forInit);
             break;
           case Op::ForNext: {
             // Whole-number counters of locals and globals step here.
@@ -425,29 +428,14 @@ void Interpreter::execute() {
                 break;
               }
             }
-            {
-            SAVE();
-            bool jump = forNext(*f, in);
-            sp = sp_;
-            if (jump) pc = code + in.c;
-          }
+            LOOP_STEP(forNext);
             break;
           }
           case Op::ForEachInit:
-            {
-            SAVE();
-            bool jump = forEachInit(*f, in);
-            sp = sp_;
-            if (jump) pc = code + in.c;
-          }
+            LOOP_STEP(forEachInit);
             break;
           case Op::ForEachNext:
-            {
-            SAVE();
-            bool jump = forEachNext(*f, in);
-            sp = sp_;
-            if (jump) pc = code + in.c;
-          }
+            LOOP_STEP(forEachNext);
             break;
           case Op::ClearSlot:
             clearSlot(f->base[in.a]);
@@ -471,10 +459,7 @@ void Interpreter::execute() {
             const Link* link = f->link;
             Variant result;
             if (want && f->proc->resultSlot >= 0) moveInto(&result, f->base + f->proc->resultSlot);
-            // popFrame(), with the stack top in its register.
-            refTop_ -= f->proc->paramCount;
-            for (Variant* base = f->base; sp > base;) clearSlot(*--sp);
-            frames_.pop_back();
+            sp = leaveFrame(frames_, refTop_, sp);
             if (want) moveInto(sp++, &result);
             if (toHost) {
               sp_ = sp;
@@ -515,8 +500,8 @@ void Interpreter::execute() {
             const CallSite& site = program->calls[in.b];
             const Procedure& proc = program->procedures[site.target];
             // Arguments that are all values: enterProcedure() inline.
-            if (site.refMask.none() && site.argc == proc.paramCount && frames_.size() < kMaxFrames &&
-                sp + proc.slotCount + kOperandSlots <= stackEnd_ && refTop_ + site.argc <= kStackSlots) {
+            if (site.refMask.none() && site.argc == proc.paramCount &&
+                frameFits(frames_, sp, stackEnd_, proc, refTop_, site.argc)) {
               Variant* args = sp - site.argc;
               Variant** refs = refTable_ + refTop_;
               for (uint16_t i = 0; i < site.argc; ++i) refs[i] = args + i;
