@@ -5,6 +5,7 @@
 #include "core/context_votes.h"
 #include "core/regrw.h"
 #include "core/settings_key.h"
+#include "platform/automation/member_binding.h"
 #include "platform/db/connection.h"
 #include "platform/db/connection_object.h"
 #include "platform/db/recordset.h"
@@ -71,28 +72,12 @@ bool comDAL::execStoreProcedure(const Variant& spName, const Variant& adoParam) 
 }
 
 const DispatchTable<comDAL>& comDAL::dispatchTable() {
-  static const DispatchTable<comDAL> table{
-      {.name = "GetConnect",
-       .call = [](comDAL& self, Args) -> Variant { return Variant(std::shared_ptr<Object>(self.GetConnect())); }},
-      {.name = "DoSelect",
-       .call = [](comDAL& self, Args args) -> Variant {
-         return Variant(std::shared_ptr<Object>(self.DoSelect(args[0].dereferenced().toString())));
-       },
-       .minArgs = 1,
-       .maxArgs = 1},
-      {.name = "execCommand",
-       .call = [](comDAL& self, Args args) -> Variant {
-         return Variant(self.execCommand(args[0].dereferenced().toString()));
-       },
-       .minArgs = 1,
-       .maxArgs = 1},
-      {.name = "execStoreProcedure",
-       .call = [](comDAL& self, Args args) -> Variant {
-         return Variant(self.execStoreProcedure(args[0].dereferenced(), args[1]));
-       },
-       .minArgs = 2,
-       .maxArgs = 2},
-  };
+  static const DispatchTable<comDAL> table = Members<comDAL>()
+      .method<&comDAL::GetConnect>("GetConnect")
+      .method<&comDAL::DoSelect>("DoSelect")
+      .method<&comDAL::execCommand>("execCommand")
+      .method<&comDAL::execStoreProcedure>("execStoreProcedure")
+      .build();
   return table;
 }
 

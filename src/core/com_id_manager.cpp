@@ -3,6 +3,7 @@
 
 #include "core/com_dal.h"
 #include "core/context_votes.h"
+#include "platform/automation/member_binding.h"
 #include "platform/db/id_allocation.h"
 
 namespace corvela::core {
@@ -17,14 +18,9 @@ int32_t newID(std::string_view tablename) {
 int32_t comIDManager::newID(std::string_view tablename) { return core::newID(tablename); }
 
 const DispatchTable<comIDManager>& comIDManager::dispatchTable() {
-  static const DispatchTable<comIDManager> table{
-      {.name = "newID",
-       .call = [](comIDManager& self, Args args) -> Variant {
-         return Variant(self.newID(args[0].dereferenced().toString()));
-       },
-       .minArgs = 1,
-       .maxArgs = 1},
-  };
+  static const DispatchTable<comIDManager> table = Members<comIDManager>()
+      .method<&comIDManager::newID>("newID")
+      .build();
   return table;
 }
 

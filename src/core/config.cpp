@@ -4,6 +4,7 @@
 #include "core/file_helpers.h"
 #include "core/regrw.h"
 #include "core/settings_key.h"
+#include "platform/automation/member_binding.h"
 #include "platform/db/connection.h"
 
 namespace corvela::core {
@@ -45,28 +46,13 @@ void Config::SetConfig(std::string_view name, std::string_view value) { write(na
 std::string Config::GetConfig(std::string_view name) const { return read(name); }
 
 const DispatchTable<Config>& Config::dispatchTable() {
-  static const DispatchTable<Config> table{
-      {.name = "ConnString",
-       .get = [](Config& self, Args) -> Variant { return self.ConnString(); },
-       .let = [](Config& self, Args, const Variant& v) { self.setConnString(v.dereferenced().toString()); }},
-      {.name = "SiteDirectory",
-       .get = [](Config& self, Args) -> Variant { return self.SiteDirectory(); },
-       .let = [](Config& self, Args, const Variant& v) { self.setSiteDirectory(v.dereferenced().toString()); }},
-      {.name = "TempPath",
-       .get = [](Config& self, Args) -> Variant { return self.TempPath(); },
-       .let = [](Config& self, Args, const Variant& v) { self.setTempPath(v.dereferenced().toString()); }},
-      {.name = "SetConfig",
-       .call = [](Config& self, Args args) -> Variant {
-         self.SetConfig(args[0].dereferenced().toString(), args[1].dereferenced().toString());
-         return {};
-       },
-       .minArgs = 2,
-       .maxArgs = 2},
-      {.name = "GetConfig",
-       .call = [](Config& self, Args args) -> Variant { return self.GetConfig(args[0].dereferenced().toString()); },
-       .minArgs = 1,
-       .maxArgs = 1},
-  };
+  static const DispatchTable<Config> table = Members<Config>()
+      .property<&Config::ConnString, &Config::setConnString>("ConnString")
+      .property<&Config::SiteDirectory, &Config::setSiteDirectory>("SiteDirectory")
+      .property<&Config::TempPath, &Config::setTempPath>("TempPath")
+      .method<&Config::SetConfig>("SetConfig")
+      .method<&Config::GetConfig>("GetConfig")
+      .build();
   return table;
 }
 

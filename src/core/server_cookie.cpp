@@ -10,6 +10,7 @@
 #include "core/com_id_manager.h"
 #include "core/context_votes.h"
 #include "core/sql_literals.h"
+#include "platform/automation/member_binding.h"
 #include "platform/db/recordset.h"
 #include "platform/text/utf8.h"
 
@@ -52,19 +53,10 @@ void ServerCookie::WriteValue(std::string_view name, std::string_view cookie) {
 }
 
 const DispatchTable<ServerCookie>& ServerCookie::dispatchTable() {
-  static const DispatchTable<ServerCookie> table{
-      {.name = "ReadValue",
-       .call = [](ServerCookie& self, Args args) -> Variant { return self.ReadValue(args[0].dereferenced().toString()); },
-       .minArgs = 1,
-       .maxArgs = 1},
-      {.name = "WriteValue",
-       .call = [](ServerCookie& self, Args args) -> Variant {
-         self.WriteValue(args[0].dereferenced().toString(), args[1].dereferenced().toString());
-         return {};
-       },
-       .minArgs = 2,
-       .maxArgs = 2},
-  };
+  static const DispatchTable<ServerCookie> table = Members<ServerCookie>()
+      .method<&ServerCookie::ReadValue>("ReadValue")
+      .method<&ServerCookie::WriteValue>("WriteValue")
+      .build();
   return table;
 }
 

@@ -6,6 +6,7 @@
 #include "core/com_dal.h"
 #include "core/com_id_manager.h"
 #include "core/sql_literals.h"
+#include "platform/automation/member_binding.h"
 #include "platform/automation/oledate.h"
 #include "platform/db/recordset.h"
 
@@ -41,35 +42,12 @@ void SysLog::RecordLog(int16_t aLogtype, std::string_view logSource, int16_t log
   dal().execCommand(sql);
 }
 
-namespace {
-
-int16_t logTypeArg(Args args) { return argOr(args, 0, Variant(-1)).toInteger(); }
-
-}  // namespace
-
 const DispatchTable<SysLog>& SysLog::dispatchTable() {
-  static const DispatchTable<SysLog> table{
-      {.name = "ClearAll",
-       .call = [](SysLog& self, Args args) -> Variant {
-         self.ClearAll(logTypeArg(args));
-         return {};
-       },
-       .maxArgs = 1},
-      {.name = "ListAll",
-       .call = [](SysLog& self, Args args) -> Variant {
-         return Variant(std::shared_ptr<Object>(self.ListAll(logTypeArg(args))));
-       },
-       .maxArgs = 1},
-      {.name = "RecordLog",
-       .call = [](SysLog& self, Args args) -> Variant {
-         self.RecordLog(args[0].dereferenced().toInteger(), args[1].dereferenced().toString(),
-                        args[2].dereferenced().toInteger(), args[3].dereferenced().toString(),
-                        args[4].dereferenced().toString());
-         return {};
-       },
-       .minArgs = 5,
-       .maxArgs = 5},
-  };
+  static const DispatchTable<SysLog> table = Members<SysLog>()
+      .method<&SysLog::ClearAll>("ClearAll", {-1})
+      .method<&SysLog::ListAll>("ListAll", {-1})
+      .method<&SysLog::RecordLog>("RecordLog")
+      .build();
   return table;
 }
 

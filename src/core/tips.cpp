@@ -12,6 +12,7 @@
 #include "core/com_id_manager.h"
 #include "core/server_cookie.h"
 #include "core/sql_literals.h"
+#include "platform/automation/member_binding.h"
 #include "platform/db/recordset.h"
 
 namespace corvela::core {
@@ -65,18 +66,10 @@ void Tips::AddATip(std::string_view tip) {
 }
 
 const DispatchTable<Tips>& Tips::dispatchTable() {
-  static const DispatchTable<Tips> table{
-      {.name = "GetATip",
-       .call = [](Tips& self, Args args) -> Variant { return self.GetATip(argOr(args, 0, Variant("")).toString()); },
-       .maxArgs = 1},
-      {.name = "AddATip",
-       .call = [](Tips& self, Args args) -> Variant {
-         self.AddATip(args[0].dereferenced().toString());
-         return {};
-       },
-       .minArgs = 1,
-       .maxArgs = 1},
-  };
+  static const DispatchTable<Tips> table = Members<Tips>()
+      .method<&Tips::GetATip>("GetATip", {""})
+      .method<&Tips::AddATip>("AddATip")
+      .build();
   return table;
 }
 

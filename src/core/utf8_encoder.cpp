@@ -3,6 +3,8 @@
 
 #include <vector>
 
+#include "platform/automation/member_binding.h"
+
 namespace corvela::core {
 
 Variant Utf8Encoder::Encode(std::string_view text) const {
@@ -10,12 +12,9 @@ Variant Utf8Encoder::Encode(std::string_view text) const {
 }
 
 const DispatchTable<Utf8Encoder>& Utf8Encoder::dispatchTable() {
-  static const DispatchTable<Utf8Encoder> table{
-      {.name = "Encode",
-       .call = [](Utf8Encoder& self, Args args) -> Variant { return self.Encode(args[0].dereferenced().toString()); },
-       .minArgs = 1,
-       .maxArgs = 1},
-  };
+  static const DispatchTable<Utf8Encoder> table = Members<Utf8Encoder>()
+      .method<&Utf8Encoder::Encode>("Encode")
+      .build();
   return table;
 }
 

@@ -21,8 +21,11 @@
 // Member ids are the entry's position + 1; the entry marked isDefault also
 // answers DISPID_VALUE. A missing getter/letter/setter/method raises 438, a
 // wrong argument count 450 (the entry's minArgs/maxArgs; maxArgs -1 = any).
+// An entry with defaults receives all maxArgs arguments: omitted trailing
+// ones are filled in from defaults (member_binding.h builds such entries).
 #pragma once
 
+#include <algorithm>
 #include <initializer_list>
 #include <span>
 #include <string_view>
@@ -58,12 +61,11 @@ class DispatchTable {
     int minArgs = 0;
     int maxArgs = 0;  // index arguments for properties, arguments for methods; -1 = any
     bool isDefault = false;
+    std::vector<Variant> defaults;  // values of the last defaults.size() parameters
   };
 
-  DispatchTable(std::initializer_list<Entry> entries) : entries_(entries) {
-    for (size_t i = 0; i < entries_.size(); ++i)
-      if (entries_[i].isDefault) defaultIndex_ = static_cast<int>(i);
-  }
+  DispatchTable(std::initializer_list<Entry> entries) : entries_(entries) { findDefault(); }
+  explicit DispatchTable(std::vector<Entry> entries) : entries_(std::move(entries)) { findDefault(); }
 
   DispId find(std::string_view name) const noexcept {
     for (size_t i = 0; i < entries_.size(); ++i)
@@ -82,12 +84,12 @@ class DispatchTable {
       if (!put) raiseRuntimeError(438);
       Args index = args.first(args.size() - 1);
       checkCount(*e, index.size());
-      put(self, index, args.back());
+      withDefaults(*e, index, [&](Args full) { put(self, full, args.back()); });
       return;
     }
     if (e->call && (kind & InvokeMethod)) {
       checkCount(*e, args.size());
-      result = e->call(self, args);
+      withDefaults(*e, args, [&](Args full) { result = e->call(self, full); });
       return;
     }
     if (e->get) {
@@ -98,18 +100,51 @@ class DispatchTable {
         return;
       }
       checkCount(*e, args.size());
-      result = e->get(self, args);
+      withDefaults(*e, args, [&](Args full) { result = e->get(self, full); });
       return;
     }
     if (e->call) {
       checkCount(*e, args.size());
-      result = e->call(self, args);
+      withDefaults(*e, args, [&](Args full) { result = e->call(self, full); });
       return;
     }
     raiseRuntimeError(438);
   }
 
  private:
+  void findDefault() {
+    for (size_t i = 0; i < entries_.size(); ++i)
+      if (entries_[i].isDefault) defaultIndex_ = static_cast<int>(i);
+  }
+
+  // Calls body with every parameter present: omitted ones take their
+  // defaults (449 for an omitted one that has none). Given arguments move in
+  // and back out, so what a callee writes by reference reaches the caller.
+  template <class Body>
+  static void withDefaults(const Entry& e, Args args, Body&& body) {
+    if (e.defaults.empty()) return body(args);
+    size_t total = static_cast<size_t>(e.maxArgs);
+    size_t firstDefault = total - e.defaults.size();
+    size_t given = std::min(args.size(), total);
+    std::vector<Variant> full(total);
+    for (size_t i = 0; i < total; ++i) {
+      if (i < given && !args[i].isMissing()) full[i] = std::move(args[i]);
+      else if (i >= firstDefault) full[i] = e.defaults[i - firstDefault];
+      else raiseRuntimeError(449);
+    }
+    // Omitted arguments stay marked as omitted for the caller.
+    struct MoveBack {
+      std::vector<Variant>& full;
+      Args args;
+      size_t given;
+      ~MoveBack() {
+        for (size_t i = 0; i < given; ++i)
+          if (!args[i].isMissing()) args[i] = std::move(full[i]);
+      }
+    } restore{full, args, given};
+    body(Args(full));
+  }
+
   const Entry* entryFor(DispId id) const noexcept {
     if (id == DISPID_VALUE) return defaultIndex_ >= 0 ? &entries_[defaultIndex_] : nullptr;
     if (id < 1 || static_cast<size_t>(id) > entries_.size()) return nullptr;

@@ -5,6 +5,12 @@
 
 namespace corvela {
 
+// An OLE date as a C++ parameter or result of a bound member (a plain
+// double would bind as a Double).
+struct OleDate {
+  double days = 0;
+};
+
 struct DateParts {
   int year = 1899, month = 12, day = 30;
   int hour = 0, minute = 0, second = 0;
