@@ -202,6 +202,9 @@ TEST_F(SchemaTest, ScriptsEnumerateAndSetExtSchema) {
   auto mine = createObject("Corvela.Schema2");
   object->set("ExtSchema", Variant(mine));
   EXPECT_EQ(object->get("ExtSchema").toObject(), mine);
+  auto property = createObject("Corvela.Property");
+  property->let("Alias", Variant("a'b"));
+  EXPECT_EQ(property->get("Alias").toString(), "a'b");
 }
 
 }  // namespace
