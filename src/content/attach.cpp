@@ -41,14 +41,14 @@ bool Attach::Load(int32_t pId) {
 }
 
 bool Attach::Save() {
-  template_ = core::columnText(template_, kAttachTextLimit);
-  fileName_ = core::columnText(fileName_, kAttachTextLimit);
-  std::string message = kInputMessage;
-  if (blank(template_)) message += kEmptyTemplate;
-  if (blank(fileName_)) message += kEmptyFileName;
-  if (message.size() != std::string_view(kInputMessage).size()) throw ComError(core::kInputError, "", message);
-
   return core::runVoting(nullptr, [&] {
+    template_ = core::columnText(template_, kAttachTextLimit);
+    fileName_ = core::columnText(fileName_, kAttachTextLimit);
+    std::string message = kInputMessage;
+    if (blank(template_)) message += kEmptyTemplate;
+    if (blank(fileName_)) message += kEmptyFileName;
+    if (message.size() != std::string_view(kInputMessage).size()) throw ComError(core::kInputError, "", message);
+
     core::comDAL dal;
     std::string templateText = core::quotedSqlText(template_);
     std::string fileName = core::quotedSqlText(fileName_);

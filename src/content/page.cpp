@@ -56,9 +56,9 @@ bool Page::Load(int32_t pId) {
 }
 
 bool Page::Save() {
-  if (content_.empty()) content_ = " ";
-  if (contentId_ < 0) throw ComError(core::kInputError, "", kInvalidContentId);
   return core::runVoting(nullptr, [&] {
+    if (content_.empty()) content_ = " ";
+    if (contentId_ < 0) throw ComError(core::kInputError, "", kInvalidContentId);
     core::comDAL dal;
     std::string fileName = core::quotedSqlText(fileName_);
     if (dal.DoSelect("SELECT pageid FROM cms_pages WHERE pageid= " + std::to_string(pageId_))->eof()) {

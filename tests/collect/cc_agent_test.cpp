@@ -85,6 +85,15 @@ TEST_F(CCAgentTest, ElementsBelongToTheirAgentAndGoWithIt) {
   EXPECT_THROW(first.GetInfo(1), ComError);
 }
 
+TEST_F(CCAgentTest, FailedDeleteLeavesAgentAndElements) {
+  CCAgent agent;
+  agent.SetInfo();
+  addElement(agent, "/a", 1, "A");
+  sql("CREATE TRIGGER refuse BEFORE DELETE ON CCAgent BEGIN SELECT RAISE(ABORT, 'refused'); END");
+  EXPECT_THROW(agent.Delete(agent.ID()), ComError);
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM CCElement"), "1") << "the elements are not deleted without their agent";
+}
+
 TEST_F(CCAgentTest, ElementValueIsLongTextAndReadBack) {
   CCElement element;
   EXPECT_EQ(element.FieldName(), "FieldName");
