@@ -42,8 +42,8 @@ bool Attach::Load(int32_t pId) {
 
 bool Attach::Save() {
   return core::runVoting(nullptr, [&] {
-    template_ = core::columnText(template_, kAttachTextLimit);
-    fileName_ = core::columnText(fileName_, kAttachTextLimit);
+    template_ = core::preparedText(template_, kAttachTextLimit);
+    fileName_ = core::preparedText(fileName_, kAttachTextLimit);
     std::string message = kInputMessage;
     if (blank(template_)) message += kEmptyTemplate;
     if (blank(fileName_)) message += kEmptyFileName;

@@ -1,8 +1,8 @@
-// Cutting text to a column's limit. Limits count characters as the database
-// and scripts do: UTF-16 code units. A cut never splits a character: one
-// that needs two units (a surrogate pair) is kept whole or left out. Text is
-// cut before its quotes are doubled for a literal, so a cut can never leave
-// half of a doubled quote behind.
+// Texts cut to a column's limit before they are stored. A limit counts
+// characters as the database and scripts count them, in UTF-16 code units.
+// A cut never splits a character: one of two units (outside the Basic
+// Multilingual Plane) that would straddle the limit is left out whole, so
+// the stored text stays valid UTF-8 and whole UTF-16 units.
 #pragma once
 
 #include <cstddef>
@@ -11,11 +11,16 @@
 
 namespace corvela::core {
 
-// The longest start of the text that holds at most `limit` code units.
-std::string_view cutToUnits(std::string_view text, size_t limit);
+// The longest start of the text that fits in `limit` units.
+std::string cutToLimit(std::string_view text, size_t limit);
 
-// The text as a record stores it in a limited column: cut to the limit, and
-// a single space when that leaves nothing.
-std::string columnText(std::string_view text, size_t limit);
+// A record's text field as Save stores it: cut to the limit, and an empty
+// result becomes a single space.
+std::string preparedText(std::string_view text, size_t limit);
+
+// The text with every "'" doubled, cut so the doubled text fits in `limit`
+// units: a quote is kept with its double or left out with it, so the cut
+// text still closes its SQL literal correctly.
+std::string doubledQuotesCut(std::string_view text, size_t limit);
 
 }  // namespace corvela::core
