@@ -20,7 +20,8 @@ struct UserClasses {
   UserClasses() {
     registerEngineClass<User>();
     registerEngineClass<UserManager>();
-    registerClass(kMd5EncoderProgId, [] { return std::make_shared<Md5Encoder>(); });
+    // A site keeps its own encoder by registering it under the ProgID.
+    registerReplaceableClass(kMd5EncoderProgId, [] { return std::make_shared<Md5Encoder>(); });
   }
 };
 
