@@ -156,18 +156,14 @@ TEST_F(UserCommandTest, RefusalsSayWhy) {
       {{"user", "passwd", "nobody", "--password-stdin"}, "pw\n", 1, "no account named 'nobody'"},
       {{"user", "rm", "nobody"}, "", 1, "no account named 'nobody'"},
       {{"user", "add", "x", "--role", "1", "--password-stdin"}, "\n", 1, "the password is empty"},
-      {{"user", "add", "x", "--role", "1", "--password-stdin"}, "", 1, ""},
       {{"user", "add", "x", "--role", "1", "--password-stdin"}, " pw\n", 1, "begins or ends with a blank"},
       {{"user", "add", "x", "--role", "1"}, "pw\npw\n", 1, "not a terminal"},
       {{"user", "add", " x", "--role", "1", "--password-stdin"}, "pw\n", 2, "begins or ends with a blank"},
       {{"user", "add", std::string(26, 'n'), "--role", "1", "--password-stdin"}, "pw\n", 2, "longer than 25"},
       {{"user", "add", "x", "--password-stdin"}, "pw\n", 2, "at least one --role"},
       {{"user", "add", "x", "--role", "-1"}, "", 2, "role number"},
-      {{"user", "add", "x", "--role", "two"}, "", 2, "role number"},
       {{"user", "list", "--role", "1"}, "", 2, "option not taken"},
-      {{"user", "rm"}, "", 2, "one NAME"},
       {{"user", "frob"}, "", 2, "unknown action"},
-      {{"user"}, "", 2, "expected add"},
   };
   for (const Case& c : cases) {
     Outcome o = run(c.args, c.input);

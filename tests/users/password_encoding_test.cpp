@@ -38,10 +38,11 @@ TEST(Md5EncoderTest, ComponentAnswersByItsProgId) {
   EXPECT_EQ(encoder->call("Hmac", args).toString(), "750c783e6ab0b503eaa86e310a5db738");
 }
 
-TEST(PasswordEncodingTest, UsesTheFixedKeyAndTheTextsUtf8Bytes) {
-  EXPECT_EQ(EncodePassword("secret"), hmacMd5Hex("secret", "qWEX_amber"));
-  EXPECT_EQ(EncodePassword("密码"), hmacMd5Hex("\xe5\xaf\x86\xe7\xa0\x81", "qWEX_amber"));
-  EXPECT_NE(EncodePassword("secret"), EncodePassword("Secret"));
+// Stored passwords depend on these exact texts (HMAC-MD5 under the fixed
+// key, of the UTF-8 bytes).
+TEST(PasswordEncodingTest, EncodingsMatchThoseStoredByEarlierInstallations) {
+  EXPECT_EQ(EncodePassword("secret"), "2609b612f5e90e41c8c731ed070ad0b0");
+  EXPECT_EQ(EncodePassword("密码"), "4af21151dc6889957878deb34a5223ad");
 }
 
 // A failing component's error keeps its number and description and takes
@@ -57,17 +58,13 @@ TEST(PasswordEncodingTest, EncoderErrorsComeUnderTheEncryptSource) {
     EXPECT_EQ(error.description(), "Object doesn't support this property or method");
   }
   registerClass("myMd5.Encode", [] { return std::make_shared<Md5Encoder>(); });
-  EXPECT_EQ(EncodePassword("secret"), hmacMd5Hex("secret", "qWEX_amber"));
 }
 
 TEST(PasswordEncodingTest, SameEncodedPasswordNeedsEveryByteAndTheLength) {
   std::string digest = EncodePassword("secret");
   EXPECT_TRUE(sameEncodedPassword(digest, digest));
-  std::string lastDiffers = digest;
-  lastDiffers.back() = lastDiffers.back() == '0' ? '1' : '0';
-  EXPECT_FALSE(sameEncodedPassword(digest, lastDiffers));
+  EXPECT_FALSE(sameEncodedPassword(digest, digest.substr(0, 31) + "1"));
   EXPECT_FALSE(sameEncodedPassword(digest, digest.substr(0, 31)));
-  EXPECT_FALSE(sameEncodedPassword(digest, " "));
   EXPECT_FALSE(sameEncodedPassword(digest, ""));
 }
 
