@@ -82,13 +82,18 @@ bool User::SetPassWord(std::string_view pass) {
   return true;
 }
 
+// The access entries removed are those of the account deleted, by its
+// stored name: the engine once took the object's Username, so deleting an
+// unsaved or renamed object removed another account's entries.
 bool User::Delete() {
   return core::runVoting(nullptr, [&] {
     comDAL dal;
     std::string id = std::to_string(userId_);
+    auto account = dal.DoSelect("SELECT username FROM user_users WHERE userid=" + id);
     dal.execCommand("DELETE FROM user_users WHERE userid= " + id);
     dal.execCommand("DELETE FROM userrole WHERE userid=" + id);
-    dal.execCommand("DELETE FROM cms_acl WHERE userid=" + quotedSqlText(username_));
+    if (!account->eof())
+      dal.execCommand("DELETE FROM cms_acl WHERE userid=" + quotedSqlText(textOf(account->value("username"))));
     return true;
   });
 }

@@ -41,7 +41,8 @@ class User : public DispatchObject<User> {
   // Encodes the password into the object; Save stores it for a new account
   // only.
   bool SetPassWord(std::string_view pass);
-  // Removes the account, its roles and the access entries naming it.
+  // Removes the account with UserID, its roles and the access entries
+  // naming it (by its stored name, not the object's Username).
   bool Delete();
   // A new account (no row with UserID) is inserted with a new id, any other
   // row updated; the name is cut to 25 characters and must not be taken by

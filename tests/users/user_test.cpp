@@ -230,5 +230,21 @@ TEST_F(UserTest, DeleteRemovesTheAccountItsRolesAndItsAccessEntries) {
   EXPECT_EQ(user.Username(), "o'neil") << "the object keeps its fields";
 }
 
+TEST_F(UserTest, DeleteRemovesOnlyTheDeletedAccountsEntries) {
+  int32_t bob = makeAccount("bob", "x");
+  makeAccount("carol", "x");
+  sql("INSERT INTO cms_acl (id,resource,userid) VALUES (1,'CHANNEL_3','bob')");
+  sql("INSERT INTO cms_acl (id,resource,userid) VALUES (2,'CHANNEL_3','carol')");
+  User unsaved;
+  unsaved.setUsername("carol");
+  unsaved.Delete();
+  User renamed;
+  renamed.Load(bob);
+  renamed.setUsername("carol");
+  renamed.Delete();
+  EXPECT_EQ(scalar("SELECT userid FROM cms_acl"), "carol");
+  EXPECT_EQ(scalar("SELECT username FROM user_users"), "carol");
+}
+
 }  // namespace
 }  // namespace corvela::users
