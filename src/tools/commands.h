@@ -8,5 +8,6 @@ int initCommand(int argc, char** argv);    // corvela init
 int configCommand(int argc, char** argv);  // corvela config get|set
 int sqlCommand(int argc, char** argv);     // corvela sql
 int runCommand(int argc, char** argv);     // corvela run FILE.vbs [ARGS...]
+int userCommand(int argc, char** argv);    // corvela user add|passwd|list|rm|roles
 
 }  // namespace corvela::tools
