@@ -8,5 +8,7 @@ int initCommand(int argc, char** argv);    // corvela init
 int configCommand(int argc, char** argv);  // corvela config get|set
 int sqlCommand(int argc, char** argv);     // corvela sql
 int runCommand(int argc, char** argv);     // corvela run FILE.vbs [ARGS...]
+int taskCommand(int argc, char** argv);    // corvela task add|list|rm
+int queueCommand(int argc, char** argv);   // corvela queue
 
 }  // namespace corvela::tools

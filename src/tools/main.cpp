@@ -15,6 +15,8 @@ constexpr const char* kUsage =
     "  config   read or change a setting (config get NAME | config set NAME VALUE)\n"
     "  sql      run one SQL statement on the database\n"
     "  run      run a VBScript file (run FILE.vbs [ARGS...])\n"
+    "  task     add, list or remove deploy tasks (task add|list|rm)\n"
+    "  queue    list the files waiting for deployment\n"
     "\n"
     "'corvela COMMAND --help' describes a command. Exit status: 0 ok, 1 failure, 2 usage.\n";
 
@@ -28,6 +30,8 @@ constexpr Subcommand kSubcommands[] = {
     {"config", corvela::tools::configCommand},
     {"sql", corvela::tools::sqlCommand},
     {"run", corvela::tools::runCommand},
+    {"task", corvela::tools::taskCommand},
+    {"queue", corvela::tools::queueCommand},
 };
 
 }  // namespace
