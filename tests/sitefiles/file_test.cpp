@@ -217,14 +217,5 @@ TEST_F(FileTest, ApplyTemplateSaysTemplatesAreNotAvailable) {
               "templates are not available yet");
 }
 
-TEST_F(FileTest, EmptyNameGivesNeutralResults) {
-  File file;
-  EXPECT_EQ(file.Content(), "");
-  file.setContent("ignored");
-  EXPECT_EQ(file.Size().toLong(), 0);
-  EXPECT_EQ(file.ParentFolder(), nullptr);
-  EXPECT_EQ(file.FileType(), "UNKNOWN");
-}
-
 }  // namespace
 }  // namespace corvela::sitefiles

@@ -152,11 +152,5 @@ TEST_F(FolderTest, ParentFolderNames) {
   EXPECT_EQ(site.GetFile("/a/b/c.htm")->ParentFolder()->Name(), "/a/b");
 }
 
-TEST_F(FolderTest, SizeCountsFilesBelow) {
-  put("/s/a.htm", "123");
-  put("/s/t/b.htm", "45");
-  EXPECT_EQ(site.GetFolder("/s/")->Size().toLong(), 5);
-}
-
 }  // namespace
 }  // namespace corvela::sitefiles

@@ -114,16 +114,6 @@ TEST_F(SiteFolderTest, Utf2GBReadsBytesOfTheSystemCodePage) {
               "Invalid procedure call or argument");
 }
 
-TEST_F(SiteFolderTest, CopyAndDeleteFileThroughTheSite) {
-  put("/a.htm", "text");
-  EXPECT_TRUE(site.CopyFile("/a.htm", "/b.htm"));
-  EXPECT_EQ(got("/b.htm"), "text");
-  EXPECT_TRUE(site.DeleteFile("/a.htm"));
-  EXPECT_FALSE(exists("/a.htm"));
-  EXPECT_TRUE(site.FileExists("/b.htm"));
-  EXPECT_FALSE(site.FolderExists("/b.htm"));
-}
-
 TEST_F(SiteFolderTest, MakeUriFoldersSureMakesEveryLevel) {
   MakeUriFoldersSure("/a/b/c/");
   EXPECT_TRUE(std::filesystem::is_directory(at("/a/b/c")));
