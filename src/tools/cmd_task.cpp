@@ -5,6 +5,7 @@
 
 #include "core/config.h"
 #include "core/path_parts.h"
+#include "core/settings_key.h"
 #include "deploy/deploy_task.h"
 #include "platform/automation/com_error.h"
 #include "platform/db/recordset.h"
@@ -71,8 +72,15 @@ int parseAdd(int argc, char** argv, AddOptions& options) {
 int addTask(int argc, char** argv) {
   AddOptions options;
   if (int status = parseAdd(argc, argv, options); status >= 0) return status;
+  if (options.directory.empty()) {
+    options.directory = core::Config().SiteDirectory();
+    if (options.directory == core::kReadFailed) {
+      std::fprintf(stderr, "corvela task: the site directory is not set; run 'corvela init' or give --dir\n");
+      return kExitFailure;
+    }
+  }
   deploy::DeployTask task;
-  task.setDirectory(options.directory.empty() ? core::Config().SiteDirectory() : options.directory);
+  task.setDirectory(options.directory);
   task.setTarget(options.target);
   task.setMethod(options.ftp ? "FTP" : "NTFS");
   if (options.ftp) {

@@ -57,6 +57,7 @@ TEST_F(TaskCliTest, AddListAndRemoveTasks) {
 }
 
 TEST_F(TaskCliTest, RefusedInputAndUsage) {
+  EXPECT_EQ(run("task add --target /b").status, 1) << "no site directory before init";
   ASSERT_EQ(run("init").status, 0);
   EXPECT_EQ(run("task add --target /www --ftp host").status, 1) << "no password on standard input";
   EXPECT_EQ(run("task add --dir /srv").status, 2);
