@@ -9,6 +9,8 @@
 // deleted every file of the site.
 #include "sitefiles/folder.h"
 
+#include <filesystem>
+#include <system_error>
 #include <vector>
 
 #include "core/file_helpers.h"
@@ -56,10 +58,14 @@ void copyInto(Folder& source, const std::string& target) {
   for (size_t i = 0; i < files->size(); ++i) static_cast<File&>(*files->at(i).rawObject()).Copy(copy);
 }
 
-// Refuses a target that is the folder itself or lies inside it.
+// Refuses a target that is the folder itself or lies inside it, also when
+// a link inside the site spells one of them another way.
 void refuseTargetInside(const std::string& sourcePath, const std::string& targetUri, std::string_view sourceName) {
   std::string copyPath = SitePath(targetUri + core::NormaliseSeparators(core::FolderNameOf(sourceName)));
-  if (deploy::folderHolds(sourcePath, copyPath)) raiseRuntimeError(kInvalidArgument);
+  std::error_code ignored;  // SitePath has resolved both already
+  std::string resolvedSource = std::filesystem::weakly_canonical(sourcePath, ignored).string();
+  std::string resolvedCopy = std::filesystem::weakly_canonical(copyPath, ignored).string();
+  if (deploy::folderHolds(resolvedSource, resolvedCopy)) raiseRuntimeError(kInvalidArgument);
 }
 
 }  // namespace

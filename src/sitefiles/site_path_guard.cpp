@@ -43,9 +43,9 @@ stdfs::path resolvedSite() {
   return error ? stdfs::path(site).lexically_normal() : resolved;
 }
 
-// Walks the path below the site folder by folder: a dangling link is
-// refused (its target could be created outside later), and the resolved
-// path must lie inside the resolved site.
+// The resolved path must lie inside the resolved site, and no part of the
+// path may be a dangling link (what it names could be created outside the
+// site later, by the very write being checked).
 void checkConfined(const stdfs::path& site, const std::string& path) {
   std::error_code error;
   stdfs::path resolvedPath = stdfs::weakly_canonical(path, error);

@@ -137,6 +137,8 @@ TEST_F(FolderTest, CopyOrMoveIntoItselfIsRefusedBeforeAnythingHappens) {
     EXPECT_THROW(site.GetFolder("/news/")->Copy(target), ComError) << target;
     EXPECT_THROW(site.GetFolder("/news/")->Move(target), ComError) << target;
   }
+  std::filesystem::create_directory_symlink(at("/news/sub"), at("/alias"));
+  EXPECT_THROW(site.GetFolder("/news/")->Copy("/alias/"), ComError) << "the same folder by a link";
   EXPECT_THROW(site.GetFolder("/")->Move("/x/"), ComError);
   site.GetFolder("/")->Copy("/x/");  // copying the root does nothing
   EXPECT_FALSE(exists("/news/sub/news"));
