@@ -28,7 +28,6 @@ constexpr const char* kInputMessage = "Some Error in your Input:";
 constexpr const char* kDirectoryEmpty = "Directory can not be empty!";
 constexpr const char* kTargetEmpty = "Target can not be empty!";
 constexpr const char* kCopyTemplateSource = "CopyTemplate";
-constexpr const char* kRegReadErr = "RegReadErr";
 
 constexpr size_t kPathLimit = 255;
 constexpr size_t kAccountLimit = 100;
@@ -193,7 +192,7 @@ std::string DeployTask::CopyTemplate(std::string_view path) {
   int32_t id = core::newID("dep_templatefile");
   if (tempFolder_.empty()) {
     std::string temp = core::RegRW::readValue(core::kSettingsKey, core::kTempPathValue);
-    if (temp == core::kReadFailed) throw ComError(kTempPathError, kCopyTemplateSource, kRegReadErr);
+    if (temp == core::kReadFailed) throw ComError(kTempPathError, kCopyTemplateSource, core::kRegReadErrText);
     tempFolder_ = temp;
   }
   std::string snapshot = JoinPath(tempFolder_, std::to_string(id)) + ".tmp";
