@@ -183,6 +183,13 @@ TEST_F(SchemaTest, ExtSchemaSavesOnceAndUpdatesAfter) {
   read.Load(7);
   EXPECT_EQ(read.Ext1(), "uno");
   EXPECT_EQ(read.Ext5(), "O'five 中文");
+  for (const std::string& text : testing::trickyTexts()) {
+    ext->setExt3(text);
+    ext->Save();
+    Schema2 again;
+    again.Load(7);
+    EXPECT_EQ(again.Ext3(), text);
+  }
   Schema2 none;
   none.setExt2("kept");
   none.Load(99);
@@ -202,6 +209,9 @@ TEST_F(SchemaTest, ScriptsEnumerateAndSetExtSchema) {
   auto mine = createObject("Corvela.Schema2");
   object->set("ExtSchema", Variant(mine));
   EXPECT_EQ(object->get("ExtSchema").toObject(), mine);
+  auto property = createObject("Corvela.Property");
+  property->let("Alias", Variant("a'b"));
+  EXPECT_EQ(property->get("Alias").toString(), "a'b");
 }
 
 }  // namespace

@@ -1,0 +1,168 @@
+// Page: bodies of any length and any text, the input check, deletion with
+// and without the published file, and the listing order.
+#include "content/page.h"
+
+#include <filesystem>
+#include <fstream>
+
+#include <gtest/gtest.h>
+
+#include "core/core_fixture.h"
+#include "platform/db/recordset.h"
+#include "support/tricky_texts.h"
+
+namespace corvela::content {
+namespace {
+
+using testing::CoreTest;
+
+class PageTest : public CoreTest {
+ protected:
+  int32_t savePage(int32_t contentId, int32_t number, std::string body, std::string fileName = "/a.html") {
+    Page page;
+    page.setcontentid(contentId);
+    page.setPageNum(number);
+    page.setContent(body);
+    page.setFileName(fileName);
+    page.Save();
+    return page.PageID();
+  }
+};
+
+TEST_F(PageTest, NewPageGetsAnIdAndKeepsItsBodyExactly) {
+  Page page;
+  EXPECT_EQ(page.PageID(), -1);
+  EXPECT_EQ(page.PageNum(), 1);
+  page.setcontentid(3);
+  page.setContent("it's <b>\"bold\"</b>");
+  page.setFileName("/news/o'neil.html");
+  EXPECT_TRUE(page.Save());
+  EXPECT_EQ(page.PageID(), 1);
+  Page read;
+  read.Load(1);
+  EXPECT_EQ(read.Content(), "it's <b>\"bold\"</b>");
+  EXPECT_EQ(read.FileName(), "/news/o'neil.html");
+  EXPECT_EQ(read.contentid(), 3);
+}
+
+TEST_F(PageTest, BodiesLongerThan65535CharactersRoundTrip) {
+  std::string body;
+  for (int i = 0; body.size() < 200000; ++i) body += "第" + std::to_string(i) + "段 it's 100% '; -- ";
+  int32_t id = savePage(1, 1, body);
+  Page read;
+  read.Load(id);
+  EXPECT_EQ(read.Content().size(), body.size());
+  EXPECT_EQ(read.Content(), body);
+}
+
+TEST_F(PageTest, TrickyTextsRoundTripInBodyAndFileName) {
+  for (const std::string& text : testing::trickyTexts()) {
+    int32_t id = savePage(1, 1, text, text);
+    Page read;
+    read.Load(id);
+    EXPECT_EQ(read.Content(), text);
+    EXPECT_EQ(read.FileName(), text);
+  }
+}
+
+TEST_F(PageTest, EmptyBodyIsStoredAsOneSpace) {
+  int32_t id = savePage(1, 1, "");
+  EXPECT_EQ(scalar("SELECT content FROM cms_pages WHERE pageid=" + std::to_string(id)), " ");
+  sql("UPDATE cms_pages SET content=NULL");
+  Page read;
+  read.Load(id);
+  EXPECT_EQ(read.Content(), " ");
+}
+
+TEST_F(PageTest, SaveOfAnExistingPageUpdatesIt) {
+  int32_t id = savePage(1, 1, "first");
+  Page page;
+  page.Load(id);
+  page.setContent("second");
+  page.setPageNum(4);
+  page.Save();
+  EXPECT_EQ(page.PageID(), id);
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM cms_pages"), "1");
+  EXPECT_EQ(scalar("SELECT content || pagenum FROM cms_pages"), "second4");
+}
+
+TEST_F(PageTest, NegativeContentIdIsRefusedAndNothingStored) {
+  Page page;
+  try {
+    page.Save();
+    FAIL() << "saved without a content id";
+  } catch (const ComError& e) {
+    EXPECT_EQ(e.number(), 1051);
+    EXPECT_EQ(e.source(), "");
+    EXPECT_EQ(e.description(), "Input Error:Invalid contentid!");
+  }
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM cms_pages"), "0");
+}
+
+TEST_F(PageTest, FailedBodyWriteLeavesThePageAsItWas) {
+  int32_t id = savePage(1, 1, "old body", "/old.html");
+  sql("CREATE TRIGGER refuse BEFORE UPDATE OF content ON cms_pages WHEN NEW.content = 'new body' "
+      "BEGIN SELECT RAISE(ABORT, 'refused'); END");
+  Page page;
+  page.Load(id);
+  page.setContent("new body");
+  page.setFileName("/new.html");
+  EXPECT_THROW(page.Save(), ComError);
+  EXPECT_EQ(scalar("SELECT filename || content FROM cms_pages"), "/old.htmlold body");
+  Page fresh;
+  fresh.setcontentid(1);
+  fresh.setContent("new body");
+  EXPECT_THROW(fresh.Save(), ComError);
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM cms_pages"), "1") << "a new page is not left behind half-saved";
+}
+
+TEST_F(PageTest, MissingPageIsNoRecord) {
+  Page page;
+  for (auto call : {+[](Page& p) { p.Load(9); }, +[](Page& p) { p.Del(9); }}) {
+    try {
+      call(page);
+      ADD_FAILURE() << "no error";
+    } catch (const ComError& e) {
+      EXPECT_EQ(e.number(), 1050);
+      EXPECT_EQ(e.description(), "NoRecord");
+    }
+  }
+}
+
+TEST_F(PageTest, DelRemovesThePublishedFileWhenThereIsOne) {
+  std::filesystem::create_directories(siteDir() + "/news");
+  std::ofstream(siteDir() + "/news/p.html") << "x";
+  std::ofstream(dataDir() / "outside.html") << "x";
+  int32_t withFile = savePage(1, 1, "a", "/news/p.html");
+  int32_t missingFile = savePage(1, 2, "b", "/news/gone.html");
+  int32_t climbing = savePage(1, 3, "c", "/../outside.html");
+  Page page;
+  EXPECT_TRUE(page.Del(withFile));
+  EXPECT_FALSE(std::filesystem::exists(siteDir() + "/news/p.html"));
+  EXPECT_TRUE(page.Del(missingFile));
+  EXPECT_TRUE(page.Del(climbing));
+  EXPECT_TRUE(std::filesystem::exists(dataDir() / "outside.html")) << "nothing outside the site is removed";
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM cms_pages"), "0");
+}
+
+TEST_F(PageTest, ListAllPagesOrdersOneArticlesPagesByNumber) {
+  savePage(5, 3, "c");
+  savePage(5, 1, "a");
+  savePage(6, 2, "other");
+  savePage(5, 2, "b");
+  auto rs = Page().ListAllPages(5);
+  std::string bodies;
+  for (; !rs->eof(); rs->moveNext()) bodies += rs->value("content").toString();
+  EXPECT_EQ(bodies, "abc");
+}
+
+TEST_F(PageTest, ReachableByProgId) {
+  auto page = createObject("Corvela.Page");
+  page->let("contentid", Variant(2));
+  page->let("Content", Variant("body"));
+  EXPECT_TRUE(page->call("Save").toBool());
+  EXPECT_EQ(page->get("PageID").toLong(), 1);
+}
+
+}  // namespace
+}  // namespace corvela::content
