@@ -62,8 +62,10 @@ void ChannelManager::loadStructure(comDAL& dal) {
   }
   if (!rows->eof()) structure_ = core::textValue(rows->value("structure"));
   auto document = XmlNode::newDocument();
-  storedTreeParses_ = document->loadXML(structure_);
-  if (!storedTreeParses_) document->loadXML(kEmptyTree);
+  // A blank stored text holds no channels to lose.
+  bool blank = structure_.find_first_not_of(" \t\r\n") == std::string::npos;
+  storedTreeParses_ = document->loadXML(structure_) || blank;
+  if (!document->documentElement()) document->loadXML(kEmptyTree);
   document_ = std::move(document);
 }
 

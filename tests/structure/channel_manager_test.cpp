@@ -195,6 +195,10 @@ TEST_F(ChannelManagerTest, ChangesThatWouldLoseTheStoredTreeAreRefused) {
   std::string before = storedTree();
   EXPECT_EQ(raised([&] { tree.AddChannel("/b", "/t", "/n"); }).number, 555) << "the result would be cut";
   EXPECT_EQ(storedTree(), before);
+
+  sql("UPDATE cms_channels SET structure=' '");
+  tree.Init();
+  EXPECT_EQ(tree.AddChannel("/b", "/t", "/n"), 1) << "a blank tree holds nothing to lose";
 }
 
 TEST_F(ChannelManagerTest, AddChannelPutsRowAndElementTogether) {
