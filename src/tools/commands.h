@@ -11,5 +11,6 @@ int runCommand(int argc, char** argv);     // corvela run FILE.vbs [ARGS...]
 int userCommand(int argc, char** argv);    // corvela user add|passwd|list|rm|roles
 int taskCommand(int argc, char** argv);    // corvela task add|list|rm
 int queueCommand(int argc, char** argv);   // corvela queue
+int channelCommand(int argc, char** argv); // corvela channel tree|add|rm
 
 }  // namespace corvela::tools

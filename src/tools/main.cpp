@@ -18,6 +18,7 @@ constexpr const char* kUsage =
     "  user     add, list and remove editor accounts, set passwords and roles\n"
     "  task     add, list or remove deploy tasks (task add|list|rm)\n"
     "  queue    list the files waiting for deployment\n"
+    "  channel  show or change the channel tree (channel tree | add PATH | rm PATH)\n"
     "\n"
     "'corvela COMMAND --help' describes a command. Exit status: 0 ok, 1 failure, 2 usage.\n";
 
@@ -34,6 +35,7 @@ constexpr Subcommand kSubcommands[] = {
     {"user", corvela::tools::userCommand},
     {"task", corvela::tools::taskCommand},
     {"queue", corvela::tools::queueCommand},
+    {"channel", corvela::tools::channelCommand},
 };
 
 }  // namespace
