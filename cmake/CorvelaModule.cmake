@@ -24,5 +24,7 @@ function(corvela_test name)
   add_executable(${name} ${sources})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_link_libraries(${name} PRIVATE ${ARGN} corvela_testsupport GTest::gtest GTest::gtest_main)
+  # Where a test finds the scripts and expected outputs kept beside it.
+  target_compile_definitions(${name} PRIVATE TEST_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}")
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "CORVELA_BUILD_DIR=${CMAKE_BINARY_DIR}")
 endfunction()

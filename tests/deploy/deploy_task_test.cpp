@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "core/settings_key.h"
-#include "core_fixture.h"
+#include "core/core_fixture.h"
 #include "deploy/deploy_task.h"
 #include "platform/automation/com_error.h"
 #include "platform/automation/object.h"

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core_fixture.h"
+#include "core/core_fixture.h"
 #include "deploy/deploy_task.h"
 #include "deploy/deployment_queue.h"
 

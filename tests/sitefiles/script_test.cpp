@@ -28,7 +28,7 @@ std::string slurp(const stdfs::path& path) {
 class SiteScript : public IsolatedTest, public ::testing::WithParamInterface<std::string> {};
 
 TEST_P(SiteScript, OutputMatches) {
-  stdfs::path scripts = stdfs::path(SITEFILES_TEST_DIR) / "scripts";
+  stdfs::path scripts = stdfs::path(TEST_SOURCE_DIR) / "scripts";
   std::string program = "'" + (buildDir() / "bin" / "corvela").string() + "'";
   stdfs::path out = root_.path() / "stdout", err = root_.path() / "stderr";
   ASSERT_EQ(std::system((program + " init >/dev/null").c_str()), 0);
@@ -42,7 +42,7 @@ TEST_P(SiteScript, OutputMatches) {
 
 std::vector<std::string> scriptNames() {
   std::vector<std::string> names;
-  for (const auto& entry : stdfs::directory_iterator(stdfs::path(SITEFILES_TEST_DIR) / "scripts"))
+  for (const auto& entry : stdfs::directory_iterator(stdfs::path(TEST_SOURCE_DIR) / "scripts"))
     if (entry.path().extension() == ".vbs") names.push_back(entry.path().stem().string());
   std::sort(names.begin(), names.end());
   return names;

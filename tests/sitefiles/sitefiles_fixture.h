@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core_fixture.h"
+#include "core/core_fixture.h"
 #include "platform/automation/com_error.h"
 
 namespace corvela::testing {

@@ -24,7 +24,7 @@ std::string slurp(const std::filesystem::path& path) {
 class RecordsScript : public IsolatedTest {};
 
 TEST_F(RecordsScript, OutputMatches) {
-  std::filesystem::path here = std::filesystem::path(__FILE__).parent_path();
+  std::filesystem::path here = std::filesystem::path(TEST_SOURCE_DIR);
   std::string program = (buildDir() / "bin" / "corvela").string();
   std::string out = (root_.path() / "stdout").string(), err = (root_.path() / "stderr").string();
   std::string command = "'" + program + "' init >/dev/null && '" + program + "' run '" +

@@ -76,7 +76,9 @@ TEST_F(ChannelCommandTest, ErrorsAndUsage) {
   for (const Case& c : cases) {
     Outcome o = run(c.args);
     EXPECT_EQ(o.status, c.status) << c.args << ": " << o.err;
-    if (c.err) EXPECT_EQ(o.err, c.err) << c.args;
+    if (c.err) {
+      EXPECT_EQ(o.err, c.err) << c.args;
+    }
   }
   Outcome help = run("channel --help");
   EXPECT_EQ(help.status, 0);

@@ -25,7 +25,7 @@ std::string readAll(const std::filesystem::path& path) {
 class SiteStructureScript : public IsolatedTest {};
 
 TEST_F(SiteStructureScript, OutputMatches) {
-  const std::filesystem::path here = std::filesystem::path(__FILE__).parent_path();
+  const std::filesystem::path here = std::filesystem::path(TEST_SOURCE_DIR);
   const std::string program = "'" + (buildDir() / "bin" / "corvela").string() + "'";
   const std::filesystem::path out = root_.path() / "stdout", err = root_.path() / "stderr";
   ASSERT_EQ(std::system((program + " init >/dev/null").c_str()), 0);
