@@ -186,8 +186,11 @@ void Compiler::name(const ast::NameExpr& e) {
 }
 
 void Compiler::newObject(const ast::NewExpr& e) {
-  auto it = globalNames_.find(lowerName(e.className));
-  if (it != globalNames_.end() && program_.globals[it->second].kind == GlobalName::Class) {
+  std::string lower = lowerName(e.className);
+  auto it = globalNames_.find(lower);
+  // New RegExp is always VBScript's own RegExp; a script class of the name
+  // may be declared but is never made by New (the run-time form decides).
+  if (lower != "regexp" && it != globalNames_.end() && program_.globals[it->second].kind == GlobalName::Class) {
     emit(Op::NewObject, program_.globals[it->second].index);
     return;
   }
