@@ -40,6 +40,12 @@ int32_t packVar(VarKind kind, int32_t index) { return static_cast<int32_t>(kind)
 
 bool isVariable(const Resolved& r) { return r.kind == Resolved::Var; }
 
+// A variable whose place is known when the code is compiled, so an element
+// of it can be reached in place (PushElemRef).
+bool isFixedPlace(const Resolved& r) {
+  return isVariable(r) && r.var != VarKind::Dynamic && r.var != VarKind::DynamicExplicit && !r.isResult;
+}
+
 }  // namespace
 
 void Compiler::emitVar(Op op, const Resolved& r) {
@@ -227,9 +233,7 @@ RefMask Compiler::arguments(const std::vector<ast::ExprPtr>& args, bool byRef) {
       auto* c = static_cast<const ast::CallExpr*>(arg);
       if (c->callee->kind == ast::ExprKind::Name && !c->args.empty()) {
         Resolved r = resolve(static_cast<const ast::NameExpr&>(*c->callee).name, c->pos);
-        bool fixedPlace = isVariable(r) && r.var != VarKind::Dynamic && r.var != VarKind::DynamicExplicit &&
-                          !r.isResult;
-        if (fixedPlace) {
+        if (isFixedPlace(r)) {
           valueArguments(c->args);
           CallSite site;
           site.target = packVar(r.var, r.index);
@@ -451,6 +455,29 @@ void Compiler::assignName(const ast::NameExpr& target, const ast::Expr& value, b
   emit(Op::Raise, 501);  // Illegal assignment: a constant, procedure or class name
 }
 
+// `x(0)(1) = v`: the element x(0) is reached in place, as a ByRef argument
+// reaches it, so an array held in an array is written where it is. False
+// when x has no fixed place (the caller then assigns through the value).
+bool Compiler::assignInElement(const ast::CallExpr& target, const ast::Expr& value, bool isSet) {
+  auto& inner = static_cast<const ast::CallExpr&>(*target.callee);
+  if (inner.callee->kind != ast::ExprKind::Name || inner.args.empty()) return false;
+  Resolved r = resolve(static_cast<const ast::NameExpr&>(*inner.callee).name, inner.callee->pos);
+  if (!isFixedPlace(r)) return false;
+  valueArguments(inner.args);
+  CallSite element;
+  element.target = packVar(r.var, r.index);
+  element.argc = static_cast<uint16_t>(inner.args.size());
+  emit(Op::PushElemRef, addCall(element));
+  valueArguments(target.args);
+  expr(value);
+  CallSite site;
+  site.target = -1;
+  site.argc = static_cast<uint16_t>(target.args.size());
+  site.wantResult = false;
+  emit(isSet ? Op::SetIndexVar : Op::LetIndexVar, addCall(site));
+  return true;
+}
+
 void Compiler::assign(const ast::AssignStmt& s) {
   const ast::Expr& target = *s.target;
   switch (target.kind) {
@@ -475,6 +502,7 @@ void Compiler::assign(const ast::AssignStmt& s) {
     }
     case ast::ExprKind::Call: {
       auto& c = static_cast<const ast::CallExpr&>(target);
+      if (c.callee->kind == ast::ExprKind::Call && assignInElement(c, *s.value, s.isSet)) return;
       if (c.callee->kind == ast::ExprKind::Member) {
         auto& m = static_cast<const ast::MemberExpr&>(*c.callee);
         memberObject(m);

@@ -479,10 +479,19 @@ void Interpreter::memberAccess(Frame& frame, const CallSite& site, InvokeKind ki
 }
 
 void Interpreter::indexAssign(Frame& frame, const CallSite& site, bool isSet) {
+  Variant* args = sp_ - site.argc - 1;
+  if (site.target < 0) {
+    // Below the indices: what PushElemRef left, a reference into its array
+    // (with the lock that keeps the element in place), or a plain value.
+    Variant* holder = args - 1;
+    Variant* element = refSlots_[holder - stack_];
+    assignElement(element ? *element : *holder, args, site.argc, std::move(args[site.argc]), isSet);
+    while (sp_ > holder) *--sp_ = Variant();
+    return;
+  }
   auto kind = static_cast<VarKind>(site.target >> 24);
   int32_t index = site.target & 0xFFFFFF;
   Variant* var = varPtr(frame, kind, site.fallback, index, true);
-  Variant* args = sp_ - site.argc - 1;
   if (!var) {
     GlobalSlot* slot = resolveDynamic(*frame.link, index);
     if (slot->kind != GlobalSlot::ObjectMember) raiseRuntimeError(501);
