@@ -7,6 +7,8 @@ y = n()
 WScript.Echo "n()", Err.Number, IsEmpty(y) : Err.Clear
 Call n
 WScript.Echo "Call n", Err.Number : Err.Clear
+Call (n + 1)
+WScript.Echo "Call (n + 1)", Err.Number : Err.Clear
 a = Array(1, 2)
 y = a()
 WScript.Echo "an array with () stays itself", Err.Number, UBound(y) : Err.Clear

@@ -347,6 +347,8 @@ void Interpreter::callValue(const CallSite& site) {
     return;
   }
   if (site.argc == 0) {
+    // As for a variable: a plain value is nothing to call (`Call (1)`).
+    if (!callee.isArray()) raiseRuntimeError(13);
     if (!site.wantResult) *--sp_ = Variant();
     return;
   }
