@@ -313,8 +313,9 @@ void Parser::parseClassMember(ast::ClassStmt& cls) {
     visibility = ast::Visibility::Private;
   }
   bool isDefault = false;
-  const bool fieldNamedByKeyword = visibility != ast::Visibility::Unspecified &&
-                                   (is(TokenKind::KwDefault) || is(TokenKind::KwProperty)) && endsFieldName(peek(1).kind);
+  const bool keywordName = is(TokenKind::KwDefault) || is(TokenKind::KwProperty);
+  const bool fieldNamedByKeyword =
+      visibility != ast::Visibility::Unspecified && keywordName && endsFieldName(peek(1).kind);
   if (is(TokenKind::KwDefault) && !fieldNamedByKeyword) {
     const ast::Position defaultPos = cur().pos;
     if (visibility != ast::Visibility::Public) failHere(kDefaultNeedsPublic);
