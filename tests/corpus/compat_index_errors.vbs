@@ -60,3 +60,9 @@ WScript.Echo "object field", Err.Number, o.Inner("k") : Err.Clear
 Set o.Inner = Nothing
 y = o.Inner(0)
 WScript.Echo "get o.Inner(0) on Nothing", Err.Number : Err.Clear
+Sub Nested
+  inner = Array(Array(1, 2))
+  inner(0)(1) = 5
+  WScript.Echo "undeclared local written in place", Err.Number, inner(0)(1)
+End Sub
+Nested

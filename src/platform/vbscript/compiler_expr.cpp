@@ -456,17 +456,20 @@ void Compiler::assignName(const ast::NameExpr& target, const ast::Expr& value, b
 }
 
 // `x(0)(1) = v`: the element x(0) is reached in place, as a ByRef argument
-// reaches it, so an array held in an array is written where it is. False
-// when x has no fixed place (the caller then assigns through the value).
+// reaches it, so an array held in an array is written where it is. x is a
+// variable with a known place or a procedure's undeclared local; false
+// otherwise (the caller then assigns through the value).
 bool Compiler::assignInElement(const ast::CallExpr& target, const ast::Expr& value, bool isSet) {
   auto& inner = static_cast<const ast::CallExpr&>(*target.callee);
   if (inner.callee->kind != ast::ExprKind::Name || inner.args.empty()) return false;
   Resolved r = resolve(static_cast<const ast::NameExpr&>(*inner.callee).name, inner.callee->pos);
-  if (!isFixedPlace(r)) return false;
+  const bool implicitLocal = isVariable(r) && r.var == VarKind::Dynamic && r.fallback != kNoSlot;
+  if (!isFixedPlace(r) && !implicitLocal) return false;
   valueArguments(inner.args);
   CallSite element;
   element.target = packVar(r.var, r.index);
   element.argc = static_cast<uint16_t>(inner.args.size());
+  element.fallback = r.fallback;
   emit(Op::PushElemRef, addCall(element));
   valueArguments(target.args);
   expr(value);

@@ -214,6 +214,9 @@ void Interpreter::assignDefault(Object& object, Variant* args, uint16_t argc, Va
 void Interpreter::pushElemRef(Frame& frame, const CallSite& site) {
   auto kind = static_cast<VarKind>(site.target >> 24);
   Variant* var = varPtr(frame, kind, site.fallback, site.target & 0xFFFFFF, false);
+  // An undeclared local whose name a global procedure took since compiling
+  // (ExecuteGlobal): no variable to reach into.
+  if (!var) raiseRuntimeError(13);
   uint16_t argc = site.argc;
   Variant* args = sp_ - argc;
   if (var->isArray() && !var->rawArray()->isBytes) {
