@@ -221,7 +221,11 @@ TEST_F(VariantOpsTest, LogicalOperatorsAreBitwiseWithThreeValuedNull) {
       {"Null Or True", logicalOr, N(), t, "Boolean:True"},
       {"Null Or False", logicalOr, N(), f, "Null"},
       {"Long -1 Or Null", logicalOr, L(-1), N(), "Long:-1"},
-      {"Empty Or Empty", logicalOr, E(), E(), "Integer:0"},
+      {"Empty Or Empty", logicalOr, E(), E(), "Long:0"},
+      {"Empty And Integer", logicalAnd, E(), I(5), "Long:0"},
+      {"Byte Imp Null", logicalImp, B(170), N(), "Byte:85"},
+      {"all-ones Byte Imp Null", logicalImp, B(255), N(), "Byte:0"},
+      {"Integer Imp Null", logicalImp, I(5), N(), "Null"},
       {"False Imp Null", logicalImp, f, N(), "Boolean:True"},
       {"True Imp Null", logicalImp, t, N(), "Null"},
       {"Null Imp True", logicalImp, N(), t, "Boolean:True"},
@@ -236,7 +240,7 @@ TEST_F(VariantOpsTest, LogicalOperatorsAreBitwiseWithThreeValuedNull) {
     Variant a;
     const char* expected;
   } nots[] = {
-      {t, "Boolean:False"}, {E(), "Integer:-1"}, {N(), "Null"},       {L(0), "Long:-1"},
+      {t, "Boolean:False"}, {E(), "Long:-1"}, {N(), "Null"},       {L(0), "Long:-1"},
       {B(0), "Byte:255"},   {D(1.5), "Long:-3"}, {T("x"), "error 13"},
       {T("#FALSE#"), "Boolean:True"}, {T(" true "), "Boolean:False"}, {T("$5"), "Long:-6"},
   };
@@ -263,6 +267,9 @@ TEST_F(VariantOpsTest, CompareFollowsVBScriptRules) {
       {"True vs -1", Variant(true), L(-1), 0, 0},
       {"Date vs Long", Dt(1), L(1), 0, 0},
       {"Currency vs Double", C(15000), D(1.5), 0, 0},
+      {"Single vs Double compare as Singles", S(0.1f), D(0.1), 0, 0},
+      {"Double vs Single", D(0.1), S(0.1f), 0, 0},
+      {"Single vs Double beyond a Single", S(1.0f), D(1e300), 0, -1},
       {"text variable vs number", T("10"), L(9), 0, 1},
       {"number vs text variable", L(9), T("10"), 0, -1},
       {"equal looking variables", T("10"), L(10), 0, 1},

@@ -132,12 +132,13 @@ TEST_F(DateBuiltins, SerialFunctionsRunOver) {
 TEST_F(DateBuiltins, ValueFunctionsSplitDateAndTime) {
   EXPECT_EQ(shown(call("DateValue", {Variant("1/5/2003 9:03 PM")})), "1/5/2003");
   EXPECT_EQ(shown(call("TimeValue", {Variant("1/5/2003 9:03 PM")})), "9:03:00 PM");
-  EXPECT_EQ(shown(call("DateValue", {Variant(-1.25)})), "12/29/1899");
   EXPECT_EQ(shown(call("TimeValue", {Variant(-1.25)})), "6:00:00 AM");
   EXPECT_EQ(shown(call("DateValue", {Variant("9:03")})), "12:00:00 AM");
-  EXPECT_TRUE(call("DateValue", {Variant::null()}).isNull());
-  EXPECT_TRUE(call("TimeValue", {Variant::null()}).isNull());
+  EXPECT_EQ(shown(call("DateValue", {Variant::fromDate(-1.25)})), "12/29/1899");
+  EXPECT_EQ(errorOf("DateValue", {Variant::null()}), 94);
+  EXPECT_EQ(errorOf("TimeValue", {Variant::null()}), 94);
   EXPECT_EQ(errorOf("DateValue", {Variant("2/30/2003")}), 13);
+  EXPECT_EQ(errorOf("DateValue", {Variant(-1.25)}), 13);  // a number is no date text
 }
 
 struct AddCase {

@@ -101,11 +101,12 @@ TEST(ByteBuiltins, CountUtf16BytesOfStrings) {
       {"InStrB", {1, "aBc", "b", 1}, "Long:3"},
       {"InStrB", {4, "abc", "b"}, "Long:0"},
       {"InStrB", {"abc", Null()}, "Null"},
-      {"AscB", {"A"}, "Integer:65"},
-      {"AscB", {"中"}, "Integer:45"},  // U+4E2D, low byte first
+      {"AscB", {"A"}, "Byte:65"},
+      {"AscB", {"中"}, "Byte:45"},  // U+4E2D, low byte first
       {"AscB", {""}, "error 5"},
       {"ChrB", {65}, "String:\xF9\x81"},
-      {"ChrB", {256}, "error 5"},
+      {"ChrB", {256}, "error 6"},
+      {"ChrB", {-1}, "error 6"},
   });
 }
 
@@ -126,7 +127,7 @@ TEST(ByteBuiltins, WorkOnByteArraysAsTheirOwnBytes) {
   Variant data = Variant::bytes({1, 13, 10, 200});
   expectCases({
       {"LenB", {data}, "Long:4"},
-      {"AscB", {call("MidB", {data, 4, 1})}, "Integer:200"},
+      {"AscB", {call("MidB", {data, 4, 1})}, "Byte:200"},
       {"InStrB", {data, call("ChrB", {13})}, "Long:2"},
       {"InStrB", {3, data, call("ChrB", {13})}, "Long:0"},
       {"LenB", {Variant::array(std::vector<Variant>{1})}, "error 13"},
@@ -156,8 +157,8 @@ TEST(ByteBuiltins, OddPiecesStayByteExact) {
   expectCases({
       {"LenB", {odd}, "Long:5"},
       {"Len", {odd}, "Long:2"},
-      {"AscB", {odd}, "Integer:0"},
-      {"AscB", {call("RightB", {odd, 1})}, "Integer:222"},
+      {"AscB", {odd}, "Byte:0"},
+      {"AscB", {call("RightB", {odd, 1})}, "Byte:222"},
       {"InStrB", {odd, call("ChrB", {0xDE})}, "Long:5"},
       {"InStrB", {odd, call("ChrB", {0x3D})}, "Long:2"},
       {"LenB", {call("ChrB", {255})}, "Long:1"},

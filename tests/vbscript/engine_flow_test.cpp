@@ -59,7 +59,7 @@ TEST(EngineFlow, OptionExplicitAndNameClashes) {
   expectErrors({
       {"undeclared in procedure", "Option Explicit\nSub S\nDim a\nb = 1\nEnd Sub\nS", 500, 4, 1},
       {"read undeclared", "Option Explicit\nx = y", 500, 2, 1},
-      {"duplicate sub", "Sub S\nEnd Sub\nSub S\nEnd Sub", 1041, 3, 5},
+      {"sub named as a variable", "Dim S\nSub S\nEnd Sub", 1041, 2, 5},
       {"dim of a parameter", "Sub S(a)\nDim a\nEnd Sub", 1041, 2, 5},
       {"duplicate property", "Class C\nProperty Get P\nEnd Property\nProperty Get P\nEnd Property\nEnd Class", 1041, 4, 14},
       {"assign a constant", "Const K = 1\nK = 2", 501, 2, 1},

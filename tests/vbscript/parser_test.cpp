@@ -336,6 +336,11 @@ void expectErrors(const ErrorCase* begin, const ErrorCase* end) {
 TEST(ParserTest, StatementErrorsAndTheirPositions) {
   const ErrorCase cases[] = {
       {"x = 0 End If", 1042, 1, 7},
+      {"For i = 1 To 2\nx = 1 End If\nNext", 1042, 2, 7},  // only the End of the open block
+      {"If a Then :\nx = 1\nEnd If", 1024, 3, 1},          // `Then :` is a one-line If
+      {"Select Case x\nCase 1 2\nEnd Select", 1025, 2, 8},
+      {"Sub f 5\nEnd Sub", 1025, 1, 7},
+      {"Class C\nPublic Property Foo\nEnd Class", 1049, 2, 17},
       {"If a Then\nx = 1\nElse End If\nEnd If", 1024, 3, 6},
       {"x = 0 Wend", 1025, 1, 7},
       {"x = 1 Rem no colon", 1025, 1, 7},
@@ -411,7 +416,8 @@ TEST(ParserTest, DeclarationErrorsAndTheirPositions) {
       {"Const c 1", 1011, 1, 9},
       {"ReDim a", 1005, 1, 8},
       {"Dim x\nDim X", 1041, 2, 5},
-      {"Sub f\nEnd Sub\nFunction F\nEnd Function", 1041, 3, 10},
+      {"Dim f\nSub f\nEnd Sub", 1041, 2, 5},
+      {"Sub f\nEnd Sub\nDim F", 1041, 3, 5},
       {"Sub f(a, A)\nEnd Sub", 1041, 1, 10},
       {"Sub f(a)\nDim a\nEnd Sub", 1041, 2, 5},
       {"Sub f(a\nEnd Sub", 1006, 1, 8},
@@ -419,7 +425,8 @@ TEST(ParserTest, DeclarationErrorsAndTheirPositions) {
       {"Function f\nEnd Sub", 1015, 2, 5},
       {"Sub f\nx = 1", 1014, 2, 6},
       {"Sub f\nSub g\nEnd Sub\nEnd Sub", 1024, 2, 1},
-      {"If a Then\nSub g\nEnd Sub\nEnd If", 1024, 2, 1},
+      {"If a Then\nClass C\nEnd Class\nEnd If", 1024, 2, 1},
+      {"For i = 1 To 2\nSub g\nExit For\nEnd Sub\nNext", 1039, 3, 6},
       {"Sub f\nPrivate x\nEnd Sub", 1024, 2, 1},
       {"Property Get x\nEnd Property", 1048, 1, 1},
       {"Public Property Get x\nEnd Property", 1048, 1, 8},

@@ -4,7 +4,9 @@
 // number and a string held in variables do not convert: the number is the
 // smaller. When the script wrote one side as a literal, the other side takes
 // its kind first, except that text meets a True or False literal as the word.
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string_view>
 
 #include "platform/automation/com_error.h"
@@ -38,12 +40,20 @@ Comparison compareText(std::string_view x, std::string_view y, unsigned flags) {
 }
 
 // Two numbers (Empty counting as 0): exactly where both are whole kinds or
-// both Currency, through Double otherwise.
+// both Currency; as Singles when one side is a Single, as Windows does, so
+// CSng(0.1) = 0.1 holds (through Double when the other side is beyond a
+// Single's range); through Double otherwise.
 Comparison compareNumbers(const Variant& a, const Variant& b) {
   if (isIntegerKind(a.type()) && isIntegerKind(b.type())) return order(integerValue(a), integerValue(b));
   if (a.type() == VarType::Currency && b.type() == VarType::Currency)
     return order(a.rawCurrency(), b.rawCurrency());
-  return order(a.toDouble(), b.toDouble());
+  const double x = a.toDouble(), y = b.toDouble();
+  if (a.type() == VarType::Single || b.type() == VarType::Single) {
+    constexpr double kSingleMax = std::numeric_limits<float>::max();
+    if (std::fabs(x) <= kSingleMax && std::fabs(y) <= kSingleMax)
+      return order(static_cast<float>(x), static_cast<float>(y));
+  }
+  return order(x, y);
 }
 
 // The text converted to the kind of a number or date literal it meets: CDate

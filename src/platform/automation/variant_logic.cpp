@@ -17,7 +17,9 @@ namespace {
 using detail::operandValue;
 
 // One side of a logical operator reduced to its bits and its kind: Boolean,
-// Byte, Integer (also for Empty) or Long (every other number, rounded).
+// Byte, Integer or Long (Empty, and every other number, rounded). Empty is a
+// Long here, unlike in arithmetic: VarType(Empty And Empty) and
+// VarType(Not Empty) are 3.
 struct Bits {
   int32_t value = 0;
   VarType type = VarType::Integer;
@@ -29,7 +31,7 @@ Bits bitsOf(const Variant& operand) {
   const Variant& v = operandValue(operand, holder);
   switch (v.type()) {
     case VarType::Null: return {0, VarType::Null, true};
-    case VarType::Empty: return {0, VarType::Integer};
+    case VarType::Empty: return {0, VarType::Long};
     case VarType::Boolean: return {v.rawBool() ? -1 : 0, VarType::Boolean};
     case VarType::Byte: return {v.rawByte(), VarType::Byte};
     case VarType::Integer: return {v.rawInteger(), VarType::Integer};
@@ -93,6 +95,9 @@ Variant withNull(Logic op, const Bits& a, const Bits& b) {
       // False Imp anything is True; anything Imp True is True.
       if (!a.null && a.value == 0) return fromBits(-1, a.type);
       if (!b.null && allOnes(b)) return fromBits(b.value, b.type);
+      // VBScript's own rule for a Byte: Byte Imp Null is Not Byte, a Byte
+      // (CByte(170) Imp Null is 85, CByte(255) Imp Null is 0).
+      if (!a.null && a.type == VarType::Byte && b.null) return fromBits(~a.value, VarType::Byte);
       return Variant::null();
     default:
       return Variant::null();

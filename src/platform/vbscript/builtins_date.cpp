@@ -189,15 +189,19 @@ Variant timeSerialFn(BuiltinCall& call) {
   return Variant::fromDate(static_cast<double>(total) / kSecondsPerDay);
 }
 
+// DateValue reads a date from text or a Date, never from a number (13);
+// DateValue and TimeValue of Null are 94.
 Variant dateValueFn(BuiltinCall& call) {
-  double date = 0;
-  if (!dateArg(call, 0, date)) return Variant::null();
-  return Variant::fromDate(std::trunc(date) + 0.0);
+  const Variant value = call.value(0);
+  if (value.isNull()) raiseRuntimeError(94);
+  const VarType type = value.type();
+  if (type != VarType::String && type != VarType::Date && type != VarType::Empty) raiseRuntimeError(13);
+  return Variant::fromDate(std::trunc(value.toDate()) + 0.0);
 }
 
 Variant timeValueFn(BuiltinCall& call) {
   double date = 0;
-  if (!dateArg(call, 0, date)) return Variant::null();
+  if (!dateArg(call, 0, date)) raiseRuntimeError(94);
   return Variant::fromDate(std::fabs(date - std::trunc(date)));
 }
 

@@ -17,15 +17,26 @@ namespace {
 
 std::string textOf(const BuiltinCall& call, size_t i) { return call.value(i).toString(); }
 
-Variant evalFn(BuiltinCall& call) { return call.interpreter->evalCode(textOf(call, 0)); }
+// The code of Eval, Execute and ExecuteGlobal: text only. A number, Empty,
+// Null or any other kind is 13, not code made from its text.
+std::string codeOf(const BuiltinCall& call) {
+  Variant code = call.value(0);
+  if (!code.isString()) raiseRuntimeError(13);
+  return std::string(code.rawString());
+}
+
+Variant evalFn(BuiltinCall& call) {
+  if (call.value(0).isNull()) return Variant::null();
+  return call.interpreter->evalCode(codeOf(call));
+}
 
 Variant executeFn(BuiltinCall& call) {
-  call.interpreter->executeCode(textOf(call, 0), false);
+  call.interpreter->executeCode(codeOf(call), false);
   return Variant();
 }
 
 Variant executeGlobalFn(BuiltinCall& call) {
-  call.interpreter->executeCode(textOf(call, 0), true);
+  call.interpreter->executeCode(codeOf(call), true);
   return Variant();
 }
 

@@ -100,6 +100,7 @@ Variant joinFn(BuiltinCall& call) {
 // Filter(list, value[, include[, compare]]): the elements that contain
 // `value` (or, with include False, those that do not).
 Variant filterFn(BuiltinCall& call) {
+  if (call.value(0).isNull()) raiseRuntimeError(94);
   Variant list = oneDimensionalArray(call, 0);
   TextArg value(call, 1);
   if (value.isNull()) raiseRuntimeError(94);

@@ -133,13 +133,14 @@ Variant ascBFn(BuiltinCall& call) {
   if (value.isNull()) raiseRuntimeError(94);
   Variant first = byteSlice(value, 0, 1);
   if (first.rawString().empty()) raiseRuntimeError(5);
-  return Variant::fromInteger(text::halfUnitByte(first.rawString()));
+  return Variant::fromByte(text::halfUnitByte(first.rawString()));
 }
 
-// ChrB's one byte is a string of half a code unit.
+// ChrB's one byte is a string of half a code unit; a code outside 0..255
+// does not fit a byte (6).
 Variant chrBFn(BuiltinCall& call) {
   int32_t code = call.value(0).toLong();
-  if (code < 0 || code > 255) raiseRuntimeError(5);
+  if (code < 0 || code > 255) raiseRuntimeError(6);
   std::string half;
   text::appendHalfUnit(half, static_cast<uint8_t>(code));
   return Variant(half);

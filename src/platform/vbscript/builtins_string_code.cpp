@@ -162,7 +162,7 @@ Variant octFn(BuiltinCall& call) { return inBase(call, 3); }
 // digits and @*_+-./ stay; other units below 256 become %XX, the rest %uXXXX.
 Variant escapeFn(BuiltinCall& call) {
   TextArg text(call, 0);
-  if (text.isNull()) return Variant::null();
+  if (text.isNull()) raiseRuntimeError(94);
   static constexpr char kHex[] = "0123456789ABCDEF";
   std::string out;
   out.reserve(text.view().size());
@@ -183,7 +183,7 @@ Variant escapeFn(BuiltinCall& call) {
 // character; a lone escaped half stays a lone half.
 Variant unescapeFn(BuiltinCall& call) {
   TextArg text(call, 0);
-  if (text.isNull()) return Variant::null();
+  if (text.isNull()) raiseRuntimeError(94);
   if (text.view().find('%') == std::string_view::npos) return text.whole();
   std::u16string units = text::toUtf16Units(text.view());
   std::u16string out;

@@ -42,6 +42,14 @@ class ScriptObject final : public Object {
   int32_t classIndex_;
 };
 
+// Whether a field takes an index: `obj.Items(0)` reads an element of an
+// array or calls the default member of an object. A field holding a plain
+// value (or Nothing) is no member that takes arguments: 438, for reading and
+// for assigning alike.
+inline bool indexableField(const Variant& field) {
+  return field.isArray() || (field.isObject() && field.rawObject());
+}
+
 // Creates an instance. Its shared_ptr hands the instance to the interpreter
 // for Class_Terminate when the last reference goes, while the engine lives.
 std::shared_ptr<ScriptObject> makeInstance(Interpreter& interpreter, const Link& link, int32_t classIndex);

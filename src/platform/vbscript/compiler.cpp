@@ -151,8 +151,12 @@ int32_t Compiler::globalIndex(const std::string& lower) {
 int32_t Compiler::addGlobal(const std::string& name, GlobalName::Kind kind, int32_t index, ast::Position pos) {
   std::string lower = lowerName(name);
   auto it = globalNames_.find(lower);
-  if (it != globalNames_.end() && program_.globals[it->second].kind != GlobalName::Referenced)
-    throw CompileFailure{1041, pos};
+  if (it != globalNames_.end()) {
+    GlobalName::Kind existing = program_.globals[it->second].kind;
+    // A Sub or Function defined again: the last definition is the one called.
+    bool redefinedProcedure = existing == GlobalName::Procedure && kind == GlobalName::Procedure;
+    if (existing != GlobalName::Referenced && !redefinedProcedure) throw CompileFailure{1041, pos};
+  }
   int32_t g = globalIndex(lower);
   program_.globals[g].name = name;
   program_.globals[g].kind = kind;

@@ -40,6 +40,12 @@ int32_t packVar(VarKind kind, int32_t index) { return static_cast<int32_t>(kind)
 
 bool isVariable(const Resolved& r) { return r.kind == Resolved::Var; }
 
+// A variable whose place is known when the code is compiled, so an element
+// of it can be reached in place (PushElemRef).
+bool isFixedPlace(const Resolved& r) {
+  return isVariable(r) && r.var != VarKind::Dynamic && r.var != VarKind::DynamicExplicit && !r.isResult;
+}
+
 }  // namespace
 
 void Compiler::emitVar(Op op, const Resolved& r) {
@@ -186,8 +192,11 @@ void Compiler::name(const ast::NameExpr& e) {
 }
 
 void Compiler::newObject(const ast::NewExpr& e) {
-  auto it = globalNames_.find(lowerName(e.className));
-  if (it != globalNames_.end() && program_.globals[it->second].kind == GlobalName::Class) {
+  std::string lower = lowerName(e.className);
+  auto it = globalNames_.find(lower);
+  // New RegExp is always VBScript's own RegExp; a script class of the name
+  // may be declared but is never made by New (the run-time form decides).
+  if (lower != "regexp" && it != globalNames_.end() && program_.globals[it->second].kind == GlobalName::Class) {
     emit(Op::NewObject, program_.globals[it->second].index);
     return;
   }
@@ -224,9 +233,7 @@ RefMask Compiler::arguments(const std::vector<ast::ExprPtr>& args, bool byRef) {
       auto* c = static_cast<const ast::CallExpr*>(arg);
       if (c->callee->kind == ast::ExprKind::Name && !c->args.empty()) {
         Resolved r = resolve(static_cast<const ast::NameExpr&>(*c->callee).name, c->pos);
-        bool fixedPlace = isVariable(r) && r.var != VarKind::Dynamic && r.var != VarKind::DynamicExplicit &&
-                          !r.isResult;
-        if (fixedPlace) {
+        if (isFixedPlace(r)) {
           valueArguments(c->args);
           CallSite site;
           site.target = packVar(r.var, r.index);
@@ -448,6 +455,32 @@ void Compiler::assignName(const ast::NameExpr& target, const ast::Expr& value, b
   emit(Op::Raise, 501);  // Illegal assignment: a constant, procedure or class name
 }
 
+// `x(0)(1) = v`: the element x(0) is reached in place, as a ByRef argument
+// reaches it, so an array held in an array is written where it is. x is a
+// variable with a known place or a procedure's undeclared local; false
+// otherwise (the caller then assigns through the value).
+bool Compiler::assignInElement(const ast::CallExpr& target, const ast::Expr& value, bool isSet) {
+  auto& inner = static_cast<const ast::CallExpr&>(*target.callee);
+  if (inner.callee->kind != ast::ExprKind::Name || inner.args.empty()) return false;
+  Resolved r = resolve(static_cast<const ast::NameExpr&>(*inner.callee).name, inner.callee->pos);
+  const bool implicitLocal = isVariable(r) && r.var == VarKind::Dynamic && r.fallback != kNoSlot;
+  if (!isFixedPlace(r) && !implicitLocal) return false;
+  valueArguments(inner.args);
+  CallSite element;
+  element.target = packVar(r.var, r.index);
+  element.argc = static_cast<uint16_t>(inner.args.size());
+  element.fallback = r.fallback;
+  emit(Op::PushElemRef, addCall(element));
+  valueArguments(target.args);
+  expr(value);
+  CallSite site;
+  site.target = -1;
+  site.argc = static_cast<uint16_t>(target.args.size());
+  site.wantResult = false;
+  emit(isSet ? Op::SetIndexVar : Op::LetIndexVar, addCall(site));
+  return true;
+}
+
 void Compiler::assign(const ast::AssignStmt& s) {
   const ast::Expr& target = *s.target;
   switch (target.kind) {
@@ -472,6 +505,7 @@ void Compiler::assign(const ast::AssignStmt& s) {
     }
     case ast::ExprKind::Call: {
       auto& c = static_cast<const ast::CallExpr&>(target);
+      if (c.callee->kind == ast::ExprKind::Call && assignInElement(c, *s.value, s.isSet)) return;
       if (c.callee->kind == ast::ExprKind::Member) {
         auto& m = static_cast<const ast::MemberExpr&>(*c.callee);
         memberObject(m);

@@ -120,6 +120,7 @@ class Compiler {
   void emitVar(Op op, const Resolved& r);
   void assign(const ast::AssignStmt& s);
   void assignName(const ast::NameExpr& target, const ast::Expr& value, bool isSet);
+  bool assignInElement(const ast::CallExpr& target, const ast::Expr& value, bool isSet);
   bool concatPieces(const ast::NameExpr& target, const ast::Expr& value, std::vector<const ast::Expr*>& pieces);
 
   // ----- statements (compiler_stmt.cpp)

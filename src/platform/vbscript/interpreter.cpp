@@ -370,6 +370,8 @@ void Interpreter::invokeMember(ScriptObject& object, DispId id, InvokeKind kind,
   }
   if (member.field < 0) raiseRuntimeError(438);
   Variant& field = object.fields[member.field];
+  const size_t indexCount = (kind & (InvokeLet | InvokeSet)) ? args.size() - (args.empty() ? 0 : 1) : args.size();
+  if (indexCount > 0 && !indexableField(field)) raiseRuntimeError(438);
   if (kind & (InvokeLet | InvokeSet)) {
     if (args.empty()) raiseRuntimeError(450);
     Variant value = args.back();

@@ -203,6 +203,7 @@ void Lexer::skipBlanks() {
       if (after < src_.size() && !isLineBreak(src_[after])) return;
       pos_ = after;
       if (pos_ < src_.size()) consumeLineBreak();
+      continued_ = true;
     } else {
       return;
     }
@@ -229,9 +230,13 @@ Token Lexer::fail(int32_t number) {
 Token Lexer::next() {
   if (finished_) return last_;
   const size_t before = pos_;
+  continued_ = false;
   skipBlanks();
   tokenStart_ = pos_;
-  spaceBefore_ = pos_ != before || pos_ == lineStart_;
+  // `obj.Ret() _` then `.Ret()` on the next line: a "." that a line
+  // continuation brought down goes on the member chain, as if joined.
+  const bool continuedDot = continued_ && pos_ < src_.size() && src_[pos_] == '.';
+  spaceBefore_ = (pos_ != before || pos_ == lineStart_) && !continuedDot;
   if (pos_ >= src_.size()) {
     Token token = make(TokenKind::EndOfInput);
     finished_ = true;

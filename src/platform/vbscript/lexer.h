@@ -82,6 +82,7 @@ class Lexer {
   int32_t columnAt_ = 1;    // ... and its column
   TokenKind previous_ = TokenKind::Newline;
   bool spaceBefore_ = false;
+  bool continued_ = false;  // a line continuation was skipped before the token
   bool finished_ = false;
   Token last_;              // repeated after EndOfInput / Error
 };

@@ -112,8 +112,36 @@ void Parser::expect(TokenKind kind, int32_t error) {
 }
 
 bool Parser::atNameToken() const {
-  // "Property" is reserved but still serves as a plain name.
-  return is(TokenKind::Identifier) || is(TokenKind::KwProperty);
+  // Property, Default, Error, Explicit and Step are reserved only where their
+  // statements use them (Property Get, Public Default, On Error, Option
+  // Explicit, For ... Step); elsewhere they serve as plain names.
+  switch (cur().kind) {
+    case TokenKind::Identifier:
+    case TokenKind::KwProperty:
+    case TokenKind::KwDefault:
+    case TokenKind::KwError:
+    case TokenKind::KwExplicit:
+    case TokenKind::KwStep:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// A token parseStatement takes as the start of a statement.
+bool Parser::atStatementStart() const {
+  if (atNameToken()) return true;
+  switch (cur().kind) {
+    case TokenKind::KwMe: case TokenKind::Dot: case TokenKind::KwCall: case TokenKind::KwSet:
+    case TokenKind::KwDim: case TokenKind::KwReDim: case TokenKind::KwConst: case TokenKind::KwErase:
+    case TokenKind::KwPublic: case TokenKind::KwPrivate: case TokenKind::KwSub: case TokenKind::KwFunction:
+    case TokenKind::KwClass: case TokenKind::KwIf: case TokenKind::KwSelect: case TokenKind::KwFor:
+    case TokenKind::KwDo: case TokenKind::KwWhile: case TokenKind::KwWith: case TokenKind::KwExit:
+    case TokenKind::KwOn: case TokenKind::KwOption: case TokenKind::KwStop:
+      return true;
+    default:
+      return false;
+  }
 }
 
 std::string Parser::expectName() {
@@ -172,12 +200,15 @@ bool Parser::atBlockCloser() const {
 
 // Statements up to the first token that closes a block (End, Else, Loop,
 // Next, ...) or the end of the input; the caller checks that the closer is
-// its own. Line breaks, ':' and Rem comments separate statements.
-void Parser::parseBlock(ast::StmtList& out) {
+// its own. Line breaks, ':' and Rem comments separate statements. In a block
+// that End closes (If, Select, With, procedures) the End may also follow a
+// statement on its line: `Else x = 3 End If`, `x = 1 End Sub`.
+void Parser::parseBlock(ast::StmtList& out, bool closedByEnd) {
   for (;;) {
     while (is(TokenKind::Newline) || is(TokenKind::Colon) || is(TokenKind::KwRem)) advance();
     if (atBlockCloser()) return;
     parseStatement(out);
+    if (closedByEnd && is(TokenKind::KwEnd)) return;
     expectStatementEnd();
   }
 }
@@ -225,8 +256,19 @@ void Parser::parseStatement(ast::StmtList& out) {
     case TokenKind::Identifier:
     case TokenKind::KwMe:
     case TokenKind::Dot:
+    case TokenKind::KwError:
+    case TokenKind::KwExplicit:
+    case TokenKind::KwStep:
       out.push_back(parseAssignOrCall());
       return;
+    case TokenKind::KwDefault: {
+      const TokenKind next = peek(1).kind;
+      if (next == TokenKind::KwSub || next == TokenKind::KwFunction || next == TokenKind::KwProperty) {
+        failHere(kMustBeInsideClass);
+      }
+      out.push_back(parseAssignOrCall());
+      return;
+    }
     case TokenKind::KwProperty: {
       const TokenKind next = peek(1).kind;
       if (next == TokenKind::KwGet || next == TokenKind::KwLet || next == TokenKind::KwSet) {
@@ -249,14 +291,13 @@ void Parser::parseStatement(ast::StmtList& out) {
     case TokenKind::KwErase: out.push_back(parseErase()); return;
     case TokenKind::KwPublic:
     case TokenKind::KwPrivate: parseModifiedDeclaration(out); return;
-    case TokenKind::KwDefault: failHere(kMustBeInsideClass);
     case TokenKind::KwSub:
     case TokenKind::KwFunction:
-      checkDefinitionAllowed();
+      checkProcedureAllowed();
       out.push_back(parseProcedure(ast::Visibility::Unspecified, false, pos));
       return;
     case TokenKind::KwClass:
-      checkDefinitionAllowed();
+      checkClassAllowed();
       out.push_back(parseClass());
       return;
     case TokenKind::KwIf: out.push_back(parseIf()); return;
@@ -286,8 +327,9 @@ ast::StmtPtr Parser::parseIf() {
   first.pos = stmt->pos;
   first.condition = parseExpression();
   expect(TokenKind::KwThen, kExpectedThen);
-  // A line break, ':' or comment after Then makes the block form.
-  if (!atStatementEnd() && !is(TokenKind::KwRem)) {
+  // A line break or comment after Then makes the block form; anything else,
+  // ':' too (`If x Then :` is an If with an empty statement), one line.
+  if (!atLineEnd() && !is(TokenKind::KwRem)) {
     stmt->singleLine = true;
     parseInline(first.body);
     stmt->branches.push_back(std::move(first));
@@ -301,7 +343,7 @@ ast::StmtPtr Parser::parseIf() {
     }
     return stmt;
   }
-  parseBlock(first.body);
+  parseBlock(first.body, true);
   stmt->branches.push_back(std::move(first));
   while (is(TokenKind::KwElseIf)) {
     ast::IfBranch branch;
@@ -309,7 +351,7 @@ ast::StmtPtr Parser::parseIf() {
     advance();
     branch.condition = parseExpression();
     expect(TokenKind::KwThen, kExpectedThen);
-    parseBlock(branch.body);
+    parseBlock(branch.body, true);
     stmt->branches.push_back(std::move(branch));
   }
   if (is(TokenKind::KwElse)) {
@@ -317,7 +359,7 @@ ast::StmtPtr Parser::parseIf() {
     // `Else End If` on one line: Else must be followed by a statement or a line end.
     if (!atStatementEnd() && !is(TokenKind::KwRem) && atBlockCloser()) failHere(kExpectedStatement);
     stmt->hasElse = true;
-    parseBlock(stmt->elseBody);
+    parseBlock(stmt->elseBody, true);
   }
   expectEnd(TokenKind::KwIf, kExpectedIf, kExpectedEnd);
   return stmt;
@@ -339,15 +381,16 @@ ast::StmtPtr Parser::parseSelect() {
         stmt->hasElse = true;
         stmt->elsePos = casePos;
         advance();
-        parseBlock(stmt->elseBody);
+        parseBlock(stmt->elseBody, true);
         expectEnd(TokenKind::KwSelect, kExpectedSelect, kExpectedEnd);
         return stmt;
       }
       ast::CaseClause clause;
       clause.pos = casePos;
       parseCaseTests(clause);
-      expectStatementEnd();
-      parseBlock(clause.body);
+      // `Case 1  x = 200`: the clause's first statement may follow its values.
+      if (!atStatementStart()) expectStatementEnd();
+      parseBlock(clause.body, true);
       stmt->cases.push_back(std::move(clause));
       continue;
     }
@@ -484,7 +527,7 @@ ast::StmtPtr Parser::parseWith() {
   advance();
   stmt->object = parseExpression();
   expectStatementEnd();
-  parseBlock(stmt->body);
+  parseBlock(stmt->body, true);
   expectEnd(TokenKind::KwWith, kExpectedWith, kExpectedEnd);
   return stmt;
 }

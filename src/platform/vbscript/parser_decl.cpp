@@ -20,6 +20,24 @@ int32_t integerValue(const Variant& value) {
   return value.type() == VarType::Integer ? value.rawInteger() : value.rawLong();
 }
 
+// A token that may follow the name of a field in `Public name, ...`: after
+// Public or Private, Default or Property followed by one of these is the
+// field's name (`Private property`, `Public default(3)`), not a keyword.
+bool endsFieldName(TokenKind kind) {
+  switch (kind) {
+    case TokenKind::Comma:
+    case TokenKind::LParen:
+    case TokenKind::Newline:
+    case TokenKind::Colon:
+    case TokenKind::EndOfInput:
+    case TokenKind::KwRem:
+    case TokenKind::KwEnd:
+      return true;
+    default:
+      return false;
+  }
+}
+
 }  // namespace
 
 Parser::NameScope& Parser::currentScope() {
@@ -32,7 +50,9 @@ void Parser::declare(NameScope& scope, const std::string& name, ast::Position po
   NameEntry& entry = scope[text::toLower(name)];
   constexpr uint8_t kPropertyUses = kPropertyGet | kPropertyLet | kPropertySet;
   if ((use & kPropertyUses) == 0) {
-    if (entry.uses != 0) fail(kNameRedefined, pos);
+    // A script-level Sub or Function defined again replaces the earlier one.
+    const bool redefinedProcedure = use == kProcedure && entry.uses == kProcedure && &scope == &globals_;
+    if (entry.uses != 0 && !redefinedProcedure) fail(kNameRedefined, pos);
     entry.uses = use;
     return;
   }
@@ -56,8 +76,15 @@ void Parser::declareVariable(const std::string& name, ast::Position pos) {
   declare(currentScope(), name, pos, kVariable);
 }
 
-// Sub, Function and Class are defined at the top level of a script only.
-void Parser::checkDefinitionAllowed() const {
+// Sub and Function are defined at script level, also inside its blocks:
+// `If c Then Sub s ... End Sub End If` defines s whatever c is, since
+// procedures are declared before any code runs.
+void Parser::checkProcedureAllowed() const {
+  if (proc_ != ProcContext::None || inClass_) failHere(kExpectedStatement);
+}
+
+// Classes only at the top level of a script.
+void Parser::checkClassAllowed() const {
   if (proc_ != ProcContext::None || blockDepth_ > 0 || inClass_) failHere(kExpectedStatement);
 }
 
@@ -71,10 +98,16 @@ void Parser::parseModifiedDeclaration(ast::StmtList& out) {
       is(TokenKind::KwPublic) ? ast::Visibility::Public : ast::Visibility::Private;
   advance();
   switch (cur().kind) {
-    case TokenKind::KwDefault: failHere(kMustBeInsideClass);
+    case TokenKind::KwDefault: {
+      const TokenKind next = peek(1).kind;
+      if (next == TokenKind::KwSub || next == TokenKind::KwFunction || next == TokenKind::KwProperty) {
+        failHere(kMustBeInsideClass);
+      }
+      break;  // `Public default`: a variable named Default
+    }
     case TokenKind::KwSub:
     case TokenKind::KwFunction:
-      checkDefinitionAllowed();
+      checkProcedureAllowed();
       out.push_back(parseProcedure(visibility, false, pos));
       return;
     case TokenKind::KwConst:
@@ -198,21 +231,27 @@ ast::StmtPtr Parser::parseProcedure(ast::Visibility visibility, bool isDefault, 
     fail(kInitTerminateArgs, proc->namePos);
   }
   declare(currentScope(), proc->name, proc->namePos, use, static_cast<int>(proc->params.size()));
-  expectStatementEnd();
+  // `Sub s() x = 1 End Sub`: the body may start on the header's line.
+  if (!atStatementStart()) expectStatementEnd();
 
   NameScope locals;
   for (const ast::Parameter& param : proc->params) declare(locals, param.name, param.pos, kVariable);
   const ProcContext savedProc = proc_;
   NameScope* const savedLocals = locals_;
+  // A procedure inside a script-level loop does not see that loop.
+  const int savedDo = doDepth_, savedFor = forDepth_;
   proc_ = context;
   locals_ = &locals;
-  parseBlock(proc->body);
+  doDepth_ = forDepth_ = 0;
+  parseBlock(proc->body, true);
   if (!is(TokenKind::KwEnd)) failUnclosed(kExpectedEnd);
   proc->endPos = cur().pos;
   advance();
   expect(closer, closerError);
   proc_ = savedProc;
   locals_ = savedLocals;
+  doDepth_ = savedDo;
+  forDepth_ = savedFor;
   return proc;
 }
 
@@ -258,7 +297,7 @@ ast::StmtPtr Parser::parseClass() {
     }
     if (is(TokenKind::EndOfInput)) failHere(kExpectedEnd);
     parseClassMember(*cls);
-    expectStatementEnd();
+    if (!is(TokenKind::KwEnd)) expectStatementEnd();
   }
   inClass_ = false;
   members_ = nullptr;
@@ -274,7 +313,10 @@ void Parser::parseClassMember(ast::ClassStmt& cls) {
     visibility = ast::Visibility::Private;
   }
   bool isDefault = false;
-  if (is(TokenKind::KwDefault)) {
+  const bool keywordName = is(TokenKind::KwDefault) || is(TokenKind::KwProperty);
+  const bool fieldNamedByKeyword =
+      visibility != ast::Visibility::Unspecified && keywordName && endsFieldName(peek(1).kind);
+  if (is(TokenKind::KwDefault) && !fieldNamedByKeyword) {
     const ast::Position defaultPos = cur().pos;
     if (visibility != ast::Visibility::Public) failHere(kDefaultNeedsPublic);
     advance();
@@ -289,9 +331,12 @@ void Parser::parseClassMember(ast::ClassStmt& cls) {
     isDefault = true;
   }
   switch (cur().kind) {
+    case TokenKind::KwProperty:
+      if (fieldNamedByKeyword) break;
+      cls.members.push_back(parseProcedure(visibility, isDefault, pos));
+      return;
     case TokenKind::KwSub:
     case TokenKind::KwFunction:
-    case TokenKind::KwProperty:
       cls.members.push_back(parseProcedure(visibility, isDefault, pos));
       return;
     case TokenKind::KwDim:
@@ -299,10 +344,10 @@ void Parser::parseClassMember(ast::ClassStmt& cls) {
       advance();
       cls.members.push_back(parseDim(visibility, pos));
       return;
-    default:
-      if (visibility == ast::Visibility::Unspecified || !atNameToken()) failHere(kExpectedStatement);
-      cls.members.push_back(parseDim(visibility, pos));
+    default: break;
   }
+  if (visibility == ast::Visibility::Unspecified || !atNameToken()) failHere(kExpectedStatement);
+  cls.members.push_back(parseDim(visibility, pos));
 }
 
 }  // namespace corvela::vbs

@@ -139,6 +139,14 @@ Parser::Parsed Parser::parsePrimary() {
       advance();
       Parsed inner = parseExpr(kLevelImp);
       expect(TokenKind::RParen, kExpectedRParen);
+      if (is(TokenKind::Dot) || is(TokenKind::LParen)) {
+        // `(New C).Prop`, `(f)(x)`: the group starts a member chain. The
+        // parentheses only group here, so `(f)(x)` calls f with x as f(x)
+        // would (x still ByRef), and `((a))(0)` indexes a.
+        while (inner.expr->kind == ast::ExprKind::Paren)
+          inner.expr = std::move(static_cast<ast::ParenExpr&>(*inner.expr).inner);
+        return parsePostfix(std::move(inner), false);
+      }
       return Parsed{std::make_unique<ast::ParenExpr>(pos, std::move(inner.expr)), inner.depth + 1};
     }
     case TokenKind::KwNew: {
@@ -148,6 +156,10 @@ Parser::Parsed Parser::parsePrimary() {
     }
     case TokenKind::Identifier:
     case TokenKind::KwProperty:
+    case TokenKind::KwDefault:
+    case TokenKind::KwError:
+    case TokenKind::KwExplicit:
+    case TokenKind::KwStep:
     case TokenKind::KwMe:
     case TokenKind::Dot: return parsePostfix(parseTargetChain(), false);
     default: failHere(kExpectedExpression);
@@ -252,6 +264,14 @@ ast::StmtPtr Parser::parseSet() {
 ast::StmtPtr Parser::parseCallKeyword() {
   const ast::Position pos = cur().pos;
   advance();
+  if (is(TokenKind::LParen)) {
+    // `Call (New C).Method()`, `Call (((f))) ((x))`: what is called may be
+    // grouped; the grouping itself calls nothing.
+    Parsed chain = parsePrimary();
+    while (chain.expr->kind == ast::ExprKind::Paren)
+      chain.expr = std::move(static_cast<ast::ParenExpr&>(*chain.expr).inner);
+    return finishCall(pos, std::move(chain), true);
+  }
   if (!atNameToken() && !is(TokenKind::KwMe) && !is(TokenKind::Dot)) failHere(kExpectedIdentifier);
   return finishCall(pos, parsePostfix(parseTargetChain(), true), true);
 }

@@ -113,9 +113,10 @@ class Parser {
   bool atLineEnd() const;
   bool atStatementEnd() const;
   bool atNameToken() const;
+  bool atStatementStart() const;
 
   // ---- blocks and control flow (parser.cpp)
-  void parseBlock(ast::StmtList& out);
+  void parseBlock(ast::StmtList& out, bool closedByEnd = false);
   void parseInline(ast::StmtList& out);
   bool atBlockCloser() const;
   [[noreturn]] void failUnclosed(int32_t expected) const;
@@ -146,7 +147,8 @@ class Parser {
   void declare(NameScope& scope, const std::string& name, ast::Position pos, NameUse use, int args = -1) const;
   void declareVariable(const std::string& name, ast::Position pos);
   NameScope& currentScope();
-  void checkDefinitionAllowed() const;
+  void checkProcedureAllowed() const;
+  void checkClassAllowed() const;
 
   // ---- expressions, assignments and calls (parser_expr.cpp)
   ast::ExprPtr parseExpression();

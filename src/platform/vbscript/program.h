@@ -74,7 +74,7 @@ enum class Op : uint8_t {
   CallName,     // a name bound at run time (target: global index)
   CallVar,      // index into / default member of a variable (target: VarKind << 24 | index, a: fallback)
   CallValue,    // index into / default member of the value below the arguments
-  LetIndexVar,  // var(args) = value
+  LetIndexVar,  // var(args) = value; target -1: into the element a PushElemRef left below the args
   SetIndexVar,
   MemberGet,    // object.name(args): pushes the result
   MemberLet,    // object.name(args) = value

@@ -4,6 +4,7 @@
 #include <new>
 #include <typeinfo>
 
+#include "platform/text/utf8.h"
 #include "platform/vbscript/class_instance.h"
 #include "platform/vbscript/err_object.h"
 #include "platform/vbscript/interpreter.h"
@@ -45,6 +46,42 @@ Variant* fallbackSlot(Frame& frame, uint16_t fallback) {
   return &outer.created->values[fallback - outer.proc->slotCount];
 }
 
+// A variable that Execute code declared (Dim) in the invocation the frame
+// belongs to, found by name; null when there is none. Under Option
+// Explicit this is how the procedure's own code reaches such a variable:
+// `Execute "Dim v"` then `v = 1` in the same Sub.
+Variant* declaredByExecute(Frame& frame, std::string_view name) {
+  Frame& owner = frame.outer ? *frame.outer : frame;
+  if (!owner.created) return nullptr;
+  const std::vector<CreatedVariable>& names = owner.created->names;
+  for (size_t i = 0; i < names.size(); ++i)
+    if (names[i].declared && text::equalsIgnoreCase(names[i].name, name)) return &owner.created->values[i];
+  return nullptr;
+}
+
+// The name a variable was declared with, for the text of an error about it
+// ("" when it has none to give).
+std::string variableName(const Frame& frame, VarKind kind, int32_t index) {
+  auto declared = [index](const Procedure& proc, VarKind in) {
+    for (const Procedure::Name& n : proc.names)
+      if (n.kind == in && n.index == index) return n.name;
+    return std::string();
+  };
+  switch (kind) {
+    case VarKind::Global: return frame.link->program->globals[index].name;
+    case VarKind::Field:
+      for (const ClassMember& m : meOf(frame).cls().members)
+        if (m.field == index) return m.name;
+      return {};
+    case VarKind::Local:
+    case VarKind::Param: return declared(*frame.proc, kind);
+    case VarKind::OuterLocal: return declared(*frame.outer->proc, VarKind::Local);
+    case VarKind::OuterParam: return declared(*frame.outer->proc, VarKind::Param);
+    case VarKind::OuterCreated: return frame.outer->created->names[index].name;
+    default: return {};
+  }
+}
+
 }  // namespace
 
 Variant* Interpreter::varPtr(Frame& frame, VarKind kind, uint16_t fallback, int32_t index, bool forWrite) {
@@ -70,7 +107,11 @@ Variant* Interpreter::varPtr(Frame& frame, VarKind kind, uint16_t fallback, int3
     }
   }
   if (fallback != kNoSlot) return fallbackSlot(frame, fallback);
-  if (kind == VarKind::DynamicExplicit) raiseNamedError(500, frame.link->program->globals[index].name);
+  if (kind == VarKind::DynamicExplicit) {
+    const std::string& name = frame.link->program->globals[index].name;
+    if (Variant* created = declaredByExecute(frame, name)) return created;
+    raiseNamedError(500, name);
+  }
   // A new global, created by its first use at global level.
   GlobalSlot& created = defineGlobal(frame.link->program->globals[index].name);
   frame.link->globals[index] = &created;
@@ -141,7 +182,8 @@ void Interpreter::assignElement(Variant& target, Variant* args, uint16_t argc, V
   }
   if (target.isObject()) {
     std::shared_ptr<Object> object = target.rawObject();
-    if (!object) raiseRuntimeError(91);
+    // `x(0) = 5` with Nothing in x is no object to index: 13, as for a number.
+    if (!object) raiseRuntimeError(13);
     assignDefault(*object, args, argc, std::move(value), isSet);
     return;
   }
@@ -172,6 +214,9 @@ void Interpreter::assignDefault(Object& object, Variant* args, uint16_t argc, Va
 void Interpreter::pushElemRef(Frame& frame, const CallSite& site) {
   auto kind = static_cast<VarKind>(site.target >> 24);
   Variant* var = varPtr(frame, kind, site.fallback, site.target & 0xFFFFFF, false);
+  // An undeclared local whose name a global procedure took since compiling
+  // (ExecuteGlobal): no variable to reach into.
+  if (!var) raiseRuntimeError(13);
   uint16_t argc = site.argc;
   Variant* args = sp_ - argc;
   if (var->isArray() && !var->rawArray()->isBytes) {
@@ -255,6 +300,8 @@ void Interpreter::callName(Frame& frame, const CallSite& site) {
   }
   Variant* var = slot ? &slot->value : nullptr;
   if (!var && site.fallback != kNoSlot) var = fallbackSlot(frame, site.fallback);
+  if (!var && frame.link->program->optionExplicit)
+    var = declaredByExecute(frame, frame.link->program->globals[site.target].name);
   if (!var) raiseNamedError(frame.link->program->optionExplicit ? 500 : 13, frame.link->program->globals[site.target].name);
   Variant* args = sp_ - site.argc;
   if (var->isObject()) {
@@ -263,12 +310,9 @@ void Interpreter::callName(Frame& frame, const CallSite& site) {
     invokeObject(*object, DISPID_VALUE, kMethodOrGet, site.argc, site.refMask, site.wantResult, 0);
     return;
   }
-  if (site.argc == 0 && !var->isArray()) {
-    // A plain variable named as a statement is an unknown procedure.
-    if (!site.wantResult) raiseNamedError(13, frame.link->program->globals[site.target].name);
-    new (sp_++) Variant(*var);
-    return;
-  }
+  // A plain variable named as a statement (`n`) or called (`n()`) is an
+  // unknown procedure.
+  if (site.argc == 0 && !var->isArray()) raiseNamedError(13, frame.link->program->globals[site.target].name);
   materialize(args, refSlots_ + (args - stack_), site.argc, site.refMask);
   Variant value = site.argc == 0 ? *var : indexValue(*var, args, site.argc);
   while (sp_ > args) *--sp_ = Variant();
@@ -284,6 +328,11 @@ void Interpreter::callVar(Frame& frame, const CallSite& site) {
     if (!object) raiseRuntimeError(424);
     invokeObject(*object, DISPID_VALUE, kMethodOrGet, site.argc, site.refMask, site.wantResult, 0);
     return;
+  }
+  if (site.argc == 0 && !var->isArray()) {
+    std::string name = variableName(frame, kind, site.target & 0xFFFFFF);
+    if (name.empty()) raiseRuntimeError(13);
+    raiseNamedError(13, std::move(name));
   }
   materialize(args, refSlots_ + (args - stack_), site.argc, site.refMask);
   Variant value = site.argc == 0 ? *var : indexValue(*var, args, site.argc);
@@ -301,6 +350,8 @@ void Interpreter::callValue(const CallSite& site) {
     return;
   }
   if (site.argc == 0) {
+    // As for a variable: a plain value is nothing to call (`Call (1)`).
+    if (!callee.isArray()) raiseRuntimeError(13);
     if (!site.wantResult) *--sp_ = Variant();
     return;
   }
@@ -354,6 +405,7 @@ void Interpreter::scriptMember(ScriptObject& object, int32_t memberIndex, const 
   }
   if (member.field < 0) raiseRuntimeError(438);
   Variant& field = object.fields[member.field];
+  if (site.argc > 0 && !indexableField(field)) raiseRuntimeError(438);
   if (assigning) {
     Variant value = std::move(args[site.argc]);
     if (site.argc == 0) {
@@ -394,6 +446,8 @@ void Interpreter::memberAccess(Frame& frame, const CallSite& site, InvokeKind ki
   const std::string& name = frame.link->program->memberNames[site.target];
   const std::string& objectName = frame.link->program->memberObjectNames[site.target];
   if (!target.isObject() || !target.rawObject()) {
+    // `x(0)(0) = 5` where x(0) is a number or Nothing: nothing to index.
+    if (name.empty()) raiseRuntimeError(13);
     if (objectName.empty()) raiseRuntimeError(424);
     raiseNamedError(424, objectName);
   }
@@ -430,10 +484,19 @@ void Interpreter::memberAccess(Frame& frame, const CallSite& site, InvokeKind ki
 }
 
 void Interpreter::indexAssign(Frame& frame, const CallSite& site, bool isSet) {
+  Variant* args = sp_ - site.argc - 1;
+  if (site.target < 0) {
+    // Below the indices: what PushElemRef left, a reference into its array
+    // (with the lock that keeps the element in place), or a plain value.
+    Variant* holder = args - 1;
+    Variant* element = refSlots_[holder - stack_];
+    assignElement(element ? *element : *holder, args, site.argc, std::move(args[site.argc]), isSet);
+    while (sp_ > holder) *--sp_ = Variant();
+    return;
+  }
   auto kind = static_cast<VarKind>(site.target >> 24);
   int32_t index = site.target & 0xFFFFFF;
   Variant* var = varPtr(frame, kind, site.fallback, index, true);
-  Variant* args = sp_ - site.argc - 1;
   if (!var) {
     GlobalSlot* slot = resolveDynamic(*frame.link, index);
     if (slot->kind != GlobalSlot::ObjectMember) raiseRuntimeError(501);
@@ -451,16 +514,15 @@ void Interpreter::newObject(Frame& frame, const Instr& instr) {
   int32_t classIndex = instr.b;
   if (instr.n == 1) {
     std::string_view name = frame.link->program->constants[instr.b].rawString();
-    GlobalSlot* slot = findGlobal(name);
-    if (!slot || slot->kind != GlobalSlot::Class) {
-      // RegExp is VBScript's own class.
-      if (name.size() == 6 && (name[0] | 32) == 'r' && (name[1] | 32) == 'e' && (name[2] | 32) == 'g' &&
-          (name[3] | 32) == 'e' && (name[4] | 32) == 'x' && (name[5] | 32) == 'p') {
-        new (sp_++) Variant(createRegExp());
-        return;
-      }
-      raiseNamedError(506, std::string(name));
+    // RegExp is VBScript's own class: New RegExp makes it even where the
+    // script declares a class of that name.
+    if (name.size() == 6 && (name[0] | 32) == 'r' && (name[1] | 32) == 'e' && (name[2] | 32) == 'g' &&
+        (name[3] | 32) == 'e' && (name[4] | 32) == 'x' && (name[5] | 32) == 'p') {
+      new (sp_++) Variant(createRegExp());
+      return;
     }
+    GlobalSlot* slot = findGlobal(name);
+    if (!slot || slot->kind != GlobalSlot::Class) raiseNamedError(506, std::string(name));
     link = slot->link;
     classIndex = slot->index;
   }
