@@ -25,6 +25,9 @@ const DispatchTable<TemplateColumn>& TemplateColumn::dispatchTable() {
           .property<&TemplateColumn::CoverPage, &TemplateColumn::setCoverPage>("CoverPage")
           .property<&TemplateColumn::TOC, &TemplateColumn::setTOC>("TOC")
           .method<&TemplateColumn::Init>("Init")
+          .method<&TemplateColumn::SubChannels>("SubChannels")
+          .method<&TemplateColumn::ParentChannel>("ParentChannel")
+          .method<&TemplateColumn::Query>("Query", {1, -1})
           .build();
   return table;
 }

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/automation/collection.h"
 #include "platform/automation/dispatch_table.h"
 #include "template/toc.h"
 
@@ -31,6 +32,14 @@ class TemplateColumn : public DispatchObject<TemplateColumn> {
   std::shared_ptr<comTOC> TOC();
   void setTOC(std::shared_ptr<comTOC> toc) { toc_ = std::move(toc); }
   void Init(int32_t Columnid) { channelId_ = Columnid; }
+  // Views of the channel's sub-channels, in tree order.
+  std::shared_ptr<Collection> SubChannels();
+  std::shared_ptr<TemplateColumn> ParentChannel();
+  // One page of the channel's published articles as comLinks, newest first
+  // by "author", "title", "submitdate" or "publishdate" (any other text: the
+  // ordering number). pageSize below 1 takes the channel's IndexPagesize; a
+  // page number past the last gives the last page.
+  std::shared_ptr<Collection> Query(std::string_view OrderBy, int32_t PageNum, int32_t pageSize);
 
   int32_t channelId() const { return channelId_; }
 

@@ -4,7 +4,11 @@
 
 #include "platform/automation/member_binding.h"
 #include "platform/text/utf8.h"
+#include "structure/channel.h"
+#include "structure/channel_manager.h"
+#include "template/channel_views.h"
 #include "template/document_field.h"
+#include "template/template_column.h"
 #include "template/template_response.h"
 
 namespace corvela::tmpl {
@@ -35,6 +39,13 @@ Variant TemplateDocument::value(std::string_view key) const {
   return field ? field->Value() : Variant();
 }
 
+std::shared_ptr<TemplateColumn> TemplateDocument::DocumentChannel() const {
+  auto tree = loadedChannelTree();
+  structure::Channel channel;
+  channel.Load(channelId_);
+  return channelView(channel, tree->GetPath(channel.ID()));
+}
+
 const DispatchTable<TemplateDocument>& TemplateDocument::dispatchTable() {
   static const DispatchTable<TemplateDocument> table = Members<TemplateDocument>()
                                                            .method<&TemplateDocument::Init>("Init")
@@ -42,6 +53,7 @@ const DispatchTable<TemplateDocument>& TemplateDocument::dispatchTable() {
                                                            .method<&TemplateDocument::addObject>("addObject")
                                                            .readOnly<&TemplateDocument::Item>("Item")
                                                            .asDefault()
+                                                           .readOnly<&TemplateDocument::DocumentChannel>("DocumentChannel")
                                                            .build();
   return table;
 }

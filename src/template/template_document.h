@@ -13,6 +13,8 @@
 
 namespace corvela::tmpl {
 
+class TemplateColumn;
+
 class TemplateDocument : public DispatchObject<TemplateDocument> {
  public:
   static constexpr std::string_view kClassName = "TemplateDocument";
@@ -25,6 +27,8 @@ class TemplateDocument : public DispatchObject<TemplateDocument> {
   void addObject(const Variant& key, std::shared_ptr<Object> obj);
   // The stored entry, or a new DocumentField holding "" (nothing is stored).
   std::shared_ptr<Object> Item(const Variant& key) const;
+  // A view of the document's channel.
+  std::shared_ptr<TemplateColumn> DocumentChannel() const;
 
   int32_t channelId() const { return channelId_; }
   // The value of a DocumentField entry, Empty when there is none.

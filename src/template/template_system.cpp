@@ -6,6 +6,9 @@
 #include "platform/automation/com_error.h"
 #include "platform/automation/member_binding.h"
 #include "platform/vbscript/script_engine.h"
+#include "structure/channel.h"
+#include "structure/channel_manager.h"
+#include "template/channel_views.h"
 #include "template/compiled_template_cache.h"
 #include "template/template_column.h"
 #include "template/template_compiler.h"
@@ -88,6 +91,19 @@ std::string TemplateSystem::Execute(std::string_view scriptUri) {
   return page;
 }
 
+std::shared_ptr<TemplateColumn> TemplateSystem::GetChannel(std::string_view columnUri) {
+  auto tree = loadedChannelTree();
+  int32_t id = tree->GetChannelID(columnUri);
+  structure::Channel channel;
+  channel.Load(id);
+  auto view = std::make_shared<TemplateColumn>();
+  view->Init(id);
+  view->setName(lastPathSegment(columnUri));
+  view->setPath(tree->GetPath(id));
+  view->setCoverPage(channel.IndexPath());
+  return view;
+}
+
 const DispatchTable<TemplateSystem>& TemplateSystem::dispatchTable() {
   using S = TemplateSystem;
   static const DispatchTable<S> table = Members<S>()
@@ -101,6 +117,7 @@ const DispatchTable<TemplateSystem>& TemplateSystem::dispatchTable() {
                                             .method<&S::URLEncode>("URLEncode")
                                             .method<&S::URLEncodeUtf>("URLEncodeUtf")
                                             .method<&S::Execute>("Execute")
+                                            .method<&S::GetChannel>("GetChannel")
                                             .build();
   return table;
 }

@@ -51,6 +51,8 @@ class TemplateSystem : public DispatchObject<TemplateSystem> {
   std::string URLEncodeUtf(std::string_view gbString);
   // The page that the template at the site URI makes (see above).
   std::string Execute(std::string_view scriptUri);
+  // A view of the channel at the tree path, named after its last segment.
+  std::shared_ptr<TemplateColumn> GetChannel(std::string_view columnUri);
 
   // Execute for generators: true when the page was made, false when `page`
   // holds an error text instead (a generator then leaves the old file).
