@@ -8,5 +8,6 @@ int initCommand(int argc, char** argv);    // corvela init
 int configCommand(int argc, char** argv);  // corvela config get|set
 int sqlCommand(int argc, char** argv);     // corvela sql
 int runCommand(int argc, char** argv);     // corvela run FILE.vbs [ARGS...]
+int channelCommand(int argc, char** argv); // corvela channel tree|add|rm
 
 }  // namespace corvela::tools

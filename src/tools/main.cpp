@@ -15,6 +15,7 @@ constexpr const char* kUsage =
     "  config   read or change a setting (config get NAME | config set NAME VALUE)\n"
     "  sql      run one SQL statement on the database\n"
     "  run      run a VBScript file (run FILE.vbs [ARGS...])\n"
+    "  channel  show or change the channel tree (channel tree | add PATH | rm PATH)\n"
     "\n"
     "'corvela COMMAND --help' describes a command. Exit status: 0 ok, 1 failure, 2 usage.\n";
 
@@ -28,6 +29,7 @@ constexpr Subcommand kSubcommands[] = {
     {"config", corvela::tools::configCommand},
     {"sql", corvela::tools::sqlCommand},
     {"run", corvela::tools::runCommand},
+    {"channel", corvela::tools::channelCommand},
 };
 
 }  // namespace
