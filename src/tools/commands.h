@@ -9,5 +9,6 @@ int configCommand(int argc, char** argv);  // corvela config get|set
 int sqlCommand(int argc, char** argv);     // corvela sql
 int runCommand(int argc, char** argv);     // corvela run FILE.vbs [ARGS...]
 int channelCommand(int argc, char** argv); // corvela channel tree|add|rm
+int articleCommand(int argc, char** argv); // corvela article add|list
 
 }  // namespace corvela::tools

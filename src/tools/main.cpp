@@ -16,6 +16,7 @@ constexpr const char* kUsage =
     "  sql      run one SQL statement on the database\n"
     "  run      run a VBScript file (run FILE.vbs [ARGS...])\n"
     "  channel  show or change the channel tree (channel tree | add PATH | rm PATH)\n"
+    "  article  add an article to a channel or list a channel's articles\n"
     "\n"
     "'corvela COMMAND --help' describes a command. Exit status: 0 ok, 1 failure, 2 usage.\n";
 
@@ -30,6 +31,7 @@ constexpr Subcommand kSubcommands[] = {
     {"sql", corvela::tools::sqlCommand},
     {"run", corvela::tools::runCommand},
     {"channel", corvela::tools::channelCommand},
+    {"article", corvela::tools::articleCommand},
 };
 
 }  // namespace
