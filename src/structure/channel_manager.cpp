@@ -2,6 +2,8 @@
 // tree changes that run in one write transaction.
 #include "structure/channel_manager.h"
 
+#include <algorithm>
+
 #include "core/com_dal.h"
 #include "core/com_id_manager.h"
 #include "core/context_votes.h"
@@ -28,6 +30,10 @@ using xml::XmlNode;
 constexpr const char* kSelectTree = "SELECT * FROM cms_channels";
 constexpr const char* kTreeCounter = "cms_channels";
 constexpr const char* kRootName = "structure";
+constexpr const char* kChannelManagerSource = "ChannelManager";
+constexpr const char* kUnreadableTreeText =
+    "The stored channel tree is not well-formed XML; it is left unchanged until it is repaired";
+constexpr const char* kTreeTooLongText = "The channel tree would be longer than 65535 characters; nothing was changed";
 
 void raiseTreeError(const char* source, const char* description) {
   throw ComError(kChannelTreeError, source, description);
@@ -56,7 +62,10 @@ void ChannelManager::loadStructure(comDAL& dal) {
   }
   if (!rows->eof()) structure_ = core::textValue(rows->value("structure"));
   auto document = XmlNode::newDocument();
-  if (!document->loadXML(structure_)) document->loadXML(kEmptyTree);
+  // A blank stored text holds no channels to lose.
+  bool blank = structure_.find_first_not_of(" \t\r\n") == std::string::npos;
+  storedTreeParses_ = document->loadXML(structure_) || blank;
+  if (!document->documentElement()) document->loadXML(kEmptyTree);
   document_ = std::move(document);
 }
 
@@ -95,8 +104,15 @@ void ChannelManager::changeTree(Change&& change) {
     comDAL dal;
     core::beginWriteTransaction(dal);
     loadStructure(dal);
+    // A tree that does not parse loads as the empty one; changing that would
+    // store the empty tree over every channel of the stored text.
+    if (!storedTreeParses_) raiseTreeError(kChannelManagerSource, kUnreadableTreeText);
     change();
     structure_ = document_->xml();
+    // Cut to the column limit, the tree would no longer parse.
+    size_t quotes = static_cast<size_t>(std::count(structure_.begin(), structure_.end(), '\''));
+    if (core::doubledQuotesCut(structure_, kStructureLimit).size() != structure_.size() + quotes)
+      raiseTreeError(kChannelManagerSource, kTreeTooLongText);
     storeStructure(dal);
   });
 }

@@ -6,10 +6,12 @@
 // the document it loaded.
 //
 // Changes the class makes itself (DelChannel, DelChannel2, RenameChannel,
-// and the C++ AddChannel/renameChannelById) read the stored tree afresh, change it and
-// write it back in one write transaction, so two changes made at once never
-// lose one another. A change of Structure saved with SaveConfig still
-// replaces the stored tree: the later save wins.
+// and AddChannel and renameChannelById for C++ callers) read the stored tree
+// afresh, change it and write it back in one write transaction, so two
+// changes made at once never lose one another. They refuse (555) to change a stored tree that does not
+// parse, and to store one that would not fit the column's 65535 characters:
+// either would lose channels. A change of Structure saved with SaveConfig
+// still replaces the stored tree: the later save wins.
 #pragma once
 
 #include <cstdint>
@@ -89,6 +91,7 @@ class ChannelManager : public DispatchObject<ChannelManager> {
 
   std::string structure_;
   std::shared_ptr<xml::XmlNode> document_;
+  bool storedTreeParses_ = true;
 };
 
 inline constexpr int32_t kChannelTreeError = 555;

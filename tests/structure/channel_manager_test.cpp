@@ -183,6 +183,24 @@ TEST_F(ChannelManagerTest, StructureTextIsStoredIntactOrCutWhole) {
   EXPECT_EQ(storedTree(), kEmptyTree);
 }
 
+TEST_F(ChannelManagerTest, ChangesThatWouldLoseTheStoredTreeAreRefused) {
+  sql("INSERT INTO cms_channels (id,structure) VALUES (1,'<structure><a id=\"1\">')");
+  tree.Init();
+  EXPECT_EQ(raised([&] { tree.AddChannel("/b", "/t", "/n"); }).number, 555);
+  EXPECT_EQ(storedTree(), "<structure><a id=\"1\">") << "a tree cut short is kept for repair";
+  EXPECT_EQ(scalar("SELECT count(*) FROM cms_channel"), "0");
+
+  sql("UPDATE cms_channels SET structure='<structure><" + std::string(65500, 'a') + " id=\"1\"/></structure>'");
+  tree.Init();
+  std::string before = storedTree();
+  EXPECT_EQ(raised([&] { tree.AddChannel("/b", "/t", "/n"); }).number, 555) << "the result would be cut";
+  EXPECT_EQ(storedTree(), before);
+
+  sql("UPDATE cms_channels SET structure=' '");
+  tree.Init();
+  EXPECT_EQ(tree.AddChannel("/b", "/t", "/n"), 1) << "a blank tree holds nothing to lose";
+}
+
 TEST_F(ChannelManagerTest, AddChannelPutsRowAndElementTogether) {
   tree.Init();
   int32_t id = tree.AddChannel("/新闻", "/t.htm", "/n.htm");

@@ -169,6 +169,18 @@ TEST_F(ChannelTest, CountsStatusAndPublishing) {
             (Raised{555, "Corvela.Channel", "index generation is not available yet"}));
 }
 
+TEST_F(ChannelTest, AttachPublishListsTheChannelsAttachments) {
+  int32_t a = newChannel("A"), b = newChannel("B");
+  addSectionRows(a, 100);
+  addSectionRows(b, 101);
+  Channel channel;
+  channel.Load(a);
+  auto rows = std::dynamic_pointer_cast<db::Recordset>(channel.AttachPublish().toObject());
+  ASSERT_TRUE(rows);
+  EXPECT_EQ(rows->recordCount(), 1);
+  EXPECT_EQ(rows->value("columnid").toLong(), a);
+}
+
 TEST_F(ChannelTest, AccessEntriesOfSavedChannelsAndTheirBranch) {
   Channel unsaved;
   unsaved.AddACLEntry("alice");

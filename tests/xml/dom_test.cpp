@@ -189,6 +189,16 @@ TEST(XmlBuild, NodesOfAnotherDocumentAreCopiedIn) {
   EXPECT_EQ(source->xml(), "<s><x a=\"1\"/></s>");
 }
 
+TEST(XmlBuild, ANodeAskedForTwiceIsTheSameObject) {
+  auto doc = load(kTree);
+  auto news = doc->selectElement("/structure/News");
+  EXPECT_EQ(news, doc->documentElement()->firstChild());
+  EXPECT_EQ(news->ownerDocument(), doc);
+  EXPECT_EQ(news->parentNode(), doc->documentElement());
+  doc->loadXML("<other/>");
+  EXPECT_EQ(doc->documentElement()->ownerDocument(), doc) << "a reloaded document is still the same object";
+}
+
 TEST(XmlText, ReadsDescendantTextAndReplacesChildren) {
   auto doc = load("<a>one<b>two</b><![CDATA[<3>]]></a>");
   auto a = doc->documentElement();

@@ -74,6 +74,7 @@ bool XmlNode::parse(const char* text, size_t size) {
   if (info.errorCode != 0) fresh = std::make_shared<DocumentData>();
   data_ = std::move(fresh);
   node_ = data_->document;
+  registerAsDocument();
   parseError_ = std::make_shared<XmlParseError>(std::move(info));
   return parseError_->errorCode() == 0;
 }
@@ -88,6 +89,7 @@ bool XmlNode::load(std::string_view path) {
   if (!in) {
     data_ = std::make_shared<DocumentData>();
     node_ = data_->document;
+    registerAsDocument();
     ParseErrorInfo info;
     info.errorCode = kFileNotFound;
     info.reason = kFileNotFoundText;
@@ -171,7 +173,7 @@ void XmlNode::setProperty(std::string_view, const Variant&) { requireDocument();
 std::shared_ptr<Object> wrapSelected(const DocumentRef& data, const pugi::xpath_node& selected) {
   if (selected.attribute())
     return std::make_shared<XmlAttribute>(data, selected.parent(), selected.attribute().name());
-  return std::make_shared<XmlNode>(data, selected.node());
+  return nodeObject(data, selected.node());
 }
 
 std::shared_ptr<XmlNodeList> XmlNode::selectNodes(std::string_view path) {

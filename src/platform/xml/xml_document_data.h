@@ -9,8 +9,13 @@
 #pragma once
 
 #include <memory>
+#include <unordered_map>
 
 #include <pugixml.hpp>
+
+namespace corvela {
+class Object;
+}
 
 namespace corvela::xml {
 
@@ -26,6 +31,10 @@ struct DocumentData {
   bool isAttached(pugi::xml_node node) const { return treeOf(node) == document; }
   // Takes a node out of the tree without destroying it.
   void detach(pugi::xml_node node);
+
+  // The script object of each node while one is alive, so asking for a node
+  // twice gives the same object (`Is` compares them as the DOM's did).
+  std::unordered_map<pugi::xml_node_struct*, std::weak_ptr<Object>> objects;
 
  private:
   pugi::xml_node orphanage_;

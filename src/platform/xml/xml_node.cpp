@@ -53,10 +53,21 @@ std::string declarationText(pugi::xml_node declaration) {
 XmlNode::XmlNode(DocumentRef data, pugi::xml_node node) : data_(std::move(data)), node_(node) {}
 XmlNode::~XmlNode() = default;
 
+std::shared_ptr<XmlNode> nodeObject(const DocumentRef& data, pugi::xml_node node) {
+  std::weak_ptr<Object>& slot = data->objects[node.internal_object()];
+  if (auto living = slot.lock()) return std::static_pointer_cast<XmlNode>(living);
+  auto object = std::make_shared<XmlNode>(data, node);
+  slot = object;
+  return object;
+}
+
 std::shared_ptr<XmlNode> XmlNode::newDocument() {
   auto data = std::make_shared<DocumentData>();
-  pugi::xml_node root = data->document;
-  return std::make_shared<XmlNode>(std::move(data), root);
+  return nodeObject(data, data->document);
+}
+
+void XmlNode::registerAsDocument() {
+  if (std::shared_ptr<Object> self = weak_from_this().lock()) data_->objects[node_.internal_object()] = self;
 }
 
 std::string_view XmlNode::className() const {
@@ -74,7 +85,7 @@ std::string_view XmlNode::className() const {
 
 std::shared_ptr<XmlNode> XmlNode::wrap(pugi::xml_node node) const {
   if (!node) return nullptr;
-  return std::make_shared<XmlNode>(data_, node);
+  return nodeObject(data_, node);
 }
 
 void XmlNode::requireDocument() const {
@@ -210,8 +221,10 @@ pugi::xml_node XmlNode::adopt(XmlNode& child) {
   // A node of another document is copied in; the caller's object now stands
   // for the copy, as an imported node would.
   pugi::xml_node copy = data_->orphanage().append_copy(child.node_);
+  child.data_->objects.erase(child.node_.internal_object());
   child.data_ = data_;
   child.node_ = copy;
+  if (std::shared_ptr<Object> self = child.weak_from_this().lock()) data_->objects[copy.internal_object()] = self;
   return copy;
 }
 

@@ -129,6 +129,8 @@ class XmlNode : public DispatchObject<XmlNode> {
   pugi::xml_node adopt(XmlNode& child);
   void checkInsertable(pugi::xml_node child) const;
   bool parse(const char* text, size_t size);
+  // Makes this object the one its (new) document node answers with.
+  void registerAsDocument();
 
   DocumentRef data_;
   pugi::xml_node node_;
@@ -138,6 +140,9 @@ class XmlNode : public DispatchObject<XmlNode> {
   bool validateOnParse_ = true;
   bool resolveExternals_ = true;
 };
+
+// The node's script object: the living one when there is one, else a new one.
+std::shared_ptr<XmlNode> nodeObject(const DocumentRef& data, pugi::xml_node node);
 
 // Wraps a pugixml node or attribute result of a selection.
 std::shared_ptr<Object> wrapSelected(const DocumentRef& data, const pugi::xpath_node& selected);
