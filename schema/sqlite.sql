@@ -254,7 +254,11 @@ CREATE TABLE IF NOT EXISTS user_users (
   password VARCHAR(255) COLLATE NOCASE,
   attributes TEXT COLLATE NOCASE
 );
-CREATE INDEX IF NOT EXISTS user_users_username ON user_users (username);
+-- One account per name (compared without case, as logins compare it): two
+-- pages saving one new name at once cannot both succeed. Replaces the plain
+-- index of earlier databases.
+DROP INDEX IF EXISTS user_users_username;
+CREATE UNIQUE INDEX IF NOT EXISTS user_users_name ON user_users (username);
 
 CREATE TABLE IF NOT EXISTS userrole (
   urid INTEGER PRIMARY KEY,

@@ -65,6 +65,13 @@ TEST_F(ProgIdFactoryTest, InprocServerFromTheRegistry) {
   EXPECT_EQ(createError("Plugin.Missing"), 429);
 }
 
+TEST_F(ProgIdFactoryTest, RegistryServerTakesThePlaceOfAReplaceableClass) {
+  registerReplaceableClass("Plugin.Thing", [] { return std::make_shared<Collection>(); });
+  EXPECT_EQ(createObject("plugin.thing")->className(), "Collection") << "no server registered yet";
+  registerServer("Plugin.Thing", TEST_INPROC_SERVER);
+  EXPECT_EQ(createObject("Plugin.Thing")->className(), "PluginThing");
+}
+
 TEST_F(ProgIdFactoryTest, ProgIdCannotReachOtherRegistryKeys) {
   registerServer("Plugin.Thing", TEST_INPROC_SERVER);
   ASSERT_TRUE(registry::createKey("HKEY_CLASSES_ROOT\\Outer"));

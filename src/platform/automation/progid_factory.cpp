@@ -38,6 +38,7 @@ std::string foldAscii(std::string_view text) {
 struct FactoryState {
   std::mutex mutex;
   std::map<std::string, ObjectFactory> classes;        // by folded ProgID
+  std::map<std::string, ObjectFactory> replaceable;    // by folded ProgID
   std::map<std::string, CreateObjectFunction> servers;  // by library path
   bool engineLoadTried = false;
 };
@@ -47,11 +48,10 @@ FactoryState& state() {
   return instance;
 }
 
-ObjectFactory findClass(const std::string& folded) {
-  FactoryState& s = state();
-  std::lock_guard<std::mutex> lock(s.mutex);
-  auto it = s.classes.find(folded);
-  return it == s.classes.end() ? ObjectFactory() : it->second;
+ObjectFactory findIn(const std::map<std::string, ObjectFactory>& classes, const std::string& folded) {
+  std::lock_guard<std::mutex> lock(state().mutex);
+  auto it = classes.find(folded);
+  return it == classes.end() ? ObjectFactory() : it->second;
 }
 
 std::filesystem::path programFolder() {
@@ -125,8 +125,8 @@ std::shared_ptr<Object> createFromRegistry(std::string_view progId) {
   return std::shared_ptr<Object>(entry(std::string(progId).c_str()));
 }
 
-std::shared_ptr<Object> createRegistered(const std::string& folded) {
-  ObjectFactory factory = findClass(folded);
+std::shared_ptr<Object> createFrom(const std::map<std::string, ObjectFactory>& classes, const std::string& folded) {
+  ObjectFactory factory = findIn(classes, folded);
   return factory ? factory() : nullptr;
 }
 
@@ -138,14 +138,22 @@ void registerClass(std::string_view progId, ObjectFactory factory) {
   s.classes[foldAscii(progId)] = std::move(factory);
 }
 
+void registerReplaceableClass(std::string_view progId, ObjectFactory factory) {
+  FactoryState& s = state();
+  std::lock_guard<std::mutex> lock(s.mutex);
+  s.replaceable[foldAscii(progId)] = std::move(factory);
+}
+
 std::shared_ptr<Object> createObject(std::string_view progId) {
+  FactoryState& s = state();
   std::string folded = foldAscii(progId);
-  if (std::shared_ptr<Object> object = createRegistered(folded)) return object;
+  if (std::shared_ptr<Object> object = createFrom(s.classes, folded)) return object;
   if (folded.starts_with(kEngineProgIdPrefix)) {
     loadEngineOnce();
-    if (std::shared_ptr<Object> object = createRegistered(folded)) return object;
+    if (std::shared_ptr<Object> object = createFrom(s.classes, folded)) return object;
   }
   if (std::shared_ptr<Object> object = createFromRegistry(progId)) return object;
+  if (std::shared_ptr<Object> object = createFrom(s.replaceable, folded)) return object;
   raiseRuntimeError(429);
 }
 

@@ -10,7 +10,8 @@
 //      the default library path;
 //   3. the registry value "InprocServer" of the key
 //      "HKEY_CLASSES_ROOT\<ProgID>" naming a shared library that exports
-//      kCreateObjectSymbol (see CreateObjectFunction).
+//      kCreateObjectSymbol (see CreateObjectFunction);
+//   4. classes registered with registerReplaceableClass.
 //
 // A ProgID found nowhere raises 429 "ActiveX component can't create object".
 #pragma once
@@ -27,6 +28,11 @@ using ObjectFactory = std::function<std::shared_ptr<Object>()>;
 
 // Registers (or replaces) the class behind a ProgID in this process.
 void registerClass(std::string_view progId, ObjectFactory factory);
+
+// Registers a built-in stand-in for a component that installations used to
+// provide themselves (a password encoder, say): a server that the registry
+// names for the ProgID (step 3 above) takes its place.
+void registerReplaceableClass(std::string_view progId, ObjectFactory factory);
 
 // Registers a class while a library loads:
 //   static const ClassRegistration kConfig("Corvela.Config", [] { return std::make_shared<Config>(); });
