@@ -22,6 +22,7 @@
 #include "platform/automation/member_binding.h"
 #include "platform/db/recordset.h"
 #include "platform/text/utf8.h"
+#include "template/template_document.h"
 
 namespace corvela::content {
 namespace {
@@ -281,6 +282,7 @@ const DispatchTable<Content>& Content::dispatchTable() {
       .property<&Content::Keyword, &Content::setKeyword>("Keyword")
       .property<&Content::PSN, &Content::setPSN>("PSN")
       .readOnly<&Content::ID>("ID")
+      .method<&Content::Fields>("Fields")
       .method<&Content::ClearField>("ClearField")
       .readOnly<&Content::Pages>("Pages")
       .method<&Content::AddPage>("AddPage")

@@ -27,6 +27,9 @@ class Collection;
 namespace corvela::db {
 class Recordset;
 }
+namespace corvela::tmpl {
+class TemplateDocument;
+}
 
 namespace corvela::content {
 
@@ -74,6 +77,12 @@ class Content : public DispatchObject<Content> {
   void setPSN(int32_t number) { psn_ = number; }
   int32_t ID() const { return id_; }
 
+  // The document templates read: the channel's properties as stored, then
+  // "id", "title", "author", "submitdate", "putintopx", "isimagenews",
+  // "publishdate", "keyword", "url" (the first page's file) and the object
+  // "RelativeArticle" (RelativeArticles). 513 "Content" for a schema
+  // property with a negative id.
+  std::shared_ptr<tmpl::TemplateDocument> Fields();
   // Forgets every property value held by the object.
   void ClearField();
   // The loaded or added pages in page order (created on first use).
