@@ -66,9 +66,11 @@ std::shared_ptr<Collection> Content::Pages() {
 std::vector<std::shared_ptr<Page>> Content::pageList() {
   std::vector<std::shared_ptr<Page>> pages;
   std::shared_ptr<Collection> all = Pages();
-  for (size_t i = 0; i < all->size(); ++i)
-    if (auto page = std::dynamic_pointer_cast<Page>(all->at(i).isObject() ? all->at(i).rawObject() : nullptr))
-      pages.push_back(std::move(page));
+  for (size_t i = 0; i < all->size(); ++i) {
+    const Variant& item = all->at(i);
+    if (!item.isObject()) continue;
+    if (auto page = std::dynamic_pointer_cast<Page>(item.rawObject())) pages.push_back(std::move(page));
+  }
   return pages;
 }
 
