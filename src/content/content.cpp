@@ -29,12 +29,10 @@ namespace {
 
 using core::SqlValue;
 
-constexpr const char* kInputErrorStart = "Some Error in your input:";
 constexpr const char* kInvalidColumnId = "Invalid ColumnID!";
 constexpr const char* kTemplateSystemProgId = "Corvela.TemplateSystem";
 constexpr const char* kContentCounter = "cms_content";
 constexpr const char* kUsnCounterPrefix = "USN";
-constexpr const char* kDefaultStatusList = "1,2,3,5";
 
 // Column limits, in characters (UTF-16 units).
 constexpr size_t kTitleLimit = 255;
@@ -133,7 +131,7 @@ void Content::validateInput() {
   author_ = core::preparedText(author_, kAuthorLimit);
   putInTopx_ = yesNo(putInTopx_);
   isImageNews_ = yesNo(isImageNews_);
-  if (columnId_ < 0) throw ComError(core::kInputError, "", std::string(kInputErrorStart) + kInvalidColumnId);
+  if (columnId_ < 0) throw ComError(core::kInputError, "", std::string(kContentInputError) + kInvalidColumnId);
 }
 
 void Content::writeRow() {

@@ -177,6 +177,11 @@ class Content : public DispatchObject<Content> {
   std::vector<std::pair<std::string, Variant>> properties_;
 };
 
+// The administration list's statuses: everything but history.
+inline constexpr const char* kDefaultStatusList = "1,2,3,5";
+// How the description of a refused Save or list request starts (1051).
+inline constexpr const char* kContentInputError = "Some Error in your input:";
+
 // The empty related-article list, as stored.
 inline constexpr const char* kEmptyRelatedList = "<?xml version=\"1.0\"?><relativearticle/>";
 
