@@ -26,10 +26,7 @@ std::string readAll(const std::filesystem::path& path) {
 class ArticlesScript : public IsolatedTest {};
 
 TEST_F(ArticlesScript, OutputMatches) {
-  // The compiler names this file relative to the build folder.
-  std::filesystem::path source(__FILE__);
-  if (source.is_relative()) source = buildDir() / source;
-  const std::filesystem::path here = source.parent_path();
+  const std::filesystem::path here(TEST_SOURCE_DIR);
   const std::string program = "'" + (buildDir() / "bin" / "corvela").string() + "'";
   const std::filesystem::path out = root_.path() / "stdout", err = root_.path() / "stderr";
   ASSERT_EQ(std::system((program + " init >/dev/null").c_str()), 0);
