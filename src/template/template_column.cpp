@@ -25,9 +25,15 @@ const DispatchTable<TemplateColumn>& TemplateColumn::dispatchTable() {
           .property<&TemplateColumn::CoverPage, &TemplateColumn::setCoverPage>("CoverPage")
           .property<&TemplateColumn::TOC, &TemplateColumn::setTOC>("TOC")
           .method<&TemplateColumn::Init>("Init")
+          .method<&TemplateColumn::Top>("Top")
+          .method<&TemplateColumn::TopEx>("TopEx")
+          .method<&TemplateColumn::ImageNews>("ImageNews")
+          .method<&TemplateColumn::ImageNewsEx>("ImageNewsEx")
           .method<&TemplateColumn::SubChannels>("SubChannels")
           .method<&TemplateColumn::ParentChannel>("ParentChannel")
           .method<&TemplateColumn::Query>("Query", {1, -1})
+          .method<&TemplateColumn::TopByPSN>("TopByPSN")
+          .method<&TemplateColumn::TopExByPSN>("TopExByPSN")
           .build();
   return table;
 }
@@ -41,6 +47,8 @@ const DispatchTable<TemplateColumn2>& TemplateColumn2::dispatchTable() {
           .property<&TemplateColumn2::TOC, &TemplateColumn2::setTOC>("TOC")
           .property<&TemplateColumn2::issueId, &TemplateColumn2::setissueId>("issueId")
           .method<&TemplateColumn2::Init>("Init")
+          .method<&TemplateColumn2::Top>("Top")
+          .method<&TemplateColumn2::ImageNews>("ImageNews")
           .build();
   return table;
 }

@@ -32,6 +32,13 @@ class TemplateColumn : public DispatchObject<TemplateColumn> {
   std::shared_ptr<comTOC> TOC();
   void setTOC(std::shared_ptr<comTOC> toc) { toc_ = std::move(toc); }
   void Init(int32_t Columnid) { channelId_ = Columnid; }
+  // The newest top-listed (Top) or image (ImageNews) articles of the channel
+  // by ordering number, or with the channels below it by publish date (Ex),
+  // as Fields documents; TopByPSN orders by the position number first.
+  std::shared_ptr<Collection> Top(int32_t x);
+  std::shared_ptr<Collection> TopEx(int32_t x);
+  std::shared_ptr<Collection> ImageNews(int32_t x);
+  std::shared_ptr<Collection> ImageNewsEx(int32_t x);
   // Views of the channel's sub-channels, in tree order.
   std::shared_ptr<Collection> SubChannels();
   std::shared_ptr<TemplateColumn> ParentChannel();
@@ -40,6 +47,8 @@ class TemplateColumn : public DispatchObject<TemplateColumn> {
   // ordering number). pageSize below 1 takes the channel's IndexPagesize; a
   // page number past the last gives the last page.
   std::shared_ptr<Collection> Query(std::string_view OrderBy, int32_t PageNum, int32_t pageSize);
+  std::shared_ptr<Collection> TopByPSN(int32_t x);
+  std::shared_ptr<Collection> TopExByPSN(int32_t x);
 
   int32_t channelId() const { return channelId_; }
 
@@ -65,6 +74,9 @@ class TemplateColumn2 : public DispatchObject<TemplateColumn2> {
   int32_t issueId() const { return issueId_; }
   void setissueId(int32_t id) { issueId_ = id; }
   void Init(int32_t Columnid) { columnId_ = Columnid; }
+  // The column's newest top-listed or image articles of issue issueId.
+  std::shared_ptr<Collection> Top(int32_t x);
+  std::shared_ptr<Collection> ImageNews(int32_t x);
 
   int32_t columnId() const { return columnId_; }
 

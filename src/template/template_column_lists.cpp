@@ -1,5 +1,5 @@
-// The lists a template reads from its channel view: sub-channels, the parent
-// and pages of the article list.
+// The lists a template reads from its channel and column views: articles,
+// sub-channels, the parent and pages of the article list.
 #include <algorithm>
 
 #include "core/com_dal.h"
@@ -8,6 +8,7 @@
 #include "platform/text/utf8.h"
 #include "structure/channel.h"
 #include "structure/channel_manager.h"
+#include "template/article_lists.h"
 #include "template/channel_views.h"
 #include "template/template_column.h"
 
@@ -29,6 +30,31 @@ std::shared_ptr<structure::Channel> loadedChannel(int32_t id) {
 }
 
 }  // namespace
+
+std::shared_ptr<Collection> TemplateColumn::Top(int32_t x) {
+  return articleDocuments(articleListStatement(ArticleList::TopByUsn, x, std::to_string(channelId_)));
+}
+std::shared_ptr<Collection> TemplateColumn::TopEx(int32_t x) {
+  return articleDocuments(articleListStatement(ArticleList::TopByDate, x, channelAndDescendantIds(channelId_)));
+}
+std::shared_ptr<Collection> TemplateColumn::ImageNews(int32_t x) {
+  return articleDocuments(articleListStatement(ArticleList::ImagesByUsn, x, std::to_string(channelId_)));
+}
+std::shared_ptr<Collection> TemplateColumn::ImageNewsEx(int32_t x) {
+  return articleDocuments(articleListStatement(ArticleList::ImagesByDate, x, channelAndDescendantIds(channelId_)));
+}
+std::shared_ptr<Collection> TemplateColumn::TopByPSN(int32_t x) {
+  return articleDocuments(articleListStatement(ArticleList::TopByPsn, x, std::to_string(channelId_)));
+}
+std::shared_ptr<Collection> TemplateColumn::TopExByPSN(int32_t x) {
+  return articleDocuments(articleListStatement(ArticleList::TopByPsn, x, channelAndDescendantIds(channelId_)));
+}
+std::shared_ptr<Collection> TemplateColumn2::Top(int32_t x) {
+  return articleDocuments(articleListStatement(ArticleList::TopByUsn, x, std::to_string(columnId_), issueId_));
+}
+std::shared_ptr<Collection> TemplateColumn2::ImageNews(int32_t x) {
+  return articleDocuments(articleListStatement(ArticleList::ImagesByUsn, x, std::to_string(columnId_), issueId_));
+}
 
 std::shared_ptr<Collection> TemplateColumn::SubChannels() {
   loadedChannel(channelId_);

@@ -1,7 +1,9 @@
 // comTOC and comLink: plain value holders of index pages.
 #include "template/toc.h"
 
+#include "content/content.h"
 #include "platform/automation/member_binding.h"
+#include "template/template_document.h"
 
 namespace corvela::tmpl {
 
@@ -27,6 +29,13 @@ const DispatchTable<comTOC>& comTOC::dispatchTable() {
   return table;
 }
 
+std::shared_ptr<TemplateDocument> comLink::Document() const {
+  if (articleId_ < 1) return std::make_shared<TemplateDocument>();
+  content::Content article;
+  article.Load(articleId_);
+  return article.Fields();
+}
+
 const DispatchTable<comLink>& comLink::dispatchTable() {
   static const DispatchTable<comLink> table =
       Members<comLink>()
@@ -36,6 +45,7 @@ const DispatchTable<comLink>& comLink::dispatchTable() {
           .property<&comLink::SubmitDate, &comLink::setSubmitDate>("SubmitDate")
           .property<&comLink::PublishDate, &comLink::setPublishDate>("PublishDate")
           .method<&comLink::Init>("Init")
+          .method<&comLink::Document>("Document")
           .build();
   return table;
 }

@@ -15,6 +15,8 @@
 
 namespace corvela::tmpl {
 
+class TemplateDocument;
+
 class comTOC : public DispatchObject<comTOC> {
  public:
   static constexpr std::string_view kClassName = "comTOC";
@@ -56,6 +58,9 @@ class comLink : public DispatchObject<comLink> {
   OleDate PublishDate() const { return publishDate_; }
   void setPublishDate(OleDate date) { publishDate_ = date; }
   void Init(int32_t cid) { articleId_ = cid; }
+  // The article's Fields document; an empty document before Init. A deleted
+  // article raises NoRecord.
+  std::shared_ptr<TemplateDocument> Document() const;
 
   int32_t articleId() const { return articleId_; }
 

@@ -8,6 +8,7 @@
 #include "template/template_column.h"
 #include "template/template_document.h"
 #include "template/template_system.h"
+#include "template/toc.h"
 
 namespace corvela::tmpl {
 namespace {
@@ -82,6 +83,41 @@ TEST_F(ChannelViews, QueryPagesThePublishedArticles) {
   EXPECT_EQ(titles(view.Query("title; DROP TABLE cms_content", 1, 2)), (std::vector<std::string>{"h"}))
       << "an unknown column orders by ordering number";
   EXPECT_EQ(titles(view.Query("usn", 1, -1)).size(), 2u) << "the channel's page size (3) with one row skipped";
+}
+
+TEST_F(ChannelViews, TopListsPublishedTopArticlesAsDocuments) {
+  auto add = [&](int id, int channel, int status, const char* top, int usn, const char* published) {
+    sql("INSERT INTO cms_content (id,columnid,title,status,USN,putintopx,isimagenews,publishdate) VALUES (" +
+        std::to_string(id) + "," + std::to_string(channel) + ",'t" + std::to_string(id) + "'," +
+        std::to_string(status) + "," + std::to_string(usn) + ",'" + top + "','N','" + published + "')");
+  };
+  add(1, news, 5, "Y", 1, "2024-01-05 00:00:00");
+  add(2, news, 4, "Y", 3, "2024-01-01 00:00:00");
+  add(3, news, 5, "Y", 2, "2024-01-02 00:00:00");
+  add(4, news, 3, "Y", 9, "2024-01-09 00:00:00");
+  add(5, news, 5, "N", 8, "2024-01-08 00:00:00");
+  add(6, sport, 5, "Y", 1, "2024-01-07 00:00:00");
+  add(7, arts, 5, "Y", 1, "2024-01-03 00:00:00");
+  TemplateColumn view;
+  view.Init(news);
+  auto titlesOf = [](const std::shared_ptr<Collection>& documents) {
+    std::vector<std::string> out;
+    for (size_t i = 0; i < documents->size(); ++i)
+      out.push_back(std::dynamic_pointer_cast<TemplateDocument>(documents->at(i).rawObject())->value("title").toString());
+    return out;
+  };
+  EXPECT_EQ(titlesOf(view.Top(5)), (std::vector<std::string>{"t2", "t3", "t1"}));
+  EXPECT_EQ(titlesOf(view.Top(2)), (std::vector<std::string>{"t2", "t3"}));
+  EXPECT_EQ(titlesOf(view.TopEx(10)), (std::vector<std::string>{"t6", "t1", "t7", "t3", "t2"}));
+  EXPECT_TRUE(titlesOf(view.Top(-1)).empty());
+  EXPECT_TRUE(titlesOf(view.ImageNews(5)).empty());
+
+  comLink link;
+  EXPECT_TRUE(link.Document()->value("title").isEmpty()) << "before Init: an empty document";
+  link.Init(3);
+  EXPECT_EQ(link.Document()->value("title").toString(), "t3");
+  link.Init(99);
+  EXPECT_THROW(link.Document(), ComError);
 }
 
 }  // namespace
