@@ -15,6 +15,7 @@
 #include "platform/db/connection.h"
 #include "platform/db/schema.h"
 #include "platform/registry/registry.h"
+#include "sitefiles/content_type.h"
 #include "tools/cli_support.h"
 #include "tools/commands.h"
 #include "tools/data_folder.h"
@@ -31,8 +32,12 @@ constexpr const char* kHelp =
     "folder ($CORVELA_DATA, else /var/lib/corvela for root, else\n"
     "$XDG_DATA_HOME/corvela): site/, temp/ and corvela.db.\n"
     "\n"
-    "Run again, it keeps existing data: settings not named by an option stay as\n"
-    "they are, and only missing tables are created.\n";
+    "It also registers the content types of the common web file extensions under\n"
+    "HKEY_CLASSES_ROOT\\.EXT (value \"Content Type\"); a type added or changed there\n"
+    "is used for files of that extension.\n"
+    "\n"
+    "Run again, it keeps existing data: settings and content types not named by an\n"
+    "option stay as they are, and only missing tables are created.\n";
 
 struct InitOptions {
   std::optional<std::string> site, temp, db;
@@ -78,6 +83,28 @@ void reportSet(std::string_view name, const std::string& value) {
   std::printf("set       %.*s = %s\n", static_cast<int>(name.size()), name.data(), value.c_str());
 }
 
+// Registers each common type whose extension has none yet; a type an
+// administrator changed is kept.
+bool seedContentTypes() {
+  int added = 0, kept = 0;
+  for (size_t i = 0; i < sitefiles::kCommonContentTypeCount; ++i) {
+    const sitefiles::KnownContentType& known = sitefiles::kCommonContentTypes[i];
+    std::string key = std::string(sitefiles::kClassesRootKey) + "\\." + std::string(known.extension);
+    if (registry::readValue(key, sitefiles::kContentTypeValue)) {
+      ++kept;
+      continue;
+    }
+    if (!registry::createKey(key) || !registry::writeValue(key, sitefiles::kContentTypeValue, known.type)) {
+      std::fprintf(stderr, "corvela init: cannot register the content type of .%.*s\n",
+                   static_cast<int>(known.extension.size()), known.extension.data());
+      return false;
+    }
+    ++added;
+  }
+  std::printf("types     %d content types registered, %d kept\n", added, kept);
+  return true;
+}
+
 int initialise(const InitOptions& options) {
   std::filesystem::path data = dataFolder();
   core::MakeFolderSure(data.string());
@@ -120,6 +147,8 @@ int initialise(const InitOptions& options) {
       reportSet(plugin, *value);
     }
   }
+
+  if (!seedContentTypes()) return kExitFailure;
 
   db::Connection connection(config.ConnString());
   db::applySchema(connection);

@@ -9,5 +9,7 @@ int configCommand(int argc, char** argv);  // corvela config get|set
 int sqlCommand(int argc, char** argv);     // corvela sql
 int runCommand(int argc, char** argv);     // corvela run FILE.vbs [ARGS...]
 int userCommand(int argc, char** argv);    // corvela user add|passwd|list|rm|roles
+int taskCommand(int argc, char** argv);    // corvela task add|list|rm
+int queueCommand(int argc, char** argv);   // corvela queue
 
 }  // namespace corvela::tools

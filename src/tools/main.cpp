@@ -16,6 +16,8 @@ constexpr const char* kUsage =
     "  sql      run one SQL statement on the database\n"
     "  run      run a VBScript file (run FILE.vbs [ARGS...])\n"
     "  user     add, list and remove editor accounts, set passwords and roles\n"
+    "  task     add, list or remove deploy tasks (task add|list|rm)\n"
+    "  queue    list the files waiting for deployment\n"
     "\n"
     "'corvela COMMAND --help' describes a command. Exit status: 0 ok, 1 failure, 2 usage.\n";
 
@@ -30,6 +32,8 @@ constexpr Subcommand kSubcommands[] = {
     {"sql", corvela::tools::sqlCommand},
     {"run", corvela::tools::runCommand},
     {"user", corvela::tools::userCommand},
+    {"task", corvela::tools::taskCommand},
+    {"queue", corvela::tools::queueCommand},
 };
 
 }  // namespace

@@ -1,0 +1,221 @@
+// File: locks between two users, deletes of locked files, content in its
+// encodings with whole-file replacement, content types, copies and moves.
+#include <sys/resource.h>
+
+#include <csignal>
+#include <thread>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "core/regrw.h"
+#include "platform/registry/registry.h"
+#include "sitefiles/file.h"
+#include "sitefiles/folder.h"
+#include "sitefiles/site_folder.h"
+#include "sitefiles_fixture.h"
+#include "support/temp_env.h"
+
+namespace corvela::sitefiles {
+namespace {
+
+using testing::expectError;
+
+class FileTest : public testing::SiteFilesTest {
+ protected:
+  std::shared_ptr<File> registered(const std::string& uri) {
+    std::filesystem::create_directories(std::filesystem::path(at(uri)).parent_path());
+    return site.CreateFile(site.GetFilePath(uri), site.GetFileName(uri));
+  }
+  std::string lockedBy(const std::string& uri) {
+    return scalar("SELECT lockedby FROM cms_fileattribute WHERE filename='" + uri + "'");
+  }
+  SiteFolder site;
+};
+
+TEST_F(FileTest, LockUnlockAndStatusForTwoUsers) {
+  registered("/a.htm");
+  auto ann = site.GetFile("/a.htm");
+  EXPECT_TRUE(ann->LockFile("ann"));
+  EXPECT_EQ(lockedBy("/a.htm"), "ann");
+  EXPECT_EQ(ann->LockStatus("ann"), 1);
+  EXPECT_EQ(ann->LockStatus("bob"), -1);
+  EXPECT_EQ(ann->LockStatus("  "), -1);
+  auto bob = site.GetFile("/a.htm");
+  EXPECT_FALSE(bob->LockFile("bob"));
+  EXPECT_FALSE(bob->UnlockFile("bob"));
+  EXPECT_FALSE(bob->LockFile(""));
+  expectError([&] { bob->Save("bob"); }, 8193, "File.Save", "locked");
+  EXPECT_TRUE(ann->UnlockFile("ann"));
+  EXPECT_EQ(lockedBy("/a.htm"), "");
+  EXPECT_EQ(ann->LockStatus("ann"), 0);
+  EXPECT_TRUE(ann->UnlockFile("ann"));  // unlocking a free file succeeds
+}
+
+TEST_F(FileTest, TwoObjectsLockingOneFileCannotBothWin) {
+  registered("/a.htm");
+  auto first = site.GetFile("/a.htm");
+  auto second = site.GetFile("/a.htm");  // read while the file was free
+  EXPECT_TRUE(first->LockFile("ann"));
+  EXPECT_FALSE(second->LockFile("bob"));
+  EXPECT_EQ(second->Locked_By(), "ann");
+  EXPECT_EQ(lockedBy("/a.htm"), "ann");
+  // Nor can a stale object clear the lock by saving its title.
+  auto stale = site.GetFile("/a.htm");
+  stale->setLocked_By("");
+  expectError([&] { stale->Save("carl"); }, 8193, "File.Save", "locked");
+  EXPECT_EQ(lockedBy("/a.htm"), "ann");
+}
+
+TEST_F(FileTest, ConcurrentLockersOnThreadsGetOneLock) {
+  registered("/race.htm");
+  constexpr int kUsers = 6;
+  std::vector<int> won(kUsers, 0);
+  // Every object reads the file while it is still free.
+  std::vector<std::shared_ptr<File>> files;
+  for (int i = 0; i < kUsers; ++i) files.push_back(site.GetFile("/race.htm"));
+  std::vector<std::thread> threads;
+  for (int i = 0; i < kUsers; ++i)
+    threads.emplace_back([&, i] { won[i] = files[i]->LockFile("user" + std::to_string(i)); });
+  for (auto& thread : threads) thread.join();
+  int winners = 0;
+  for (int w : won) winners += w;
+  EXPECT_EQ(winners, 1);
+}
+
+TEST_F(FileTest, LockOfFileWithoutRowIsStored) {
+  put("/plain.htm", "x");
+  EXPECT_TRUE(site.GetFile("/plain.htm")->LockFile("ann"));
+  EXPECT_EQ(lockedBy("/plain.htm"), "ann");
+  EXPECT_FALSE(site.GetFile("/plain.htm")->LockFile("bob"));
+}
+
+TEST_F(FileTest, DeleteOfLockedFileLeavesFileAndRow) {
+  registered("/a.htm");
+  auto holder = site.GetFile("/a.htm");
+  auto staleCopy = site.GetFile("/a.htm");
+  holder->LockFile("ann");
+  expectError([&] { holder->Delete(); }, 8193, "File.Delete", "locked");
+  expectError([&] { staleCopy->Delete(); }, 8193, "File.Delete", "locked");
+  EXPECT_TRUE(exists("/a.htm"));
+  EXPECT_EQ(rowCount("/a.htm"), "1");
+  holder->UnlockFile("ann");
+  site.GetFile("/a.htm")->Delete();
+  EXPECT_FALSE(exists("/a.htm"));
+  EXPECT_EQ(rowCount("/a.htm"), "0");
+}
+
+TEST_F(FileTest, XmlIsWrittenAsUtf8AndShorterTextLeavesNoOldBytes) {
+  testing::ScopedEnv codePage("CORVELA_CODEPAGE", "GB18030");
+  put("/data/a.xml", "");
+  File file("/data/a.xml", "", "");
+  file.setContent("<a>\xE4\xB8\xAD\xE6\x96\x87 long old text</a>");
+  file.setContent("<b>\xE4\xB8\xAD</b>");
+  EXPECT_EQ(got("/data/a.xml"), "<b>\xE4\xB8\xAD</b>");
+}
+
+TEST_F(FileTest, TextIsWrittenInTheSystemCodePageAndFoldersAreMade) {
+  testing::ScopedEnv codePage("CORVELA_CODEPAGE", "GB18030");
+  File file("/new/deep/a.htm", "", "");
+  file.setContent("\xE4\xB8\xAD");
+  EXPECT_EQ(got("/new/deep/a.htm"), "\xD6\xD0");
+  EXPECT_EQ(file.Content(), "\xE4\xB8\xAD\r\n");
+  EXPECT_EQ(File("/new/deep/a.gif", "", "").Content(), "");
+}
+
+TEST_F(FileTest, FailedWriteKeepsTheOldFileWhole) {
+  put("/a.htm", "good page");
+  struct rlimit old;
+  getrlimit(RLIMIT_FSIZE, &old);
+  auto previous = std::signal(SIGXFSZ, SIG_IGN);
+  struct rlimit small = {4096, old.rlim_max};
+  setrlimit(RLIMIT_FSIZE, &small);
+  EXPECT_THROW(File("/a.htm", "", "").setContent(std::string(100000, 'x')), ComError);
+  setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, previous);
+  EXPECT_EQ(got("/a.htm"), "good page");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(siteDir()), {}), 1) << "no temporary file left";
+}
+
+TEST_F(FileTest, ContentTypesFromTheRegistryAndServerPages) {
+  registry::createKey("HKEY_CLASSES_ROOT\\.gif");
+  registry::writeValue("HKEY_CLASSES_ROOT\\.gif", "Content Type", "Image/GIF");
+  registry::createKey("HKEY_CLASSES_ROOT\\.aspx");
+  registry::writeValue("HKEY_CLASSES_ROOT\\.aspx", "Content Type", "text/aspx");
+  struct Case {
+    const char* uri;
+    const char* type;
+  } cases[] = {{"/a.gif", "image/gif"},  {"/a.php3", "text/html"}, {"/a.asp", "text/html"},
+               {"/a.aspx", "text/htmlx"}, {"/a.css", "text/css"}, {"/readme", "text/unknown"}};
+  for (const Case& c : cases) EXPECT_EQ(File(c.uri, "", "").ContentType(), c.type) << c.uri;
+  EXPECT_EQ(File("", "", "").ContentType(), "");
+}
+
+TEST_F(FileTest, CopyToFolderOrFileUriTakesTitleOnlyForNewTarget) {
+  auto source = registered("/news/a.htm");
+  put("/news/a.htm", "body");
+  source->setTitle("Headline");
+  source->Save("");
+  std::filesystem::create_directories(at("/archive"));
+  source->Copy("/archive/");
+  EXPECT_EQ(got("/archive/a.htm"), "body");
+  EXPECT_EQ(site.GetFile("/archive/a.htm")->Title(), "Headline");
+  registered("/archive/b.htm");
+  source->Copy("/archive/b.htm");
+  EXPECT_EQ(got("/archive/b.htm"), "body");
+  EXPECT_EQ(site.GetFile("/archive/b.htm")->Title(), "b.htm");
+}
+
+TEST_F(FileTest, CopiedFileIsQueuedWithItsBytes) {
+  addTask(siteDir(), "/backup");
+  put("/a.htm", "body");
+  File("/a.htm", "", "t").Copy("/b.htm");
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM dep_execution"), "1");
+  EXPECT_EQ(bytesAt(scalar("SELECT source FROM dep_execution")), "body");
+  EXPECT_EQ(scalar("SELECT target FROM dep_execution"), "/backup/b.htm");
+}
+
+TEST_F(FileTest, MoveOfLockedFileCopiesThenRefuses) {
+  registered("/a.htm");
+  put("/a.htm", "x");
+  auto file = site.GetFile("/a.htm");
+  file->LockFile("ann");
+  std::filesystem::create_directories(at("/to"));
+  expectError([&] { file->Move("/to/"); }, 8193, "File.Delete", "locked");
+  EXPECT_TRUE(exists("/to/a.htm"));
+  EXPECT_TRUE(exists("/a.htm"));
+  file->UnlockFile("ann");
+  file->Move("/to/c.htm");
+  EXPECT_FALSE(exists("/a.htm"));
+  EXPECT_EQ(got("/to/c.htm"), "x");
+}
+
+TEST_F(FileTest, RenameCarriesTheRowAndRefusesEmptyName) {
+  auto file = registered("/news/a.htm");
+  file->Rename(Variant("b.htm"));
+  EXPECT_EQ(file->Name(), "/news/b.htm");
+  EXPECT_TRUE(exists("/news/b.htm"));
+  EXPECT_EQ(rowCount("/news/b.htm"), "1");
+  expectError([&] { file->Rename(Variant("/news/")); }, 513, "File.Rename", "FileNameNull");
+  put("/news/c.htm", "");
+  EXPECT_THROW(file->Rename(Variant("c.htm")), ComError);  // no silent overwrite
+}
+
+TEST_F(FileTest, BinaryContentIsIndexedFromOne) {
+  put("/a.bin", std::string("\x00\x01\xFF", 3));
+  Variant bytes = File("/a.bin", "", "").GetBinaryContent();
+  ASSERT_TRUE(bytes.isArray());
+  EXPECT_EQ(bytes.rawArray()->bounds[0].lower, 1);
+  EXPECT_EQ(bytes.rawArray()->bytes, (std::vector<uint8_t>{0, 1, 255}));
+  put("/empty.bin", "");
+  EXPECT_EQ(File("/empty.bin", "", "").GetBinaryContent().rawArray()->bytes.size(), 0u);
+  EXPECT_EQ(File("/none.bin", "", "").GetBinaryContent().toString(), "OpenError");
+}
+
+TEST_F(FileTest, ApplyTemplateSaysTemplatesAreNotAvailable) {
+  expectError([] { File("/a.htm", "", "").ApplyTemplate("/Templates/t.htm"); }, 555, "File.ApplyTemplate",
+              "templates are not available yet");
+}
+
+}  // namespace
+}  // namespace corvela::sitefiles
