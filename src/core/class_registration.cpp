@@ -14,6 +14,7 @@
 #include "core/utf8_encoder.h"
 #include "platform/automation/progid_factory.h"
 #include "platform/db/database_classes.h"
+#include "platform/xml/xml_classes.h"
 
 namespace corvela::core {
 namespace {
@@ -26,6 +27,7 @@ void registerEngineClass() {
 struct EngineClasses {
   EngineClasses() {
     db::registerDatabaseClasses();
+    xml::registerXmlClasses();
     registerEngineClass<Config>();
     registerEngineClass<comDAL>();
     registerEngineClass<comIDManager>();

@@ -9,6 +9,7 @@
 #include "platform/scripting/scripting_classes.h"
 #include "platform/text/codepage.h"
 #include "platform/vbscript/script_engine.h"
+#include "platform/xml/xml_classes.h"
 #include "tools/cli_support.h"
 #include "tools/commands.h"
 #include "tools/wscript_host.h"
@@ -61,6 +62,7 @@ int runCommand(int argc, char** argv) {
   }
   scripting::registerScriptingClasses();
   db::registerDatabaseClasses();
+  xml::registerXmlClasses();
 
   auto host = std::make_shared<WScriptHost>(file, std::vector<std::string>(argv + 1, argv + argc));
   vbs::ScriptEngine engine;

@@ -1,0 +1,108 @@
+// TemplateSystem: compiled programs come from the process-wide cache; every
+// run gets a fresh script engine with this call's seven named objects.
+#include "template/template_system.h"
+
+#include "core/site_paths.h"
+#include "platform/automation/com_error.h"
+#include "platform/automation/member_binding.h"
+#include "platform/vbscript/script_engine.h"
+#include "template/compiled_template_cache.h"
+#include "template/template_column.h"
+#include "template/template_compiler.h"
+#include "template/template_document.h"
+#include "template/template_magazine.h"
+#include "template/template_response.h"
+#include "template/url_text.h"
+
+namespace corvela::tmpl {
+namespace {
+
+template <class T>
+const std::shared_ptr<T>& createdOnRead(std::shared_ptr<T>& slot) {
+  if (!slot) slot = std::make_shared<T>();
+  return slot;
+}
+
+}  // namespace
+
+TemplateSystem::TemplateSystem() = default;
+TemplateSystem::~TemplateSystem() = default;
+
+std::shared_ptr<TemplateDocument> TemplateSystem::CurrentDocument() { return createdOnRead(document_); }
+std::shared_ptr<TemplateResponse> TemplateSystem::Response() { return createdOnRead(response_); }
+std::shared_ptr<TemplateColumn> TemplateSystem::CurrentColumn() { return createdOnRead(column_); }
+std::shared_ptr<TemplateColumn2> TemplateSystem::CurrentColumn2() { return createdOnRead(column2_); }
+std::shared_ptr<TemplateMagazine> TemplateSystem::CurrentMagazine() { return createdOnRead(magazine_); }
+std::shared_ptr<TemplateIssue> TemplateSystem::CurrentIssue() { return createdOnRead(issue_); }
+
+std::string TemplateSystem::URLMap(std::string_view baseUrl, std::string_view newUrl) {
+  return urlMap(baseUrl, newUrl);
+}
+std::string TemplateSystem::URLEncode(std::string_view vstrIn) { return urlEncode(vstrIn); }
+std::string TemplateSystem::URLEncodeUtf(std::string_view gbString) { return urlEncodeUtf(gbString); }
+
+std::string templateErrorText(std::string_view description, int line, int column, std::string_view sourceLine) {
+  std::string text(description);
+  text += "\r\nError At Line " + std::to_string(line) + " ,Column " + std::to_string(column) + " ,\r\n";
+  text += sourceLine;
+  return text;
+}
+
+bool TemplateSystem::render(std::string_view scriptUri, std::string& page) {
+  page.clear();
+  try {
+    Response()->Clear();
+    vbs::ScriptError error;
+    auto compiled = compiledTemplateAt(core::UriToPath(scriptUri), error);
+    if (error.number != 0) {
+      page = templateErrorText(error.description, error.line, error.column, error.text);
+      return false;
+    }
+    if (!compiled || !compiled->program) return true;
+
+    vbs::ScriptEngine engine;
+    engine.addObject("System", shared_from_this());
+    engine.addObject("Document", CurrentDocument());
+    engine.addObject("Response", response_);
+    engine.addObject("Channel", CurrentColumn());
+    engine.addObject("Column", CurrentColumn2());
+    engine.addObject("Magazine", CurrentMagazine());
+    engine.addObject("Issue", CurrentIssue());
+    if (!engine.run(*compiled->program)) {
+      const vbs::ScriptError& failure = engine.error();
+      page = templateErrorText(failure.description, failure.line, failure.column, failure.text);
+      return false;
+    }
+    page = stripMetadata(response_->OutputBuffer());
+    document_ = std::make_shared<TemplateDocument>();
+    return true;
+  } catch (const ComError& failure) {
+    page = failure.description();
+    return false;
+  }
+}
+
+std::string TemplateSystem::Execute(std::string_view scriptUri) {
+  std::string page;
+  render(scriptUri, page);
+  return page;
+}
+
+const DispatchTable<TemplateSystem>& TemplateSystem::dispatchTable() {
+  using S = TemplateSystem;
+  static const DispatchTable<S> table = Members<S>()
+                                            .property<&S::CurrentDocument, &S::setCurrentDocument>("CurrentDocument")
+                                            .property<&S::Response, &S::setResponse>("Response")
+                                            .property<&S::CurrentColumn, &S::setCurrentColumn>("CurrentColumn")
+                                            .property<&S::CurrentColumn2, &S::setCurrentColumn2>("CurrentColumn2")
+                                            .property<&S::CurrentMagazine, &S::setCurrentMagazine>("CurrentMagazine")
+                                            .property<&S::CurrentIssue, &S::setCurrentIssue>("CurrentIssue")
+                                            .method<&S::URLMap>("URLMap")
+                                            .method<&S::URLEncode>("URLEncode")
+                                            .method<&S::URLEncodeUtf>("URLEncodeUtf")
+                                            .method<&S::Execute>("Execute")
+                                            .build();
+  return table;
+}
+
+}  // namespace corvela::tmpl

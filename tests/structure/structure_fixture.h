@@ -1,0 +1,42 @@
+// Helpers of the site-structure tests: errors caught as values, channels and
+// columns made through their classes, and the tree text set and stored.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/core_fixture.h"
+#include "platform/automation/com_error.h"
+
+namespace corvela::structure {
+
+struct Raised {
+  int32_t number = 0;
+  std::string source, description;
+  bool operator==(const Raised&) const = default;
+};
+
+template <class F>
+Raised raised(F&& f) {
+  try {
+    f();
+  } catch (const ComError& e) {
+    return {e.number(), e.source(), e.description()};
+  }
+  return {};
+}
+
+class StructureTest : public testing::CoreTest {
+ protected:
+  // A saved channel (not in the tree); returns its id.
+  int32_t newChannel(const std::string& name);
+  // Stores the tree text as it is.
+  void storeTree(const std::string& structure);
+  // Content of a section with a page, a property value, a search row, a
+  // schema row, an attachment and an access entry.
+  void addSectionRows(int32_t sectionId, int32_t contentId, int32_t status = 1);
+  // Rows addSectionRows made for the section and content that still exist.
+  int countSectionRows(int32_t sectionId, int32_t contentId);
+};
+
+}  // namespace corvela::structure

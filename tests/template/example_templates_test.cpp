@@ -1,0 +1,90 @@
+// The example templates render what a site needs: titles, article text,
+// page and index navigation with links relative to the page itself, and no
+// script errors.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "core/core_fixture.h"
+#include "platform/automation/collection.h"
+#include "template/template_column.h"
+#include "template/template_document.h"
+#include "template/template_system.h"
+#include "template/toc.h"
+
+namespace corvela::tmpl {
+namespace {
+
+class ExampleTemplates : public testing::CoreTest {
+ protected:
+  ExampleTemplates() {
+    std::filesystem::create_directories(siteDir() + "/templates");
+    for (const char* name : {"article.html", "channel_index.html"})
+      std::filesystem::copy_file(std::filesystem::path(EXAMPLE_TEMPLATES) / name, siteDir() + "/templates/" + name);
+    auto column = system->CurrentColumn();
+    column->setName("news");
+    column->setAlias("News & Views");
+    column->setCoverPage("/news/index.html");
+  }
+
+  std::string render(const char* uri) {
+    std::string page;
+    EXPECT_TRUE(system->render(uri, page)) << page;
+    return page;
+  }
+
+  static std::shared_ptr<comLink> link(const std::string& url, const std::string& title) {
+    auto l = std::make_shared<comLink>();
+    l->seturl(url);
+    l->setTitle(title);
+    l->setAuthor("Ann");
+    l->setSubmitDate(OleDate{45000});
+    return l;
+  }
+
+  std::shared_ptr<TemplateSystem> system = std::make_shared<TemplateSystem>();
+};
+
+TEST_F(ExampleTemplates, ArticlePageShowsTheArticleAndItsPages) {
+  auto document = system->CurrentDocument();
+  document->Add(Variant("title"), Variant("Quay <opens>"));
+  document->Add(Variant("author"), Variant("A. Reporter"));
+  document->Add(Variant("submitdate"), Variant::fromDate(45000));
+  document->Add(Variant("content"), Variant("<p>Body text.</p>"));
+  document->Add(Variant("pagenum"), Variant(2));
+  document->Add(Variant("prevpage"), Variant("/news/2023/7.html"));
+  document->Add(Variant("url"), Variant("/news/2023/7_2.html"));
+  auto pages = std::make_shared<Collection>();
+  pages->add(Variant("/news/2023/7.html"));
+  pages->add(Variant("/news/2023/7_2.html"));
+  document->addObject(Variant("pages"), pages);
+
+  std::string page = render("/templates/article.html");
+  EXPECT_NE(page.find("<!DOCTYPE html>"), std::string::npos);
+  EXPECT_EQ(page.find("METADATA"), std::string::npos);
+  EXPECT_NE(page.find("<h1>Quay &lt;opens&gt;</h1>"), std::string::npos) << page;
+  EXPECT_NE(page.find("<title>Quay &lt;opens&gt; - News &amp; Views</title>"), std::string::npos) << page;
+  EXPECT_NE(page.find("<p>Body text.</p>"), std::string::npos);
+  EXPECT_NE(page.find("href=\"../../css/site.css\""), std::string::npos) << page;
+  EXPECT_NE(page.find("<a href=\"7.html\">&larr; Previous</a>"), std::string::npos) << page;
+  EXPECT_NE(page.find("<span class=\"current\">2</span>"), std::string::npos) << page;
+  EXPECT_EQ(page.find("Next &rarr;"), std::string::npos) << "the last page has no next link";
+}
+
+TEST_F(ExampleTemplates, ChannelIndexListsTheLinksOfItsPage) {
+  auto toc = system->CurrentColumn()->TOC();
+  toc->setPages(2);
+  toc->setPageNum(1);
+  toc->setNextPage("/news/index_2.html");
+  toc->AllPages()->add(Variant(std::shared_ptr<Object>(link("/news/index.html", "news(1)"))));
+  toc->AllPages()->add(Variant(std::shared_ptr<Object>(link("/news/index_2.html", "news(2)"))));
+  toc->AllLinks()->add(Variant(std::shared_ptr<Object>(link("/news/2023/7.html", "First & best"))));
+
+  std::string page = render("/templates/channel_index.html");
+  EXPECT_NE(page.find("<a class=\"title\" href=\"2023/7.html\">First &amp; best</a>"), std::string::npos) << page;
+  EXPECT_NE(page.find("<a href=\"index_2.html\">2</a>"), std::string::npos) << page;
+  EXPECT_NE(page.find("<a href=\"index_2.html\">&rarr;</a>"), std::string::npos) << page;
+}
+
+}  // namespace
+}  // namespace corvela::tmpl

@@ -1,0 +1,148 @@
+// TemplateSystem.Execute on template files in a private site, and the URL
+// helpers templates call through "System".
+#include "template/template_system.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "core/core_fixture.h"
+#include "template/compiled_template_cache.h"
+#include "template/template_column.h"
+#include "template/template_document.h"
+#include "template/template_response.h"
+
+namespace corvela::tmpl {
+namespace {
+
+class TemplateSystemTest : public testing::CoreTest {
+ protected:
+  void writeTemplate(const std::string& uri, const std::string& text) {
+    std::ofstream(siteDir() + uri, std::ios::binary) << text;
+  }
+  std::shared_ptr<TemplateSystem> system = std::make_shared<TemplateSystem>();
+};
+
+TEST_F(TemplateSystemTest, RunsLiteralAndCodeWithTheNamedObjects) {
+  writeTemplate("/a.tpl",
+                "<h1><!--% Response.Output Document(\"title\") %--></h1>\r\n"
+                "<!--% Response.Output Channel.Name & \"|\" & Column.Name %-->\r\n");
+  system->CurrentDocument()->Add("TITLE", "Hello");
+  system->CurrentColumn()->setName("news");
+  system->CurrentColumn2()->setName("col");
+  EXPECT_EQ(system->Execute("/a.tpl"), "<h1>\r\nHello</h1>\r\nnews|col");
+}
+
+TEST_F(TemplateSystemTest, ASuccessfulRunLeavesAFreshDocumentAndAFailedOneKeepsIt) {
+  writeTemplate("/ok.tpl", "<!--% Response.Output Document(\"x\") %-->");
+  writeTemplate("/bad.tpl", "<!--% Err.Raise 5 %-->");
+  system->CurrentDocument()->Add("x", "1");
+  EXPECT_EQ(system->Execute("/ok.tpl"), "1");
+  EXPECT_EQ(system->Execute("/ok.tpl"), "") << "the document was replaced by an empty one";
+  system->CurrentDocument()->Add("x", "2");
+  system->Execute("/bad.tpl");
+  EXPECT_EQ(system->CurrentDocument()->value("x").toString(), "2");
+}
+
+TEST_F(TemplateSystemTest, ScriptErrorsComeBackAsTextWithTheLine) {
+  writeTemplate("/err.tpl", "a\r\nb\r\n<!--% x = 1 / 0 %-->");
+  std::string page;
+  EXPECT_FALSE(system->render("/err.tpl", page));
+  EXPECT_NE(page.find("Division by zero\r\nError At Line 3 ,Column "), std::string::npos) << page;
+  EXPECT_NE(page.find(" ,\r\n"), std::string::npos) << page;
+
+  writeTemplate("/syntax.tpl", "<!--% If %-->");
+  EXPECT_NE(system->Execute("/syntax.tpl").find("Error At Line 1 ,Column "), std::string::npos);
+  writeTemplate("/open.tpl", "<!--% x");
+  EXPECT_EQ(system->Execute("/open.tpl"), "Can not find %-->");
+}
+
+TEST_F(TemplateSystemTest, MissingOrBlankTemplatesGiveEmptyPages) {
+  EXPECT_EQ(system->Execute("/none.tpl"), "");
+  writeTemplate("/blank.tpl", "  \r\n\r\n   ");
+  std::string page = "x";
+  EXPECT_TRUE(system->render("/blank.tpl", page));
+  EXPECT_EQ(page, "");
+}
+
+TEST_F(TemplateSystemTest, MetadataIsStrippedFromTheOutput) {
+  writeTemplate("/m.tpl", "<!--% Response.Output \"a<!--METADATA x -->b\" %-->");
+  EXPECT_EQ(system->Execute("/m.tpl"), "ab");
+}
+
+TEST_F(TemplateSystemTest, CompilesOnceAndAgainAfterAnEdit) {
+  writeTemplate("/c.tpl", "one");
+  unsigned long before = templateCompileCount();
+  auto other = std::make_shared<TemplateSystem>();
+  for (int i = 0; i < 5; ++i) {
+    EXPECT_EQ(system->Execute("/c.tpl"), "one\r\n");
+    EXPECT_EQ(other->Execute("/c.tpl"), "one\r\n");
+  }
+  EXPECT_EQ(templateCompileCount() - before, 1u);
+  writeTemplate("/c.tpl", "two, longer");
+  EXPECT_EQ(system->Execute("/c.tpl"), "two, longer\r\n");
+  EXPECT_EQ(templateCompileCount() - before, 2u);
+}
+
+TEST_F(TemplateSystemTest, TemplatesReadInTheSystemCodePage) {
+  writeTemplate("/zh.tpl", "<p>中文</p>");
+  EXPECT_EQ(system->Execute("/zh.tpl"), "<p>中文</p>\r\n");
+}
+
+TEST_F(TemplateSystemTest, ScriptsReachSystemAndCreateObjects) {
+  writeTemplate("/s.tpl",
+                "<!--% Set d = CreateObject(\"Corvela.TemplateDocument\")\r\n"
+                "d.Add \"k\", \"v\"\r\n"
+                "Response.Output d(\"K\").Value & System.URLEncodeUtf(\"a b\") %-->");
+  EXPECT_EQ(system->Execute("/s.tpl"), "va%20b");
+}
+
+struct UrlMapCase {
+  const char* base;
+  const char* target;
+  const char* expected;
+};
+
+TEST(UrlMap, RelativePathsFromTheBasePage) {
+  const UrlMapCase cases[] = {
+      {"/news/a/b/page.html", "/news/x.html", "../../x.html"},
+      {"/news/a/page.html", "/news/a/other.html", "other.html"},
+      {"/news/a/b/page.html", "/news/c/x.html", "../../c/x.html"},
+      {"/page.html", "/news/x.html", "news/x.html"},
+      {"/news/page.html", "/page.html", "../page.html"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(TemplateSystem().URLMap(c.base, c.target), c.expected) << c.base;
+}
+
+TEST(UrlEncode, EncodesWideCharactersAndSpacesOnly) {
+  TemplateSystem system;
+  EXPECT_EQ(system.URLEncode("a b&c?/%"), "a%20b&c?/%");
+  EXPECT_EQ(system.URLEncode("中"), "%E4%B8%AD") << "bytes of the system code page (UTF-8 here)";
+  EXPECT_EQ(system.URLEncodeUtf(""), "");
+  EXPECT_EQ(system.URLEncodeUtf("中 a\x7f"), "%E4%B8%AD%20a%7F");
+  EXPECT_EQ(system.URLEncodeUtf("é"), "%C3%A9");
+  EXPECT_EQ(system.URLEncodeUtf("😀"), "%F0%9F%98%80") << "one four-byte sequence, not two halves";
+}
+
+TEST(TemplateObjects, DocumentKeysIgnoreCaseAndMissingKeysStayMissing) {
+  TemplateDocument document;
+  document.Add(Variant("title"), Variant("x"));
+  EXPECT_EQ(document.value("TITLE").toString(), "x");
+  auto missing = document.Item(Variant("nothing"));
+  EXPECT_EQ(missing->get("Value").toString(), "");
+  EXPECT_TRUE(document.value("nothing").isEmpty()) << "reading a missing key adds nothing";
+  auto column = std::make_shared<TemplateColumn>();
+  document.addObject(Variant("pages"), column);
+  EXPECT_EQ(document.Item(Variant("Pages")), column);
+
+  TemplateResponse response;
+  response.Output("a");
+  response.Output("b");
+  EXPECT_EQ(response.OutputBuffer(), "ab");
+  response.Clear();
+  EXPECT_EQ(response.OutputBuffer(), "");
+}
+
+}  // namespace
+}  // namespace corvela::tmpl

@@ -1,0 +1,103 @@
+// `corvela channel` as an administrator runs it: tree, add and rm with their
+// errors, and two processes adding channels under one parent at once.
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "support/temp_env.h"
+
+namespace corvela::testing {
+namespace {
+
+struct Outcome {
+  int status = -1;
+  std::string out, err;
+};
+
+std::string slurp(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+class ChannelCommandTest : public IsolatedTest {
+ protected:
+  ChannelCommandTest() { EXPECT_EQ(run("init").status, 0); }
+
+  std::string program() const { return "'" + (buildDir() / "bin" / "corvela").string() + "'"; }
+
+  // Runs a shell command line in which $CORVELA stands for the program.
+  Outcome shell(const std::string& line) {
+    std::filesystem::path out = root_.path() / "stdout", err = root_.path() / "stderr";
+    std::filesystem::path script = root_.path() / "command.sh";
+    std::ofstream(script) << "CORVELA=" << program() << "\n" << line << "\n";
+    std::string command = "bash '" + script.string() + "' >'" + out.string() + "' 2>'" + err.string() + "'";
+    int status = std::system(command.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(out), slurp(err)};
+  }
+  Outcome run(const std::string& args) { return shell("$CORVELA " + args); }
+};
+
+TEST_F(ChannelCommandTest, AddShowAndRemoveByPath) {
+  EXPECT_EQ(run("channel add /News").out, "added /News (1)\n");
+  EXPECT_EQ(run("channel add /News/Sports/ --template /t/s.htm").out, "added /News/Sports (2)\n");
+  EXPECT_EQ(run("channel add /博客").status, 0);
+  EXPECT_EQ(run("channel tree").out, "/\n  News (1)\n    Sports (2)\n  博客 (3)\n");
+  EXPECT_EQ(run("sql 'SELECT template, namemethod FROM cms_channel WHERE id=2'").out,
+            "template\tnamemethod\n/t/s.htm\t/news/sports/{@year}/{@uid}.htm\n");
+  EXPECT_EQ(run("channel rm /News").out, "deleted /News\n");
+  EXPECT_EQ(run("channel tree").out, "/\n  博客 (3)\n");
+  EXPECT_EQ(run("sql 'SELECT count(*) AS n FROM cms_channel'").out, "n\n1\n");
+}
+
+TEST_F(ChannelCommandTest, ErrorsAndUsage) {
+  struct Case {
+    const char* args;
+    int status;
+    const char* err;
+  } cases[] = {
+      {"channel add /Missing/X", 1, "555 ChannelManager.AddChannel: NoChannel\n"},
+      {"channel rm News", 1, "555 ChannelManager.AddColumn: InvlaidColumn\n"},
+      {"channel rm /Nothing", 1, "555 Project.Delcolumn: NoColumn\n"},
+      {"channel", 2, nullptr},
+      {"channel bogus", 2, nullptr},
+      {"channel add", 2, nullptr},
+      {"channel add /A --template", 2, nullptr},
+      {"channel tree extra", 2, nullptr},
+  };
+  for (const Case& c : cases) {
+    Outcome o = run(c.args);
+    EXPECT_EQ(o.status, c.status) << c.args << ": " << o.err;
+    if (c.err) EXPECT_EQ(o.err, c.err) << c.args;
+  }
+  Outcome help = run("channel --help");
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("Usage: corvela channel"), std::string::npos);
+}
+
+TEST_F(ChannelCommandTest, TwoProcessesAddingAtOnceLoseNothing) {
+  ASSERT_EQ(run("channel add /Parent").status, 0);
+  Outcome o = shell(
+      "(for i in $(seq 1 100); do $CORVELA channel add /Parent/A$i >/dev/null || echo A$i failed; done) & "
+      "(for i in $(seq 1 100); do $CORVELA channel add /Parent/B$i >/dev/null || echo B$i failed; done) & wait");
+  EXPECT_EQ(o.out, "") << o.err;
+  std::string tree = run("channel tree").out;
+  std::set<std::string> lines;
+  std::istringstream in(tree);
+  for (std::string line; std::getline(in, line);)
+    if (line.rfind("    ", 0) == 0) lines.insert(line.substr(4, line.find(' ', 4) - 4));
+  EXPECT_EQ(lines.size(), 200u) << tree;
+  EXPECT_EQ(run("sql 'SELECT count(*) AS n FROM cms_channel'").out, "n\n201\n");
+  EXPECT_EQ(run("sql 'SELECT count(DISTINCT name) AS n FROM cms_channel'").out, "n\n201\n");
+}
+
+}  // namespace
+}  // namespace corvela::testing
