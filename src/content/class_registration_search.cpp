@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "content/search.h"
 #include "content/version.h"
 #include "platform/automation/progid_factory.h"
 
@@ -16,7 +17,10 @@ void registerSearchClass() {
 }
 
 struct SearchClasses {
-  SearchClasses() { registerSearchClass<Version>(); }
+  SearchClasses() {
+    registerSearchClass<Search>();
+    registerSearchClass<Version>();
+  }
 };
 
 const SearchClasses registered;
