@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "core/core_fixture.h"
+#include "platform/automation/object.h"
 #include "platform/db/recordset.h"
 #include "support/tricky_texts.h"
 
@@ -176,6 +177,31 @@ TEST_F(ContentFeedbackTest, CommentsListNewestFirstAndDeleteRemovesExactlyOne) {
   DeleteComment(std::stoi(secondId));
   EXPECT_EQ(names(7), "third,first,");
   EXPECT_EQ(names(8), "elsewhere,");
+}
+
+TEST_F(ContentFeedbackTest, ScriptsReachTheMembersThroughContent) {
+  sql("INSERT INTO cms_content (id,title,clicks) VALUES (9,'a',0)");
+  std::shared_ptr<Object> article = createObject("Corvela.Content");
+  Variant click[] = {Variant(9)};
+  article->call("AddClick", click);
+  EXPECT_EQ(scalar("SELECT clicks FROM cms_content WHERE id=9"), "1");
+  Variant vote[] = {Variant(9), Variant(5), Variant("10.9.9.9")};
+  article->call("VoteContent", vote);
+  try {
+    article->call("VoteContent", vote);
+    ADD_FAILURE() << "a second vote at once is refused";
+  } catch (const ComError& e) {
+    EXPECT_EQ(e.number(), kRateLimitError);
+    EXPECT_EQ(e.source(), kVoteSource);
+  }
+  Variant comment[] = {Variant(9), Variant("10.9.9.9"), Variant("王"), Variant("好文章")};
+  article->call("PostComment", comment);
+  Variant list[] = {Variant(9)};
+  auto rows = article->call("ListComment", list).toObject();
+  EXPECT_EQ(rows->get("RecordCount").toLong(), 1);
+  Variant remove[] = {Variant(std::stoi(scalar("SELECT id FROM Comment")))};
+  article->call("DeleteComment", remove);
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM Comment"), "0");
 }
 
 }  // namespace
