@@ -5,6 +5,11 @@
 // a link out of the site could hand any file of the machine to a target.
 // Files are mapped here through the site-file guard and queued to the tasks
 // whose folders hold them as whole path segments.
+//
+// Starting a version, recording a file and publishing read what they then
+// change; each takes the database's write lock before its first read, so
+// two requests never both start a version, record one URI twice, or close a
+// version holding a file recorded after its list was read.
 #include "content/version.h"
 
 #include <string>
@@ -16,6 +21,7 @@
 #include "core/record_values.h"
 #include "core/sql_literals.h"
 #include "core/uri_validation.h"
+#include "core/write_transaction.h"
 #include "deploy/deployment_queue.h"
 #include "platform/automation/member_binding.h"
 #include "platform/db/recordset.h"
@@ -40,9 +46,13 @@ int32_t startVersion(core::comDAL& dal) {
   return id;
 }
 
-// The row of the current version, started first when there is none.
+// The row of the current version, started first when there is none. Once
+// a version exists, reading it needs no lock.
 std::shared_ptr<db::Recordset> currentVersionRow(core::comDAL& dal) {
   auto row = dal.DoSelect(kCurrentVersionQuery);
+  if (!row->eof()) return row;
+  core::beginWriteTransaction(dal);
+  row = dal.DoSelect(kCurrentVersionQuery);
   if (!row->eof()) return row;
   return dal.DoSelect("SELECT * FROM Version WHERE id=" + std::to_string(startVersion(dal)));
 }
@@ -67,17 +77,14 @@ void Version::AddFile(std::string_view Uri) {
   core::ValidateUri(Uri);
   core::runVoting(nullptr, [&] {
     core::comDAL dal;
+    core::beginWriteTransaction(dal);
     auto open = dal.DoSelect("SELECT * FROM Version WHERE OrderNum=1 AND Status=" + std::to_string(kVersionOpen));
-    const int32_t versionId = open->eof() ? startVersion(dal) : open->value("ID").toLong();
+    const std::string versionId = std::to_string(open->eof() ? startVersion(dal) : open->value("ID").toLong());
     const std::string uri = core::SqlValue(Variant(Uri));
-    const std::string recorded =
-        "SELECT id FROM VersionFile WHERE VersionID=" + std::to_string(versionId) + " AND Uri=" + uri;
-    if (!dal.DoSelect(recorded)->eof()) return;
-    // The condition repeats the check inside the write transaction, so two
-    // pages recording one URI together leave one row.
-    dal.execCommand("INSERT INTO VersionFile (id,VersionID,Uri,CreateDate) SELECT " +
-                    std::to_string(core::newID("VersionFile")) + "," + std::to_string(versionId) + "," + uri + "," +
-                    nowLiteral() + " WHERE NOT EXISTS (" + recorded + ")");
+    if (!dal.DoSelect("SELECT id FROM VersionFile WHERE VersionID=" + versionId + " AND Uri=" + uri)->eof()) return;
+    dal.execCommand("INSERT INTO VersionFile (id,VersionID,Uri,CreateDate) VALUES (" +
+                    std::to_string(core::newID("VersionFile")) + "," + versionId + "," + uri + "," + nowLiteral() +
+                    ")");
   });
 }
 
@@ -103,22 +110,17 @@ int32_t Version::GetVersionStatus(int32_t vID) {
   });
 }
 
-// The open versions are closed first: that statement takes the write lock,
-// so the file lists read after it are complete; a file recorded by another
-// request between the two reads waits for this transaction and is in them.
 void Version::PublishCurrentVersion() {
   core::runVoting(nullptr, [&] {
     core::comDAL dal;
-    std::string open;
-    auto versions = dal.DoSelect("SELECT id FROM Version WHERE Status=" + std::to_string(kVersionOpen));
-    for (; !versions->eof(); versions->moveNext())
-      open += (open.empty() ? "" : ",") + std::to_string(versions->value("id").toLong());
-    if (open.empty()) return;
-    dal.execCommand("UPDATE Version SET Status=" + std::to_string(kVersionPublished) + " WHERE id in(" + open + ")");
+    core::beginWriteTransaction(dal);
     std::vector<std::string> uris;
-    auto files = dal.DoSelect("SELECT * FROM VersionFile WHERE VersionID in(" + open + ") ORDER BY id");
+    auto files = dal.DoSelect("SELECT * FROM VersionFile WHERE VersionID in(SELECT id FROM Version WHERE Status=" +
+                              std::to_string(kVersionOpen) + ") ORDER BY id");
     for (; !files->eof(); files->moveNext()) uris.push_back(core::textValue(files->value("Uri")));
     for (const std::string& uri : uris) deploy::QueueFileForDeployment(sitefiles::SitePath(uri));
+    dal.execCommand("UPDATE Version SET Status=" + std::to_string(kVersionPublished) +
+                    " WHERE Status=" + std::to_string(kVersionOpen));
   });
 }
 

@@ -2,8 +2,12 @@
 // tasks that hold each file, the 30-version window and refused URIs.
 #include "content/version.h"
 
+#include <barrier>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <thread>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -40,6 +44,17 @@ class VersionTest : public CoreTest {
     return out;
   }
   std::string count(const std::string& table) { return scalar("SELECT COUNT(*) FROM " + table); }
+  // Runs work on `threads` threads released together.
+  static void concurrently(int threads, const std::function<void()>& work) {
+    std::barrier start(threads);
+    std::vector<std::thread> pool;
+    for (int i = 0; i < threads; ++i)
+      pool.emplace_back([&] {
+        start.arrive_and_wait();
+        work();
+      });
+    for (auto& t : pool) t.join();
+  }
 };
 
 TEST_F(VersionTest, ReadingTheCurrentVersionOnAnEmptyTableStartsTheFirst) {
@@ -137,6 +152,16 @@ TEST_F(VersionTest, AFailedPublishLeavesTheVersionOpenAndNothingQueued) {
     EXPECT_EQ(count("dep_execution"), "0");
     sql("DELETE FROM VersionFile");
   }
+}
+
+TEST_F(VersionTest, ConcurrentRequestsStartOneVersionAndRecordAUriOnce) {
+  concurrently(6, [] { Version().CurrentVersionID(); });
+  EXPECT_EQ(count("Version"), "1");
+  Version().PublishCurrentVersion();
+  concurrently(6, [] { Version().AddFile("/same.html"); });
+  EXPECT_EQ(count("Version"), "2") << "one new version after the published one";
+  EXPECT_EQ(count("VersionFile"), "1");
+  EXPECT_EQ(scalar("SELECT group_concat(OrderNum) FROM (SELECT OrderNum FROM Version ORDER BY id)"), "2,1");
 }
 
 TEST_F(VersionTest, TheThirtyFirstVersionDropsTheOldestWithItsFiles) {
