@@ -23,18 +23,17 @@
 #include "platform/automation/member_binding.h"
 #include "platform/db/recordset.h"
 #include "platform/text/utf8.h"
+#include "template/template_document.h"
 
 namespace corvela::content {
 namespace {
 
 using core::SqlValue;
 
-constexpr const char* kInputErrorStart = "Some Error in your input:";
 constexpr const char* kInvalidColumnId = "Invalid ColumnID!";
 constexpr const char* kTemplateSystemProgId = "Corvela.TemplateSystem";
 constexpr const char* kContentCounter = "cms_content";
 constexpr const char* kUsnCounterPrefix = "USN";
-constexpr const char* kDefaultStatusList = "1,2,3,5";
 
 // Column limits, in characters (UTF-16 units).
 constexpr size_t kTitleLimit = 255;
@@ -66,9 +65,11 @@ std::shared_ptr<Collection> Content::Pages() {
 std::vector<std::shared_ptr<Page>> Content::pageList() {
   std::vector<std::shared_ptr<Page>> pages;
   std::shared_ptr<Collection> all = Pages();
-  for (size_t i = 0; i < all->size(); ++i)
-    if (auto page = std::dynamic_pointer_cast<Page>(all->at(i).isObject() ? all->at(i).rawObject() : nullptr))
-      pages.push_back(std::move(page));
+  for (size_t i = 0; i < all->size(); ++i) {
+    const Variant& item = all->at(i);
+    if (!item.isObject()) continue;
+    if (auto page = std::dynamic_pointer_cast<Page>(item.rawObject())) pages.push_back(std::move(page));
+  }
   return pages;
 }
 
@@ -131,7 +132,7 @@ void Content::validateInput() {
   author_ = core::preparedText(author_, kAuthorLimit);
   putInTopx_ = yesNo(putInTopx_);
   isImageNews_ = yesNo(isImageNews_);
-  if (columnId_ < 0) throw ComError(core::kInputError, "", std::string(kInputErrorStart) + kInvalidColumnId);
+  if (columnId_ < 0) throw ComError(core::kInputError, "", std::string(kContentInputError) + kInvalidColumnId);
 }
 
 void Content::writeRow() {
@@ -282,6 +283,7 @@ const DispatchTable<Content>& Content::dispatchTable() {
       .property<&Content::Keyword, &Content::setKeyword>("Keyword")
       .property<&Content::PSN, &Content::setPSN>("PSN")
       .readOnly<&Content::ID>("ID")
+      .method<&Content::Fields>("Fields")
       .method<&Content::ClearField>("ClearField")
       .readOnly<&Content::Pages>("Pages")
       .method<&Content::AddPage>("AddPage")

@@ -27,6 +27,9 @@ class Collection;
 namespace corvela::db {
 class Recordset;
 }
+namespace corvela::tmpl {
+class TemplateDocument;
+}
 
 namespace corvela::content {
 
@@ -74,6 +77,12 @@ class Content : public DispatchObject<Content> {
   void setPSN(int32_t number) { psn_ = number; }
   int32_t ID() const { return id_; }
 
+  // The document templates read: the channel's properties as stored, then
+  // "id", "title", "author", "submitdate", "putintopx", "isimagenews",
+  // "publishdate", "keyword", "url" (the first page's file) and the object
+  // "RelativeArticle" (RelativeArticles). 513 "Content" for a schema
+  // property with a negative id.
+  std::shared_ptr<tmpl::TemplateDocument> Fields();
   // Forgets every property value held by the object.
   void ClearField();
   // The loaded or added pages in page order (created on first use).
@@ -167,6 +176,11 @@ class Content : public DispatchObject<Content> {
   std::shared_ptr<Collection> pages_;
   std::vector<std::pair<std::string, Variant>> properties_;
 };
+
+// The administration list's statuses: everything but history.
+inline constexpr const char* kDefaultStatusList = "1,2,3,5";
+// How the description of a refused Save or list request starts (1051).
+inline constexpr const char* kContentInputError = "Some Error in your input:";
 
 // The empty related-article list, as stored.
 inline constexpr const char* kEmptyRelatedList = "<?xml version=\"1.0\"?><relativearticle/>";

@@ -18,7 +18,7 @@
 namespace corvela::content {
 namespace {
 
-constexpr const char* kInvalidStatusList = "Some Error in your input:Invalid status list!";
+constexpr const char* kInvalidStatusList = "Invalid status list!";
 
 constexpr const char* kSearchColumns =
     "cms_content.id, cms_content.title, cms_content.author, cms_content.submitdate,"
@@ -48,7 +48,7 @@ Variant dayAt(OleDate date, int hour, int minute, int second) {
 }  // namespace
 
 std::shared_ptr<db::Recordset> Content::ListAll(int32_t colid, std::string_view pStatus) {
-  const std::string statuses = core::checkedIntegerList(pStatus, kInvalidStatusList);
+  const std::string statuses = core::checkedIntegerList(pStatus, std::string(kContentInputError) + kInvalidStatusList);
   return core::runVoting(nullptr, [&] {
     structure::Channel channel;
     channel.Load(colid);
@@ -62,7 +62,7 @@ std::shared_ptr<db::Recordset> Content::ListAll(int32_t colid, std::string_view 
 }
 
 std::shared_ptr<db::Recordset> Content::ListAll2(int32_t colid, int32_t pIssueId, std::string_view pStatus) {
-  const std::string statuses = core::checkedIntegerList(pStatus, kInvalidStatusList);
+  const std::string statuses = core::checkedIntegerList(pStatus, std::string(kContentInputError) + kInvalidStatusList);
   return select("SELECT * FROM cms_content WHERE columnid=" + std::to_string(colid) + " AND status in (" + statuses +
                 ") AND IssueID=" + std::to_string(pIssueId) + " ORDER BY usn DESC");
 }

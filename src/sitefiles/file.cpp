@@ -24,6 +24,7 @@
 #include "sitefiles/folder.h"
 #include "sitefiles/site_folder.h"
 #include "sitefiles/site_path_guard.h"
+#include "template/template_system.h"
 
 namespace corvela::sitefiles {
 namespace {
@@ -32,8 +33,7 @@ constexpr const char* kSaveSource = "File.Save";
 constexpr const char* kDeleteSource = "File.Delete";
 constexpr const char* kRenameSource = "File.Rename";
 constexpr const char* kApplyTemplateSource = "File.ApplyTemplate";
-constexpr const char* kTemplatesUnavailable = "templates are not available yet";
-constexpr int kTemplatesUnavailableError = 555;
+constexpr int kTemplateFailedError = 555;
 constexpr const char* kOpenError = "OpenError";
 
 bool isBlank(std::string_view text) { return core::trimSpaces(text).empty(); }
@@ -97,11 +97,15 @@ void File::Save(std::string_view Username) {
     throw ComError(kLockedError, kSaveSource, kLockedText);
 }
 
-// The template engine is not part of the library yet; once it is, this runs
-// the template at the URI with a TemplateSystem and sets Content to its text.
+// A template that fails leaves the file as it was and raises its error text
+// (555 "File.ApplyTemplate"): writing the error text over the page would
+// publish it.
 void File::ApplyTemplate(std::string_view Template) {
   SitePath(Template);
-  throw ComError(kTemplatesUnavailableError, kApplyTemplateSource, kTemplatesUnavailable);
+  auto system = std::make_shared<tmpl::TemplateSystem>();
+  std::string page;
+  if (!system->render(Template, page)) throw ComError(kTemplateFailedError, kApplyTemplateSource, page);
+  setContent(page);
 }
 
 std::string File::copyTo(std::string_view tarFile) {

@@ -2,9 +2,28 @@
 // magazine and issue.
 #include "template/template_magazine.h"
 
+#include <pugixml.hpp>
+
 #include "platform/automation/member_binding.h"
+#include "platform/text/utf8.h"
 
 namespace corvela::tmpl {
+namespace {
+
+// The text of the child of the root element `rootName` whose `name`
+// attribute is the upper-cased attribute name. The children are compared
+// directly rather than through an XPath built from the name, so a quote in
+// a name cannot change the query.
+std::string attributeValue(std::string_view extProperty, const char* rootName, std::string_view attName) {
+  pugi::xml_document document;
+  if (!document.load_buffer(extProperty.data(), extProperty.size())) return {};
+  std::string wanted = text::toUpper(attName);
+  for (pugi::xml_node child : document.child(rootName).children())
+    if (wanted == child.attribute("name").value()) return child.text().get();
+  return {};
+}
+
+}  // namespace
 
 std::shared_ptr<Collection> TemplateMagazine::Issues() {
   if (!issues_) issues_ = std::make_shared<Collection>();
@@ -14,6 +33,14 @@ std::shared_ptr<Collection> TemplateMagazine::Issues() {
 std::shared_ptr<Collection> TemplateMagazine::Columns() {
   if (!columns_) columns_ = std::make_shared<Collection>();
   return columns_;
+}
+
+std::string TemplateMagazine::GetAttribute(std::string_view attName) const {
+  return attributeValue(extProperty_, "magazine", attName);
+}
+
+std::string TemplateIssue::GetAttribute(std::string_view attName) const {
+  return attributeValue(extProperty_, "issue", attName);
 }
 
 const DispatchTable<TemplateMagazine>& TemplateMagazine::dispatchTable() {
@@ -29,6 +56,7 @@ const DispatchTable<TemplateMagazine>& TemplateMagazine::dispatchTable() {
                                             .property<&M::CurrentIssue, &M::setCurrentIssue>("CurrentIssue")
                                             .property<&M::Issues, &M::setIssues>("Issues")
                                             .property<&M::Columns, &M::setColumns>("Columns")
+                                            .method<&M::GetAttribute>("GetAttribute")
                                             .build();
   return table;
 }
@@ -42,6 +70,7 @@ const DispatchTable<TemplateIssue>& TemplateIssue::dispatchTable() {
                                             .property<&I::IndexPage, &I::setIndexPage>("IndexPage")
                                             .property<&I::Description, &I::setDescription>("Description")
                                             .property<&I::ExtProperty, &I::setExtProperty>("ExtProperty")
+                                            .method<&I::GetAttribute>("GetAttribute")
                                             .build();
   return table;
 }

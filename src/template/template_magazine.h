@@ -35,6 +35,9 @@ class TemplateMagazine : public DispatchObject<TemplateMagazine> {
   void setIssues(std::shared_ptr<Collection> issues) { issues_ = std::move(issues); }
   std::shared_ptr<Collection> Columns();
   void setColumns(std::shared_ptr<Collection> columns) { columns_ = std::move(columns); }
+  // The value of a free attribute (its name compared upper-cased); "" when
+  // it is absent or ExtProperty does not parse.
+  std::string GetAttribute(std::string_view attName) const;
 
  private:
   std::string name_, alias_, coverPage_, indexPage_, coverPicture_, extProperty_, currentYear_, currentIssue_;
@@ -53,6 +56,7 @@ class TemplateIssue : public DispatchObject<TemplateIssue> {
   CORVELA_TEXT_PROPERTY(Description, description_)
   CORVELA_TEXT_PROPERTY(ExtProperty, extProperty_)
 #undef CORVELA_TEXT_PROPERTY
+  std::string GetAttribute(std::string_view attName) const;
 
  private:
   std::string issueYear_, issueNumber_, coverPicture_, indexPage_, description_, extProperty_;

@@ -40,10 +40,8 @@ constexpr const char* kHelp =
     "Status codes: 1 new, 2 edited, 3 submitted, 4 history, 5 published.\n"
     "Errors print \"number source: description\" and exit with status 1.\n";
 
-constexpr const char* kDefaultStatusList = "1,2,3,5";
-
 struct Options {
-  std::string channel, title, author, keyword, status = kDefaultStatusList;
+  std::string channel, title, author, keyword, status = content::kDefaultStatusList;
   std::vector<std::string> pages;
   bool submit = false;
 };

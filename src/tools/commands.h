@@ -8,10 +8,10 @@ int initCommand(int argc, char** argv);    // corvela init
 int configCommand(int argc, char** argv);  // corvela config get|set
 int sqlCommand(int argc, char** argv);     // corvela sql
 int runCommand(int argc, char** argv);     // corvela run FILE.vbs [ARGS...]
-int channelCommand(int argc, char** argv); // corvela channel tree|add|rm
-int articleCommand(int argc, char** argv); // corvela article add|list
 int userCommand(int argc, char** argv);    // corvela user add|passwd|list|rm|roles
 int taskCommand(int argc, char** argv);    // corvela task add|list|rm
 int queueCommand(int argc, char** argv);   // corvela queue
+int channelCommand(int argc, char** argv); // corvela channel tree|add|rm
+int articleCommand(int argc, char** argv); // corvela article add|list
 
 }  // namespace corvela::tools

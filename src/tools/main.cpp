@@ -15,11 +15,11 @@ constexpr const char* kUsage =
     "  config   read or change a setting (config get NAME | config set NAME VALUE)\n"
     "  sql      run one SQL statement on the database\n"
     "  run      run a VBScript file (run FILE.vbs [ARGS...])\n"
-    "  channel  show or change the channel tree (channel tree | add PATH | rm PATH)\n"
-    "  article  add an article to a channel or list a channel's articles\n"
     "  user     add, list and remove editor accounts, set passwords and roles\n"
     "  task     add, list or remove deploy tasks (task add|list|rm)\n"
     "  queue    list the files waiting for deployment\n"
+    "  channel  show or change the channel tree (channel tree | add PATH | rm PATH)\n"
+    "  article  add an article to a channel or list a channel's articles\n"
     "\n"
     "'corvela COMMAND --help' describes a command. Exit status: 0 ok, 1 failure, 2 usage.\n";
 
@@ -33,11 +33,11 @@ constexpr Subcommand kSubcommands[] = {
     {"config", corvela::tools::configCommand},
     {"sql", corvela::tools::sqlCommand},
     {"run", corvela::tools::runCommand},
-    {"channel", corvela::tools::channelCommand},
-    {"article", corvela::tools::articleCommand},
     {"user", corvela::tools::userCommand},
     {"task", corvela::tools::taskCommand},
     {"queue", corvela::tools::queueCommand},
+    {"channel", corvela::tools::channelCommand},
+    {"article", corvela::tools::articleCommand},
 };
 
 }  // namespace

@@ -5,10 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include "content/page.h"
 #include "content_fixture.h"
 #include "platform/automation/collection.h"
 #include "platform/db/recordset.h"
 #include "structure/schema.h"
+#include "template/template_document.h"
 
 namespace corvela::content {
 namespace {
@@ -103,6 +105,38 @@ TEST_F(PropertyTest, CopyToCarriesPropertiesTheTargetDefines) {
   EXPECT_EQ(read.Item("p_STRING").toString(), "kept");
   EXPECT_EQ(read.Item("p_NUMBER").toString(), "");
   EXPECT_EQ(count("ContentProperty WHERE ContentID=" + std::to_string(copy->ID())), 1);
+}
+
+TEST_F(PropertyTest, FieldsHoldsTheStoredArticleForTemplates) {
+  int32_t related = saveArticle(news_, "related");
+  Content a = article();
+  a.setTitle("Headline");
+  a.setKeyword("k1,k2");
+  a.setItem("p_STRING", Variant("stored"));
+  a.setItem("p_NUMBER", Variant(7));
+  a.AddPage(0, "body");
+  a.pageList()[0]->setFileName("/news/1.htm");
+  a.AddRelativeArticle(related);
+  a.Save();
+  a.setItem("p_STRING", Variant("not saved"));
+  std::shared_ptr<tmpl::TemplateDocument> fields = a.Fields();
+  EXPECT_EQ(fields->channelId(), news_);
+  EXPECT_EQ(fields->value("P_string").toString(), "stored") << "values come from the database";
+  EXPECT_EQ(fields->value("p_NUMBER").toLong(), 7);
+  EXPECT_TRUE(fields->value("p_TEXT").isEmpty());
+  EXPECT_EQ(fields->value("ID").toLong(), a.ID());
+  EXPECT_EQ(fields->value("title").toString(), "Headline");
+  EXPECT_EQ(fields->value("keyword").toString(), "k1,k2");
+  EXPECT_EQ(fields->value("url").toString(), "/news/1.htm");
+  EXPECT_EQ(fields->value("submitdate").type(), VarType::Date);
+  auto relatedArticles = std::dynamic_pointer_cast<Collection>(fields->Item(Variant("relativearticle")));
+  ASSERT_NE(relatedArticles, nullptr);
+  EXPECT_EQ(relatedArticles->Count(), 1);
+  EXPECT_EQ(Content().Fields()->value("url").toString(), "") << "no pages, no url";
+
+  sql("INSERT INTO ChannelSchema (PropertyID,Channelid,PropertyName,PropertyType) VALUES (-3," +
+      std::to_string(news_) + ",'broken','STRING')");
+  EXPECT_EQ(raised([&] { a.Fields(); }), (Raised{513, "Content", "Channel 的Schema错误，属性未定义：broken"}));
 }
 
 class RelatedTest : public ContentTest {

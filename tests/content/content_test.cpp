@@ -26,23 +26,6 @@ class ArticleTest : public ContentTest {
   int32_t news_ = 0;
 };
 
-TEST_F(ArticleTest, NewArticleStartsWithItsDefaults) {
-  Content article;
-  EXPECT_EQ(article.ID(), -1);
-  EXPECT_EQ(article.Columnid(), -1);
-  EXPECT_EQ(article.Title(), " ");
-  EXPECT_EQ(article.Author(), " ");
-  EXPECT_EQ(article.Status(), kStatusNew);
-  EXPECT_EQ(article.PutInTopx(), "Y");
-  EXPECT_EQ(article.IsImageNews(), "Y");
-  EXPECT_EQ(article.issueId(), 1);
-  EXPECT_EQ(article.PSN(), 0);
-  EXPECT_EQ(article.Keyword(), "");
-  EXPECT_NEAR(article.SubmitDate().days, oleDateNow(), 1.0 / 24);
-  EXPECT_EQ(article.relatedArticleXml(), kEmptyRelatedList);
-  EXPECT_EQ(article.Pages()->Count(), 0);
-}
-
 TEST_F(ArticleTest, SaveWithoutColumnRaises1051AndWritesNothing) {
   Content article;
   article.AddPage(1, "body");
@@ -328,23 +311,6 @@ TEST_F(ArticleTest, MoveToTakesANumberOfTheNewColumnAndCopyToCopiesPages) {
   ASSERT_EQ(pages.size(), 2u);
   EXPECT_EQ(pages[1]->Content(), "p2");
   EXPECT_EQ(count("cms_pages"), 4) << "the copy has page rows of its own";
-}
-
-TEST_F(ArticleTest, ScriptsReachTheArticleByProgId) {
-  std::shared_ptr<Object> article = createObject("Corvela.Content");
-  article->let("Columnid", Variant(news_));
-  article->let("Title", Variant("from a script"));
-  Variant args[] = {Variant(1), Variant("body")};
-  article->call("AddPage", args);
-  EXPECT_TRUE(article->call("Save").toBool());
-  Variant list[] = {Variant(news_)};
-  auto rows = article->call("ListAll", list);  // the status list is optional
-  EXPECT_EQ(rows.toObject()->get("RecordCount").toLong(), 1);
-  Variant name[] = {Variant("missing")};
-  EXPECT_EQ(article->get("Item", name).toString(), "");
-  Variant assignment[] = {Variant("missing"), Variant("x")};
-  Variant ignored;
-  EXPECT_EQ(raised([&] { article->invoke(article->memberId("Item"), InvokeLet, assignment, ignored); }).number, 513);
 }
 
 }  // namespace

@@ -212,9 +212,25 @@ TEST_F(FileTest, BinaryContentIsIndexedFromOne) {
   EXPECT_EQ(File("/none.bin", "", "").GetBinaryContent().toString(), "OpenError");
 }
 
-TEST_F(FileTest, ApplyTemplateSaysTemplatesAreNotAvailable) {
-  expectError([] { File("/a.htm", "", "").ApplyTemplate("/Templates/t.htm"); }, 555, "File.ApplyTemplate",
-              "templates are not available yet");
+TEST_F(FileTest, ApplyTemplateWritesWhatTheTemplateMakes) {
+  put("/t.tpl", "<b><!--% Response.Output 1 + 1 %--></b>");
+  put("/a.htm", "old");
+  File("/a.htm", "", "").ApplyTemplate("/t.tpl");
+  EXPECT_EQ(File("/a.htm", "", "").Content(), "<b>\r\n2</b>\r\n");
+}
+
+TEST_F(FileTest, ApplyTemplateOfABrokenTemplateKeepsTheFile) {
+  put("/bad.tpl", "<!--% x = 1 / 0 %-->");
+  put("/a.htm", "good page");
+  try {
+    File("/a.htm", "", "").ApplyTemplate("/bad.tpl");
+    FAIL() << "a failing template raises";
+  } catch (const ComError& e) {
+    EXPECT_EQ(e.number(), 555);
+    EXPECT_EQ(e.source(), "File.ApplyTemplate");
+    EXPECT_NE(e.description().find("Division by zero\r\nError At Line 1"), std::string::npos) << e.description();
+  }
+  EXPECT_EQ(File("/a.htm", "", "").Content(), "good page\r\n");
 }
 
 }  // namespace

@@ -55,22 +55,6 @@ std::vector<std::shared_ptr<T>> items(const std::shared_ptr<Collection>& list) {
   return out;
 }
 
-TEST_F(MagazineTest, NewMagazineStartsWithItsDefaults) {
-  Magazine magazine;
-  EXPECT_EQ(magazine.ID(), -1);
-  EXPECT_EQ(magazine.Name(), " ");
-  EXPECT_EQ(magazine.IndexTemplate(), " ");
-  EXPECT_TRUE(magazine.IsOpen());
-  EXPECT_EQ(magazine.CurrentYear(), currentYearText());
-  EXPECT_EQ(magazine.CurrentIssue(), "1");
-  EXPECT_EQ(magazine.CurrentIssueId(), -1);
-  Issue issue;
-  EXPECT_EQ(issue.IssueYear(), currentYearText());
-  EXPECT_EQ(issue.IssueNumber(), "1");
-  EXPECT_EQ(issue.Status(), 1);
-  EXPECT_EQ(issue.MagazineID(), -1);
-}
-
 TEST_F(MagazineTest, MagazinesShareTheChannelCounter) {
   int32_t channel = newChannel("First");
   int32_t magazine = newMagazine("Monthly");
@@ -309,23 +293,6 @@ TEST_F(MagazineTest, MagazineDelCascadesToColumnsIssuesAttachmentsAndEntries) {
   EXPECT_EQ(countSectionRows(otherColumn, 200), 7);
   EXPECT_EQ(count("cms_attach WHERE id=900"), 0);
   EXPECT_EQ(count("cms_acl WHERE resource='CHANNEL_" + std::to_string(magazine) + "'"), 0);
-}
-
-TEST_F(MagazineTest, ScriptsReachMagazineIssueAndAttributeByProgId) {
-  std::shared_ptr<Object> magazine = createObject("Corvela.Magazine");
-  magazine->let("Name", Variant("Weekly"));
-  Variant attribute[] = {Variant("editor"), Variant("x")};
-  magazine->call("SetAttribute", attribute);
-  EXPECT_TRUE(magazine->call("Save").toBool());
-  auto all = magazine->call("AllAttribute").toObject();
-  Variant first[] = {Variant(1)};
-  auto pair = all->get("Item", first).toObject();
-  EXPECT_EQ(pair->get("Name").toString(), "EDITOR");
-  EXPECT_EQ(pair->get("Value").toString(), "x");
-  std::shared_ptr<Object> made = createObject("Corvela.myAttribute");
-  made->set("Value", Variant(magazine));
-  EXPECT_EQ(made->get("Value").toObject(), magazine);
-  EXPECT_EQ(createObject("Corvela.Issue")->get("IssueNumber").toString(), "1");
 }
 
 }  // namespace

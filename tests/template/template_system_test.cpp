@@ -11,6 +11,7 @@
 #include "template/compiled_template_cache.h"
 #include "template/template_column.h"
 #include "template/template_document.h"
+#include "template/template_magazine.h"
 #include "template/template_response.h"
 
 namespace corvela::tmpl {
@@ -142,6 +143,24 @@ TEST(TemplateObjects, DocumentKeysIgnoreCaseAndMissingKeysStayMissing) {
   EXPECT_EQ(response.OutputBuffer(), "ab");
   response.Clear();
   EXPECT_EQ(response.OutputBuffer(), "");
+}
+
+TEST(TemplateObjects, GetAttributeReadsTheUpperCasedNameFromExtProperty) {
+  TemplateMagazine magazine;
+  EXPECT_EQ(magazine.GetAttribute("editor"), "") << "an empty ExtProperty is an empty document";
+  magazine.setExtProperty(
+      "<?xml version=\"1.0\" encoding=\"gb2312\"?><magazine><a name=\"EDITOR\">李明</a>"
+      "<a name=\"IT'S\">q</a></magazine>");
+  EXPECT_EQ(magazine.GetAttribute("editor"), "李明");
+  EXPECT_EQ(magazine.GetAttribute("it's"), "q");
+  EXPECT_EQ(magazine.GetAttribute("none"), "");
+  magazine.setExtProperty("<magazine><broken>");
+  EXPECT_EQ(magazine.GetAttribute("editor"), "");
+  TemplateIssue issue;
+  issue.setExtProperty("<magazine><a name=\"X\">1</a></magazine>");
+  EXPECT_EQ(issue.GetAttribute("x"), "") << "an issue reads only below its issue root";
+  issue.setExtProperty("<issue><a name=\"X\">1</a></issue>");
+  EXPECT_EQ(issue.GetAttribute("x"), "1");
 }
 
 }  // namespace
