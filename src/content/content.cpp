@@ -8,6 +8,7 @@
 // number; pages added but never saved are simply dropped by ClearPages.
 #include "content/content.h"
 
+#include "content/content_feedback.h"
 #include "content/content_plugin.h"
 #include "content/page.h"
 #include "content/search_row.h"
@@ -307,6 +308,11 @@ const DispatchTable<Content>& Content::dispatchTable() {
       .method<&Content::LoadProperties>("LoadProperties")
       .method<&Content::MoveTo>("MoveTo")
       .method<&Content::CopyTo>("CopyTo")
+      .method<&feedback::AddClick>("AddClick")
+      .method<&feedback::VoteContent>("VoteContent")
+      .method<&feedback::ListComment>("ListComment")
+      .method<&feedback::PostComment>("PostComment")
+      .method<&feedback::DeleteComment>("DeleteComment")
       .build();
   return table;
 }

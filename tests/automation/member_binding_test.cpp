@@ -20,6 +20,10 @@ const DispatchTable<Item>& Item::dispatchTable() {
   return table;
 }
 
+int32_t lastCounted = 0;
+int32_t countTimes(int32_t times, int32_t step) { return lastCounted = times * step; }
+void countOnce(ByRef<int32_t> counter) { *counter += 1; }
+
 class Bound : public DispatchObject<Bound> {
  public:
   static constexpr std::string_view kClassName = "Bound";
@@ -63,6 +67,8 @@ const DispatchTable<Bound>& Bound::dispatchTable() {
                                                 .property<&Bound::Cell, &Bound::setCell>("Cell", {0})
                                                 .property<&Bound::Child, &Bound::setChild>("Child")
                                                 .method<&Bound::Raw>("Raw")
+                                                .method<&countTimes>("CountTimes", {1})
+                                                .method<&countOnce>("CountOnce")
                                                 .build();
   return table;
 }
@@ -91,6 +97,18 @@ TEST(MemberBinding, ConvertsArgumentsAndFillsTrailingDefaults) {
   Variant day = callOn(b, "Day", {Variant::fromDate(100)});
   EXPECT_EQ(day.type(), VarType::Date);
   EXPECT_EQ(day.rawDate(), 101);
+}
+
+TEST(MemberBinding, FreeFunctionsBindWithTheirOwnArgumentsOnly) {
+  Bound b;
+  EXPECT_EQ(callOn(b, "CountTimes", {"6", 7}).toLong(), 42);
+  EXPECT_EQ(callOn(b, "CountTimes", {5}).toLong(), 5);
+  EXPECT_EQ(lastCounted, 5);
+  EXPECT_EQ(errorNumber([&] { callOn(b, "CountTimes", {}); }), 450);
+  std::vector<Variant> args{Variant(1)};
+  Variant result;
+  b.invoke(b.memberId("CountOnce"), InvokeMethod, args, result);
+  EXPECT_EQ(args[0].toLong(), 2);
 }
 
 TEST(MemberBinding, CountsFollowFromTheSignature) {

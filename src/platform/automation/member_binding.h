@@ -9,6 +9,7 @@
 //         .method<&Tips::AddATip>("AddATip")
 //         .property<&Tips::Name, &Tips::setName>("Name")
 //         .readOnly<&Tips::Count>("Count")
+//         .method<&countVisit>("CountVisit")            // a free function
 //         .entry({.name = "Odd", .call = ...})           // hand-written member
 //         .build();
 //     return table;
@@ -21,6 +22,9 @@
 // for any of the scalar ones: what the callee stores in it is written back
 // into the caller's variable when the call succeeds. Results: the same types
 // and void (Empty).
+//
+// A free function binds like a method and receives only the arguments: for
+// a member whose work does not depend on the object it is called on.
 //
 // Defaults are given for the trailing parameters, in order; an omitted or
 // absent argument takes its default. Setters take the index parameters first
@@ -140,6 +144,13 @@ struct Argument<ByRef<P>> {
 
 template <class F>
 struct Signature;
+template <class R, class... P>
+struct Signature<R (*)(P...)> {
+  using Result = R;
+  using Params = std::tuple<P...>;
+};
+template <class R, class... P>
+struct Signature<R (*)(P...) noexcept> : Signature<R (*)(P...)> {};
 template <class C, class R, class... P>
 struct Signature<R (C::*)(P...)> {
   using Result = R;
@@ -155,6 +166,16 @@ struct Signature<R (C::*)(P...) const noexcept> : Signature<R (C::*)(P...)> {};
 template <auto Fn>
 constexpr size_t parameterCount = std::tuple_size_v<typename Signature<decltype(Fn)>::Params>;
 
+// Fn on self (a member function) or on its own (a free function).
+template <class T, auto Fn, class... A>
+decltype(auto) callBound(T& self, A&&... args) {
+  if constexpr (std::is_member_function_pointer_v<decltype(Fn)>) return (self.*Fn)(std::forward<A>(args)...);
+  else {
+    (void)self;
+    return Fn(std::forward<A>(args)...);
+  }
+}
+
 // Calls Fn with args converted; by-reference arguments are written back
 // after the call returns.
 template <class T, auto Fn>
@@ -165,11 +186,11 @@ Variant invokeBound(T& self, Args args) {
     std::tuple<Argument<std::tuple_element_t<I, Params>>...> held{
         Argument<std::tuple_element_t<I, Params>>(args[I])...};
     if constexpr (std::is_void_v<Result>) {
-      (self.*Fn)(std::get<I>(held).get()...);
+      callBound<T, Fn>(self, std::get<I>(held).get()...);
       (std::get<I>(held).writeBack(args[I]), ...);
       return Variant();
     } else {
-      Variant result = resultOf((self.*Fn)(std::get<I>(held).get()...));
+      Variant result = resultOf(callBound<T, Fn>(self, std::get<I>(held).get()...));
       (std::get<I>(held).writeBack(args[I]), ...);
       return result;
     }
