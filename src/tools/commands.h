@@ -13,5 +13,6 @@ int taskCommand(int argc, char** argv);    // corvela task add|list|rm
 int queueCommand(int argc, char** argv);   // corvela queue
 int channelCommand(int argc, char** argv); // corvela channel tree|add|rm
 int articleCommand(int argc, char** argv); // corvela article add|list
+int renderCommand(int argc, char** argv);  // corvela render TEMPLATE --article ID
 
 }  // namespace corvela::tools

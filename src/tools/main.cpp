@@ -20,6 +20,7 @@ constexpr const char* kUsage =
     "  queue    list the files waiting for deployment\n"
     "  channel  show or change the channel tree (channel tree | add PATH | rm PATH)\n"
     "  article  add an article to a channel or list a channel's articles\n"
+    "  render   print what a template makes of an article (render TEMPLATE --article ID)\n"
     "\n"
     "'corvela COMMAND --help' describes a command. Exit status: 0 ok, 1 failure, 2 usage.\n";
 
@@ -38,6 +39,7 @@ constexpr Subcommand kSubcommands[] = {
     {"queue", corvela::tools::queueCommand},
     {"channel", corvela::tools::channelCommand},
     {"article", corvela::tools::articleCommand},
+    {"render", corvela::tools::renderCommand},
 };
 
 }  // namespace

@@ -1,48 +1,27 @@
 // The scripts under scripts/ run through `corvela run` on a fresh
 // installation made by `corvela init`; each NAME.vbs must print NAME.out
 // and nothing on standard error.
-#include <sys/wait.h>
-
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "support/cli_runner.h"
 #include "support/temp_env.h"
 
 namespace corvela::testing {
 namespace {
 
-namespace stdfs = std::filesystem;
-
-std::string slurp(const stdfs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+const std::filesystem::path kScripts = std::filesystem::path(TEST_SOURCE_DIR) / "scripts";
 
 class SiteScript : public IsolatedTest, public ::testing::WithParamInterface<std::string> {};
 
-TEST_P(SiteScript, OutputMatches) {
-  stdfs::path scripts = stdfs::path(TEST_SOURCE_DIR) / "scripts";
-  std::string program = "'" + (buildDir() / "bin" / "corvela").string() + "'";
-  stdfs::path out = root_.path() / "stdout", err = root_.path() / "stderr";
-  ASSERT_EQ(std::system((program + " init >/dev/null").c_str()), 0);
-  std::string command = program + " run '" + (scripts / (GetParam() + ".vbs")).string() + "' >'" + out.string() +
-                        "' 2>'" + err.string() + "' </dev/null";
-  int raw = std::system(command.c_str());
-  EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 0);
-  EXPECT_EQ(slurp(err), "");
-  EXPECT_EQ(slurp(out), slurp(scripts / (GetParam() + ".out")));
-}
+TEST_P(SiteScript, OutputMatches) { expectScriptOutput(root_.path(), kScripts / GetParam()); }
 
 std::vector<std::string> scriptNames() {
   std::vector<std::string> names;
-  for (const auto& entry : stdfs::directory_iterator(stdfs::path(TEST_SOURCE_DIR) / "scripts"))
+  for (const auto& entry : std::filesystem::directory_iterator(kScripts))
     if (entry.path().extension() == ".vbs") names.push_back(entry.path().stem().string());
   std::sort(names.begin(), names.end());
   return names;

@@ -11,39 +11,18 @@
 
 #include <gtest/gtest.h>
 
+#include "support/cli_runner.h"
 #include "support/temp_env.h"
 
 namespace corvela::testing {
 namespace {
 
-struct Outcome {
-  int status = -1;
-  std::string out, err;
-};
-
-std::string slurp(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 class ChannelCommandTest : public IsolatedTest {
  protected:
   ChannelCommandTest() { EXPECT_EQ(run("init").status, 0); }
 
-  std::string program() const { return "'" + (buildDir() / "bin" / "corvela").string() + "'"; }
-
-  // Runs a shell command line in which $CORVELA stands for the program.
-  Outcome shell(const std::string& line) {
-    std::filesystem::path out = root_.path() / "stdout", err = root_.path() / "stderr";
-    std::filesystem::path script = root_.path() / "command.sh";
-    std::ofstream(script) << "CORVELA=" << program() << "\n" << line << "\n";
-    std::string command = "bash '" + script.string() + "' >'" + out.string() + "' 2>'" + err.string() + "'";
-    int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(out), slurp(err)};
-  }
-  Outcome run(const std::string& args) { return shell("$CORVELA " + args); }
+  CommandOutcome shell(const std::string& line) { return runShell(root_.path(), line); }
+  CommandOutcome run(const std::string& args) { return runCorvela(root_.path(), args); }
 };
 
 TEST_F(ChannelCommandTest, AddShowAndRemoveByPath) {
@@ -74,20 +53,20 @@ TEST_F(ChannelCommandTest, ErrorsAndUsage) {
       {"channel tree extra", 2, nullptr},
   };
   for (const Case& c : cases) {
-    Outcome o = run(c.args);
+    CommandOutcome o = run(c.args);
     EXPECT_EQ(o.status, c.status) << c.args << ": " << o.err;
     if (c.err) {
       EXPECT_EQ(o.err, c.err) << c.args;
     }
   }
-  Outcome help = run("channel --help");
+  CommandOutcome help = run("channel --help");
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("Usage: corvela channel"), std::string::npos);
 }
 
 TEST_F(ChannelCommandTest, TwoProcessesAddingAtOnceLoseNothing) {
   ASSERT_EQ(run("channel add /Parent").status, 0);
-  Outcome o = shell(
+  CommandOutcome o = shell(
       "(for i in $(seq 1 100); do $CORVELA channel add /Parent/A$i >/dev/null || echo A$i failed; done) & "
       "(for i in $(seq 1 100); do $CORVELA channel add /Parent/B$i >/dev/null || echo B$i failed; done) & wait");
   EXPECT_EQ(o.out, "") << o.err;
