@@ -1,4 +1,12 @@
 // ValidateUri and UrlDecode.
+//
+// ValidateUri once URL-decoded the whole URI for its second look, so a site
+// file whose name holds a "%" without two hexadecimal digits after it
+// ("100%.htm") could not be used at all (13 Type mismatch), and with UTF-8 as
+// the code page neither could a name like "%B0%A1.htm". The second look now
+// decodes only the escapes that are well-formed, byte by byte: encoded dots
+// and separators are still seen, and every name can be used. A NUL is
+// refused, since the file system would cut the path there.
 #include "core/uri_validation.h"
 
 #include <vector>
@@ -66,6 +74,25 @@ void checkSegments(const std::string& text) {
   }
 }
 
+// Every well-formed %XX as its byte; anything else as it stands. Only the
+// ASCII bytes "." "/" "\" matter to the check, and no double-byte code page
+// uses those as a trail byte, so the bytes need no decoding to characters.
+std::string escapesDecoded(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    int high = text[i] == '%' && i + 1 < text.size() ? hexDigit(text[i + 1]) : -1;
+    int low = high >= 0 && i + 2 < text.size() ? hexDigit(text[i + 2]) : -1;
+    if (low < 0) {
+      out += text[i];
+      continue;
+    }
+    out += static_cast<char>(high * 16 + low);
+    i += 2;
+  }
+  return out;
+}
+
 }  // namespace
 
 std::string UrlDecode(std::string_view text) {
@@ -94,9 +121,10 @@ std::string UrlDecode(std::string_view text) {
 }
 
 void ValidateUri(std::string_view uri) {
+  if (uri.find('\0') != std::string_view::npos) refuse();
   std::string rooted = rootedUri(uri);
   checkSegments(rooted);
-  checkSegments(rootedUri(UrlDecode(rooted)));
+  checkSegments(rootedUri(escapesDecoded(rooted)));
 }
 
 }  // namespace corvela::core

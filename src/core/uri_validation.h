@@ -7,10 +7,12 @@
 
 namespace corvela::core {
 
-// Returns when every ".." segment of the URI, and of its URL-decoded form,
-// cancels a segment before it; otherwise raises 513
-// "Lumisto Standard Edition" "InvalidURL". A malformed escape ("%" without
-// two hexadecimal digits) raises 13 Type mismatch, as the conversion did.
+// Returns when every ".." segment of the URI, and of the form with its
+// well-formed %XX escapes decoded, cancels a segment before it; otherwise
+// raises 513 "Lumisto Standard Edition" "InvalidURL". A NUL character is
+// refused the same way: the file system would end the path there, at a
+// name that was never checked. A "%" that starts no escape is a plain
+// character of the name.
 void ValidateUri(std::string_view uri);
 
 // URL decoding: "+" is a space, %XX a byte. Runs of escaped bytes are read

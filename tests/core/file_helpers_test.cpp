@@ -9,6 +9,7 @@
 #include "core/file_helpers.h"
 #include "core/utf8_encoder.h"
 #include "core_fixture.h"
+#include "platform/text/utf8_units.h"
 
 namespace corvela::core {
 namespace {
@@ -119,6 +120,17 @@ TEST_F(FileHelpersTest, Utf8BytesThroughTheEncoderComponent) {
   const std::vector<uint8_t>& data = bytes.rawArray()->bytes;
   EXPECT_EQ(data, (std::vector<uint8_t>{0x41, 0xE9, 0xA1, 0xB5}));
   EXPECT_EQ(createObject("UTF8.Encoder")->className(), "Encoder");
+}
+
+TEST_F(FileHelpersTest, Utf8BytesOfLoneSurrogateAndHalfUnitAreReplacementCharacters) {
+  // ChrW(&HD83D) and the odd byte of ChrB: neither has a UTF-8 form.
+  std::string lone = "A";
+  text::appendCodeUnitOrPoint(lone, 0xD83D);
+  lone += "B";
+  text::appendHalfUnit(lone, 0x41);
+  const std::vector<uint8_t> expected{0x41, 0xEF, 0xBF, 0xBD, 0x42, 0xEF, 0xBF, 0xBD};
+  EXPECT_EQ(Utf8Bytes(lone).rawArray()->bytes, expected);
+  EXPECT_EQ(Utf8Bytes("\xF0\x9F\x98\x80").rawArray()->bytes, (std::vector<uint8_t>{0xF0, 0x9F, 0x98, 0x80}));
 }
 
 }  // namespace

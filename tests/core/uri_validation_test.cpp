@@ -43,8 +43,16 @@ TEST(ValidateUri, ErrorCarriesSourceAndText) {
   }
 }
 
-TEST(ValidateUri, MalformedEscapeIsAConversionError) {
-  for (const char* uri : {"/a%", "/a%4", "/a%zz", "/%g1"}) EXPECT_EQ(errorOf([&] { ValidateUri(uri); }), 13) << uri;
+TEST(ValidateUri, PercentThatStartsNoEscapeIsPartOfTheName) {
+  for (const char* uri : {"/a%", "/a%4", "/100% sure.htm", "/%g1", "/%B0%A1.htm", "/50%%2e%2e"})
+    EXPECT_EQ(errorOf([&] { ValidateUri(uri); }), 0) << uri;
+  EXPECT_EQ(errorOf([&] { ValidateUri("/a%%2e%2e/%2e%2e/%2E%2e"); }), kInvalidUrlError);
+}
+
+TEST(ValidateUri, RefusesNul) {
+  using namespace std::string_literals;
+  for (std::string uri : {"/a.htm\0/../../x"s, "\0"s, "/news/\0"s})
+    EXPECT_EQ(errorOf([&] { ValidateUri(uri); }), kInvalidUrlError);
 }
 
 TEST(UrlDecode, SingleByteForms) {
