@@ -55,6 +55,10 @@ void FtpServer::start() {
   }
   if (options_.noMlsd) args.push_back("--no-mlsd");
   if (options_.noRename) args.push_back("--no-rename");
+  if (!options_.logFile.empty()) {
+    args.push_back("--log");
+    args.push_back(options_.logFile);
+  }
 
   int out[2];
   if (::pipe(out) != 0) throw std::runtime_error("pipe failed");

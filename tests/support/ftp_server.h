@@ -18,6 +18,7 @@ struct FtpServerOptions {
   bool noMlsd = false;    // answers MLSD with 500
   bool noRename = false;  // answers RNFR with 500
   uint16_t port = 0;      // 0: any free port
+  std::string logFile;    // the server's log of logins and commands
 };
 
 class FtpServer {
