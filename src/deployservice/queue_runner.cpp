@@ -8,11 +8,11 @@
 #include "core/settings_key.h"
 #include "core/sql_literals.h"
 #include "deployservice/engine_access.h"
+#include "deployservice/local_delivery.h"
 #include "deployservice/service_log.h"
 #include "platform/automation/com_error.h"
 #include "platform/db/recordset.h"
 #include "platform/fs/file_system.h"
-#include "platform/fs/path_text.h"
 
 namespace corvela::deployservice {
 namespace {
@@ -78,8 +78,7 @@ void QueueRunner::carryOut(db::Recordset& row) {
       if (fs::folderExists(target)) fs::deleteFolderTree(target, true);
     } else if (local && fileCopy) {
       try {
-        fs::createFolderTree(fs::parentFolderOf(target));
-        fs::copyFile(source, target, true);
+        deliverFile(source, target);
       } catch (const ComError& error) {
         failure = error;
       }
