@@ -8,5 +8,7 @@ int initCommand(int argc, char** argv);    // corvela init
 int configCommand(int argc, char** argv);  // corvela config get|set
 int sqlCommand(int argc, char** argv);     // corvela sql
 int runCommand(int argc, char** argv);     // corvela run FILE.vbs [ARGS...]
+int serviceCommand(int argc, char** argv); // corvela service status|start|stop|pause|continue
+int logCommand(int argc, char** argv);     // corvela log [--clear]
 
 }  // namespace corvela::tools

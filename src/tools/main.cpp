@@ -15,6 +15,8 @@ constexpr const char* kUsage =
     "  config   read or change a setting (config get NAME | config set NAME VALUE)\n"
     "  sql      run one SQL statement on the database\n"
     "  run      run a VBScript file (run FILE.vbs [ARGS...])\n"
+    "  service  control the deploy service (service status|start|stop|pause|continue)\n"
+    "  log      show the deploy service's log, newest first (log [--clear])\n"
     "\n"
     "'corvela COMMAND --help' describes a command. Exit status: 0 ok, 1 failure, 2 usage.\n";
 
@@ -28,6 +30,8 @@ constexpr Subcommand kSubcommands[] = {
     {"config", corvela::tools::configCommand},
     {"sql", corvela::tools::sqlCommand},
     {"run", corvela::tools::runCommand},
+    {"service", corvela::tools::serviceCommand},
+    {"log", corvela::tools::logCommand},
 };
 
 }  // namespace
