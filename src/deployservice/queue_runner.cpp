@@ -49,12 +49,12 @@ void QueueRunner::runPass() {
   for (; !rows->eof(); rows->moveNext()) {
     currentSource_ = field(*rows, "source");
     context_.yield();
-    carryOut(*rows);
+    carryOut(*rows, dal);
   }
   currentSource_.clear();
 }
 
-void QueueRunner::carryOut(db::Recordset& row) {
+void QueueRunner::carryOut(db::Recordset& row, EngineDal& dal) {
   int32_t id = row.value("id").toLong();
   std::string source = trimmed(field(row, "source"));
   std::string target = field(row, "target");
@@ -104,7 +104,7 @@ void QueueRunner::carryOut(db::Recordset& row) {
     std::error_code missing;  // a snapshot that is already gone needs no mark
     std::filesystem::rename(source, delivered, missing);
   }
-  EngineDal().execute("DELETE FROM dep_execution WHERE id=" + std::to_string(id));
+  dal.execute("DELETE FROM dep_execution WHERE id=" + std::to_string(id));
   if (dropSnapshot) removeQuietly(delivered);
   if (failure) WriteLog(failure->description() + ":" + field(row, "source"));
 }

@@ -12,6 +12,7 @@
 
 #include <string>
 
+#include "deployservice/engine_access.h"
 #include "deployservice/ftp_steps.h"
 #include "deployservice/service_context.h"
 
@@ -34,7 +35,7 @@ class QueueRunner {
   void removeDeliveredSnapshots();
 
  private:
-  void carryOut(db::Recordset& row);
+  void carryOut(db::Recordset& row, EngineDal& dal);
   void callPlugin(const std::string& target);
 
   ServiceContext& context_;
