@@ -138,5 +138,26 @@ TEST_F(QueueRunnerFtpTest, RowsOfTwoServersRunGroupedWithOneLoginEach) {
   EXPECT_TRUE(logTexts().empty()) << logTexts()[0];
 }
 
+TEST_F(QueueRunnerFtpTest, AnFtpsServerIsReachedOverTls) {
+  FtpServerOptions secure;
+  secure.tls = true;
+  FtpServer tlsServer(dataDir() / "ftpsroot", secure);
+  context_.ftpsCaFile = tlsServer.certificate();
+  std::string source = snapshot("5.tmp", "over tls");
+  queueRow(1, source, "/www/s.html", "file", "FTP", "create", 1, "ftps://127.0.0.1", tlsServer.port(), "deploy", "secret");
+  run();
+  EXPECT_EQ(read(tlsServer.root() / "www" / "s.html"), "over tls");
+  EXPECT_TRUE(queue().empty());
+  EXPECT_TRUE(logTexts().empty()) << logTexts()[0];
+
+  // Without the certificate the server is not trusted: the copy is retried.
+  context_.ftp.reset();
+  context_.ftpsCaFile.clear();
+  queueRow(2, snapshot("6.tmp", "x"), "/www/t.html", "file", "FTP", "create", 1, "ftps://127.0.0.1", tlsServer.port(), "deploy", "secret");
+  run();
+  EXPECT_EQ(queue().size(), 1u);
+  EXPECT_FALSE(fsys::exists(tlsServer.root() / "www" / "t.html"));
+}
+
 }  // namespace
 }  // namespace corvela::deployservice
