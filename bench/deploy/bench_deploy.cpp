@@ -4,11 +4,13 @@
 // the same files in the same run. Works in a private temporary
 // installation removed at the end.
 //
-//   bench_deploy [files, default 10000]   (4 KB each, 100 per folder)
+//   bench_deploy [files, default 10000] [local]   (4 KB each, 100 per folder;
+//                                                  "local" skips FTP)
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -124,18 +126,24 @@ int main(int argc, char** argv) {
   std::printf("Delivering %d files of 4 KB\n", files);
   makeInstallation(files);
 
-  queueSite("NTFS", (root / "mirror").string(), "", 0);
-  double ours = runQueue();
-  double cp = runCommand("cp -r '" + (root / "site").string() + "' '" + (root / "cp").string() + "'");
+  // Best of two, alternating: the file system's state (inodes freed a moment
+  // ago by anyone) weighs on whichever runs first.
+  double ours = 1e9, cp = 1e9;
+  for (int round = 0; round < 2; ++round) {
+    std::string suffix = std::to_string(round);
+    cp = std::min(cp, runCommand("cp -r '" + (root / "site").string() + "' '" + (root / ("cp" + suffix)).string() + "'"));
+    queueSite("NTFS", (root / ("mirror" + suffix)).string(), "", 0);
+    ours = std::min(ours, runQueue());
+  }
   report("queue runner, local folder", files, ours);
   report("cp -r", files, cp);
   std::printf("  runner / cp -r: %.2fx the time\n", ours / cp);
 
   int port = 0;
-  pid_t server = startFtpServer(root / "ftp", port);
-  if (port == 0) {
+  pid_t server = argc > 2 && std::string(argv[2]) == "local" ? -1 : startFtpServer(root / "ftp", port);
+  if (server > 0 && port == 0) {
     std::fprintf(stderr, "bench_deploy: the FTP server did not start\n");
-  } else {
+  } else if (server > 0) {
     queueSite("FTP", "/runner", "127.0.0.1", port);
     double ftp = runQueue();
     double lftp = runCommand("lftp -u deploy,secret -p " + std::to_string(port) +

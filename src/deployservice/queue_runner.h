@@ -4,13 +4,15 @@
 // and its snapshot, and logs what failed.
 //
 // Crash safety: a delivered snapshot is renamed with kDeliveredSuffix
-// before its row is deleted and removed after. A run that finds a row
+// before its row is deleted and removed when the pass ends. A run that finds a row
 // whose snapshot carries the suffix knows the file went out before the
 // service stopped and only finishes the row; start-up removes suffixed
 // snapshots that no row names any more.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "deployservice/engine_access.h"
 #include "deployservice/ftp_steps.h"
@@ -37,11 +39,15 @@ class QueueRunner {
  private:
   void carryOut(db::Recordset& row, EngineDal& dal);
   void callPlugin(const std::string& target);
+  void deleteExecuted(EngineDal& dal);
+  void finishPass(EngineDal& dal);
 
   ServiceContext& context_;
   FtpSteps steps_;
   std::string plugin_;
   std::string currentSource_;
+  std::vector<int32_t> executed_;       // rows carried out, not yet deleted
+  std::vector<std::string> delivered_;  // marked snapshots to remove after the pass
 };
 
 }  // namespace corvela::deployservice
