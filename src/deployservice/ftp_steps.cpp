@@ -83,6 +83,7 @@ void FtpSteps::connect(const FtpTarget& to, const QueueRow* retry) {
   }
   ASPFTP& ftp = *context_.ftp;
   if (to.server == context_.ftpServer && to.port == context_.ftpPort && ftp.connected()) return;
+  knownFolders_.clear();
   ftp.bDisconnect();
   ftp.setsServerName(to.server);
   ftp.setlPort(to.port);
@@ -156,6 +157,7 @@ void FtpSteps::deleteFolder(const std::string& path, const FtpTarget& to, int32_
 }
 
 void FtpSteps::ftpDeleteFolder(std::string_view path, const FtpTarget& to, int32_t status) {
+  knownFolders_.clear();
   trapped("ftpDeleteFolder：", [&] { deleteFolder(slashes(path), to, status); });
 }
 
@@ -174,7 +176,10 @@ bool FtpSteps::ftpCopyFile(std::string_view source, std::string_view target, con
     size_t slash = converted.rfind('/');
     if (slash != std::string::npos && slash > 0) {
       std::string folder = converted.substr(0, slash);
-      if (!folderExists(folder, to)) createFolder(folder, to, status);
+      if (!knownFolders_.contains(folder)) {
+        if (!folderExists(folder, to)) createFolder(folder, to, status);
+        if (folderExists(folder, to)) knownFolders_.insert(folder);
+      }
     }
     context_.ftp->setlTransferType(kTransferBinary);
     if (!context_.ftp->bPutFile(source, converted)) {

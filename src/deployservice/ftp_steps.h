@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -45,6 +46,10 @@ class FtpSteps {
                     const char* operation, int32_t status) const;
 
   ServiceContext& context_;
+  // Folders seen to exist on the current connection, so copying many files
+  // into one folder does not ask for it every time; emptied on every new
+  // connection and whenever folders are deleted.
+  std::set<std::string> knownFolders_;
 };
 
 inline constexpr const char* kFtpConnectSource = "FTP连接";
