@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/automation/com_error.h"
+#include "platform/service/service_host.h"
 #include "support/temp_env.h"
 
 namespace corvela::service {
@@ -70,6 +71,16 @@ TEST_F(ServiceManagerTest, StartPauseContinueStopThroughEitherName) {
   ASSERT_TRUE(waitFor("Shipvane", ServiceState::Stopped));
   EXPECT_EQ(errorOf([] { pauseService("Shipvane"); }), kServiceNotActive);
   EXPECT_EQ(errorOf([] { stopService("Shipvane"); }), kServiceNotActive);
+}
+
+TEST_F(ServiceManagerTest, ASecondProcessCannotRunTheSameService) {
+  install();
+  startService("Shipvane");
+  ASSERT_TRUE(waitFor("Shipvane", ServiceState::Running));
+  EXPECT_EQ(errorOf([] { ServiceHost second("Shipvane"); }), kServiceAlreadyRunning);
+  EXPECT_EQ(queryService("Shipvane"), ServiceState::Running) << "the refused second process took the run files";
+  stopService("Shipvane");
+  EXPECT_TRUE(waitFor("Shipvane", ServiceState::Stopped));
 }
 
 TEST_F(ServiceManagerTest, APendingPauseIsReportedUntilTheServiceHasPaused) {
