@@ -1,5 +1,6 @@
 // shipvane: the deploy service. "-install" and "-uninstall" register or
-// remove it with the service manager; "-debug" runs it in the foreground
+// remove it with the service manager (and the Sluicegate.Service library
+// found beside it); "-debug" runs it in the foreground
 // with its log echoed to stderr; no argument runs it as the service
 // manager starts it.
 #include <unistd.h>
@@ -12,6 +13,7 @@
 #include "deployservice/deploy_service.h"
 #include "deployservice/service_log.h"
 #include "platform/automation/com_error.h"
+#include "platform/registry/registry.h"
 #include "platform/service/service_host.h"
 #include "platform/service/service_manager.h"
 
@@ -28,22 +30,52 @@ constexpr const char* kUninstallFailed = " 卸载失败。";
 constexpr const char* kBadArguments = "参数错误。";
 constexpr const char* kUsageTail = " -install|-uninstall|-debug";
 
+// The service-control library that pages create as "Sluicegate.Service",
+// registered by the deploy service's installation when it stands beside
+// the program (as the build and the installed layout put it).
+constexpr const char* kControlKey = "HKEY_CLASSES_ROOT\\Sluicegate.Service";
+constexpr const char* kInprocServerValue = "InprocServer";
+
 std::string programPath() {
   std::error_code error;
   auto path = std::filesystem::read_symlink("/proc/self/exe", error);
   return error ? std::string() : path.string();
 }
 
+void registerControlLibrary(const std::string& program) {
+  std::filesystem::path folder = std::filesystem::path(program).parent_path();
+  for (const auto& candidate : {folder / "libsluicegate.so", folder.parent_path() / "lib" / "libsluicegate.so"}) {
+    std::error_code error;
+    if (!std::filesystem::exists(candidate, error)) continue;
+    corvela::registry::createKey(kControlKey);
+    corvela::registry::writeValue(kControlKey, kInprocServerValue, candidate.lexically_normal().string());
+    return;
+  }
+}
+
+// Removes the registration only when it names the library beside this
+// program; another installation's stays.
+void unregisterControlLibrary(const std::string& program) {
+  auto library = corvela::registry::readValue(kControlKey, kInprocServerValue);
+  std::filesystem::path root = std::filesystem::path(program).parent_path().parent_path();
+  if (library && library->starts_with(root.string() + "/")) corvela::registry::deleteKey(kControlKey);
+}
+
 int install() {
-  corvela::service::ServiceEntry entry{kServiceName, kDisplayName, programPath()};
+  std::string program = programPath();
+  corvela::service::ServiceEntry entry{kServiceName, kDisplayName, program};
   bool done = corvela::service::installService(entry, {kServiceAlias});
-  if (done) corvela::service::writeSystemdUnit(entry);
+  if (done) {
+    corvela::service::writeSystemdUnit(entry);
+    registerControlLibrary(program);
+  }
   std::fprintf(done ? stdout : stderr, "%s%s\n", kServiceName, done ? kInstalled : kInstallFailed);
   return done ? 0 : 1;
 }
 
 int uninstall() {
   bool done = corvela::service::uninstallService(kServiceName);
+  if (done) unregisterControlLibrary(programPath());
   std::fprintf(done ? stdout : stderr, "%s%s\n", kServiceName, done ? kUninstalled : kUninstallFailed);
   return done ? 0 : 1;
 }

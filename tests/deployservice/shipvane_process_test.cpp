@@ -91,6 +91,7 @@ class ShipvaneProcessTest : public testing::DeployServiceTest {
 };
 
 TEST_F(ShipvaneProcessTest, CommandLineInstallsUninstallsAndRefusesAnythingElse) {
+  registry::deleteKey("HKEY_CLASSES_ROOT\\Sluicegate.Service");
   Outcome bad = runShipvane("-INSTALL");
   EXPECT_EQ(bad.status, 2);
   EXPECT_EQ(bad.err, "参数错误。\nshipvane -install|-uninstall|-debug\n");
@@ -101,9 +102,12 @@ TEST_F(ShipvaneProcessTest, CommandLineInstallsUninstallsAndRefusesAnythingElse)
   EXPECT_EQ(installed.out, "Shipvane 安装成功。\n");
   ASSERT_TRUE(service::findService("Tidewell"));
   EXPECT_EQ(service::findService("Tidewell")->imagePath, program());
+  EXPECT_EQ(registry::readValue("HKEY_CLASSES_ROOT\\Sluicegate.Service", "InprocServer"),
+            (testing::buildDir() / "lib" / "libsluicegate.so").lexically_normal().string());
 
   EXPECT_EQ(runShipvane("-uninstall").out, "Shipvane 卸载成功。\n");
   EXPECT_FALSE(service::findService("Tidewell"));
+  EXPECT_FALSE(registry::keyExists("HKEY_CLASSES_ROOT\\Sluicegate.Service"));
   Outcome again = runShipvane("-uninstall");
   EXPECT_EQ(again.status, 1);
   EXPECT_EQ(again.err, "Shipvane 卸载失败。\n");
