@@ -91,6 +91,11 @@ TEST_F(ChangeScannerTest, NamesWithApostrophesAreFoundAgain) {
   EXPECT_TRUE(scan().empty()) << "an apostrophe made the record unfindable";
 }
 
+TEST_F(ChangeScannerTest, ALinkedFolderIsNotWalked) {
+  fsys::create_directory_symlink(site(), site() / "loop");
+  EXPECT_EQ(scan().size(), 5u) << "a link back up the tree was followed";
+}
+
 TEST_F(ChangeScannerTest, DuplicateRequestsScanATaskOnce) {
   requestScan(task_);
   EXPECT_EQ(scan().size(), 5u);
