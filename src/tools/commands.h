@@ -14,5 +14,7 @@ int queueCommand(int argc, char** argv);   // corvela queue
 int channelCommand(int argc, char** argv); // corvela channel tree|add|rm
 int articleCommand(int argc, char** argv); // corvela article add|list
 int renderCommand(int argc, char** argv);  // corvela render TEMPLATE --article ID
+int serviceCommand(int argc, char** argv); // corvela service status|start|stop|pause|continue
+int logCommand(int argc, char** argv);     // corvela log [--clear]
 
 }  // namespace corvela::tools

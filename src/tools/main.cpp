@@ -21,6 +21,8 @@ constexpr const char* kUsage =
     "  channel  show or change the channel tree (channel tree | add PATH | rm PATH)\n"
     "  article  add an article to a channel or list a channel's articles\n"
     "  render   print what a template makes of an article (render TEMPLATE --article ID)\n"
+    "  service  control the deploy service (service status|start|stop|pause|continue)\n"
+    "  log      show the deploy service's log, newest first (log [--clear])\n"
     "\n"
     "'corvela COMMAND --help' describes a command. Exit status: 0 ok, 1 failure, 2 usage.\n";
 
@@ -40,6 +42,8 @@ constexpr Subcommand kSubcommands[] = {
     {"channel", corvela::tools::channelCommand},
     {"article", corvela::tools::articleCommand},
     {"render", corvela::tools::renderCommand},
+    {"service", corvela::tools::serviceCommand},
+    {"log", corvela::tools::logCommand},
 };
 
 }  // namespace
