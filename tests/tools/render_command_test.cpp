@@ -17,10 +17,10 @@ class RenderCommandTest : public IsolatedTest {
     EXPECT_EQ(run("init").status, 0);
     EXPECT_EQ(run("channel add /News").status, 0);
     std::ofstream(root_.path() / "page.txt") << "<p>Body</p>";
-    EXPECT_EQ(run("article add --channel /News --title 'It''s here' --page '" + (root_.path() / "page.txt").string() +
+    EXPECT_EQ(run("article add --channel /News --title \"It's here\" --page '" + (root_.path() / "page.txt").string() +
                   "'")
                   .out,
-              "1\n");
+              "added article 1 (1 page) in /News\n");
     std::filesystem::create_directories(dataDir() / "site" / "t");
   }
 
