@@ -62,6 +62,7 @@ TEST_F(UploadScript, LookupsGiveWhatThePageExpects) {
       {"TypeName(up.Form) & TypeName(up.Files) & TypeName(up.Form(1)) & TypeName(up.Files(1))",
        "cFormcFilescFormFieldcFile"},
       {"up.TotalBytes > 0", "True"},
+      {"IsNumeric(up.UsedTime) And up.UsedTime >= 0", "True"},
       {"up.NormalDir(\"up\\files/2024\\\")", "up/files/2024/"},
       {"up.CheckFileType(\"photo.JPG\", \"gif;jpg\")", "True"},
   };
