@@ -1,7 +1,10 @@
 // Renaming on clashes and the extension test.
 #include "upload/save_names.h"
 
-#include <sys/stat.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 #include <vector>
 
@@ -14,11 +17,17 @@ namespace {
 
 constexpr std::string_view kNoFreeNameText = "找不到不重名的文件名：";
 
-// Anything of that name counts as taken: a file, a folder, even a dangling
-// link, since saving over any of them would not give a new file.
-bool nameTaken(const std::string& path) {
-  struct stat info;
-  return ::lstat(path.c_str(), &info) == 0;
+// Claims the name by creating an empty file under it, so a second upload
+// saving at the same moment cannot choose it too. Anything already there
+// counts as taken: a file, a folder, even a dangling link. Any other failure
+// (a missing folder) leaves the name to the writer, which reports it.
+bool claimName(const std::string& path) {
+  int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fd >= 0) {
+    ::close(fd);
+    return true;
+  }
+  return errno != EEXIST;
 }
 
 std::vector<std::string> allowedExtensions(std::string_view tag) {
@@ -63,7 +72,7 @@ std::string UniqueName(std::string_view folder, std::string_view name) {
   std::string prefix = std::string(folder) + "/";
   std::string candidate(name);
   for (int attempt = 0; attempt <= kMaxRenameAttempts; ++attempt) {
-    if (!nameTaken(prefix + candidate)) return candidate;
+    if (claimName(prefix + candidate)) return candidate;
     candidate = nextCandidate(candidate);
   }
   throw ComError(kNoFreeNameError, kUploadErrorSource, std::string(kNoFreeNameText) + std::string(name));

@@ -23,7 +23,8 @@ std::string nextCandidate(std::string_view candidate);
 
 // `name` when nothing of that name is in the folder, else the first name in
 // the renaming order that is free; kNoFreeNameError after
-// kMaxRenameAttempts taken names.
+// kMaxRenameAttempts taken names. The name returned is claimed with an
+// empty file, which the caller writes over (or removes when it cannot).
 std::string UniqueName(std::string_view folder, std::string_view name);
 
 // True when the extension of `file` (after its last ".", compared without

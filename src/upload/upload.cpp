@@ -3,6 +3,7 @@
 #include "upload/upload.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <cstring>
@@ -40,6 +41,18 @@ Variant bytesTakingBody(std::vector<uint8_t>& body, std::string_view data) {
   // Keep no more than twice what the file needs.
   if (body.capacity() / 2 > size) body.shrink_to_fit();
   return Variant::bytes(std::move(body));
+}
+
+// Writes the file over the empty file that claimed its name; the claim goes
+// again when the writer fails, so no empty file is left behind.
+void saveOverClaim(cFile& file, const std::string& path) {
+  try {
+    file.SaveAS(path);
+  } catch (...) {
+    struct stat info;
+    if (::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_size == 0) ::unlink(path.c_str());
+    throw;
+  }
 }
 
 }  // namespace
@@ -132,11 +145,13 @@ std::string upload::Save(std::string_view FilePath, bool OverWrite) {
   for (size_t i = 0; i < count; ++i) {
     std::shared_ptr<cFile> file = files->at(i);
     std::string name = file->FileName().toString();
-    if (!OverWrite) {
+    if (OverWrite) {
+      file->SaveAS(folder + "/" + name);
+    } else {
       name = UniqueName(folder, name);
       file->setFileName(name);
+      saveOverClaim(*file, folder + "/" + name);
     }
-    file->SaveAS(folder + "/" + name);
     if (i > 0) saved += ',';
     saved += name;
   }

@@ -3,11 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "platform/automation/com_error.h"
+#include "platform/automation/member_binding.h"
+#include "platform/automation/progid_factory.h"
 #include "support/temp_env.h"
+#include "upload/file_save.h"
 #include "upload/multipart_builder.h"
 #include "upload/save_names.h"
 #include "upload/upload.h"
@@ -136,6 +142,45 @@ TEST_F(UploadSave, AMissingFolderRaisesTheWritersError) {
   } catch (const ComError& error) {
     EXPECT_EQ(error.number(), 76);
   }
+}
+
+TEST_F(UploadSave, UploadsSavingTheSameNameAtOnceNeverShareIt) {
+  constexpr int kThreads = 4, kSavesEach = 25;
+  std::vector<std::thread> threads;
+  for (int t = 0; t < kThreads; ++t) {
+    threads.emplace_back([this, t] {
+      for (int i = 0; i < kSavesEach; ++i) {
+        std::string content = std::to_string(t) + "-" + std::to_string(i);
+        upload up = uploadOf({{"same.gif", content.c_str()}});
+        up.Save(folder_.str());
+      }
+    });
+  }
+  for (std::thread& thread : threads) thread.join();
+  std::set<std::string> contents;
+  for (const auto& entry : fs::directory_iterator(folder_.path())) contents.insert(readAll(entry.path()));
+  EXPECT_EQ(contents.size(), static_cast<size_t>(kThreads * kSavesEach));
+}
+
+// A "File.Save" component that refuses every file.
+class RefusingWriter : public DispatchObject<RefusingWriter> {
+ public:
+  static constexpr std::string_view kClassName = "RefusingWriter";
+  static const DispatchTable<RefusingWriter>& dispatchTable() {
+    static const DispatchTable<RefusingWriter> table = Members<RefusingWriter>()
+        .method<&RefusingWriter::Save>("Save")
+        .build();
+    return table;
+  }
+  void Save(const Variant&, std::string_view) { throw ComError(70, "File.Save", "Permission denied"); }
+};
+
+TEST_F(UploadSave, AFailedWriteLeavesNoClaimedNameBehind) {
+  registerClass(kFileSaveProgId, [] { return std::make_shared<RefusingWriter>(); });
+  upload up = uploadOf({{"a.gif", "x"}});
+  EXPECT_THROW(up.Save(folder_.str()), ComError);
+  registerClass(kFileSaveProgId, [] { return std::make_shared<FileSave>(); });
+  EXPECT_TRUE(fs::is_empty(folder_.path()));
 }
 
 TEST_F(UploadSave, FileFound) {
