@@ -82,6 +82,8 @@ TEST_F(UploadCgiExample, SavesThePicturesAndListsTheFields) {
 
 TEST_F(UploadCgiExample, ABodyAboveTheConfiguredLimitIsRefused) {
   ASSERT_EQ(init("--upload-limit 50").status, 0);
+  // Run again without the option, init keeps the stored limit.
+  ASSERT_EQ(init("").status, 0);
   Output out = post(MultipartBuilder().file("pic", "big.gif", "image/gif", std::string(100, 'x')).close());
   EXPECT_NE(out.status, 0);
   EXPECT_NE(out.text.find("fileup.Upload: 上传的数据有"), std::string::npos) << out.text;
