@@ -2,6 +2,7 @@
 // folders, and the SQLite database with every table. Run again it keeps
 // what exists: values not named on the command line stay as they are and
 // the schema only adds missing tables.
+#include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
@@ -18,13 +19,14 @@
 #include "sitefiles/content_type.h"
 #include "tools/cli_support.h"
 #include "tools/commands.h"
+#include "tools/component_registration.h"
 #include "tools/data_folder.h"
 
 namespace corvela::tools {
 namespace {
 
 constexpr const char* kHelp =
-    "Usage: corvela init [--site DIR] [--temp DIR] [--db CONNSTRING]\n"
+    "Usage: corvela init [--site DIR] [--temp DIR] [--db CONNSTRING] [--upload-limit BYTES]\n"
     "\n"
     "Creates the settings key HKEY_LOCAL_MACHINE\\SOFTWARE\\Corvela with the values\n"
     "ConnString, SiteDirectory, TempPath, plugin and deployplugin, the site and\n"
@@ -36,12 +38,25 @@ constexpr const char* kHelp =
     "HKEY_CLASSES_ROOT\\.EXT (value \"Content Type\"); a type added or changed there\n"
     "is used for files of that extension.\n"
     "\n"
+    "It registers the libraries shipped beside it (libzerinupload.so: the\n"
+    "ZerinUpload.* ProgIDs) under HKEY_CLASSES_ROOT\\<ProgID>, value InprocServer,\n"
+    "and stores the largest request body the upload library accepts\n"
+    "(HKEY_LOCAL_MACHINE\\SOFTWARE\\ZerinUpload, value MaxRequestBytes; default\n"
+    "30000000 bytes).\n"
+    "\n"
     "Run again, it keeps existing data: settings and content types not named by an\n"
     "option stay as they are, and only missing tables are created.\n";
 
 struct InitOptions {
-  std::optional<std::string> site, temp, db;
+  std::optional<std::string> site, temp, db, uploadLimit;
 };
+
+std::optional<int64_t> wholeNumber(const std::string& text) {
+  int64_t number = 0;
+  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size() || number < 0) return std::nullopt;
+  return number;
+}
 
 // Parses the options; returns a usage status, or -1 to go on.
 int parseOptions(int argc, char** argv, InitOptions& options) {
@@ -54,11 +69,14 @@ int parseOptions(int argc, char** argv, InitOptions& options) {
     std::optional<std::string>* target = arg == "--site" ? &options.site
                                           : arg == "--temp" ? &options.temp
                                           : arg == "--db"   ? &options.db
+                                          : arg == "--upload-limit" ? &options.uploadLimit
                                                             : nullptr;
     if (!target) return usageError("init", "unknown argument '" + std::string(arg) + "'");
     if (i + 1 >= argc) return usageError("init", std::string(arg) + " needs a value");
     *target = argv[++i];
   }
+  if (options.uploadLimit && !wholeNumber(*options.uploadLimit))
+    return usageError("init", "--upload-limit needs a whole number of bytes");
   return -1;
 }
 
@@ -153,7 +171,9 @@ int initialise(const InitOptions& options) {
   db::Connection connection(config.ConnString());
   db::applySchema(connection);
   std::printf("schema    applied to %s (existing tables and rows kept)\n", config.ConnString().c_str());
-  return kExitOk;
+  std::optional<int64_t> uploadLimit;
+  if (options.uploadLimit) uploadLimit = wholeNumber(*options.uploadLimit);
+  return registerComponents(uploadLimit) ? kExitOk : kExitFailure;
 }
 
 }  // namespace

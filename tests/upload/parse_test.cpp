@@ -1,0 +1,187 @@
+// The parse of request bodies into Form and Files: browser-made bodies,
+// empty and duplicate inputs, client paths, broken and cut-off bodies, and
+// boundary text inside file data.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/temp_env.h"
+#include "upload/multipart_builder.h"
+#include "upload/upload.h"
+
+namespace corvela::upload {
+namespace {
+
+using testing::MultipartBuilder;
+using testing::bytesOf;
+
+struct ExpectedFile {
+  std::string controlName, fileName, contentType, content;
+};
+struct ParseCase {
+  const char* what;
+  std::string body;
+  std::vector<std::pair<std::string, std::string>> fields;
+  std::vector<ExpectedFile> files;
+};
+
+std::string contentOf(const cFile& file) {
+  Variant content = file.FileContent();
+  if (!content.isArray() || !content.rawArray()->isBytes) return "<not bytes>";
+  const auto& bytes = content.rawArray()->bytes;
+  return std::string(bytes.begin(), bytes.end());
+}
+
+void expectParsed(upload& up, const ParseCase& c) {
+  SCOPED_TRACE(c.what);
+  auto form = up.Form();
+  ASSERT_EQ(form->Count(), static_cast<int32_t>(c.fields.size()));
+  for (size_t i = 0; i < c.fields.size(); ++i) {
+    auto field = form->Item(Variant(static_cast<int32_t>(i + 1)));
+    EXPECT_EQ(field->controlName().toString(), c.fields[i].first);
+    EXPECT_EQ(field->value().toString(), c.fields[i].second);
+  }
+  auto files = up.Files();
+  ASSERT_EQ(files->Count(), static_cast<int32_t>(c.files.size()));
+  for (size_t i = 0; i < c.files.size(); ++i) {
+    auto file = files->at(i);
+    EXPECT_EQ(file->controlName().toString(), c.files[i].controlName);
+    EXPECT_EQ(file->FileName().toString(), c.files[i].fileName);
+    EXPECT_EQ(file->ContentType().toString(), c.files[i].contentType);
+    EXPECT_EQ(file->FileSize().toLong(), static_cast<int32_t>(c.files[i].content.size()));
+    EXPECT_EQ(contentOf(*file), c.files[i].content);
+  }
+}
+
+const std::string kGif("GIF89a\x01\x00\x01\x00\x80\x00\x00\r\n\xff\x00;", 19);
+
+std::vector<ParseCase> parseCases() {
+  const std::string boundaryLine = MultipartBuilder().boundaryLine();
+  return {
+      {"text field and a file sent with its client path",
+       MultipartBuilder().field("title", "Hello").file("pic", "c:\\img\\logo.gif", "image/gif", kGif).close(),
+       {{"title", "Hello"}},
+       {{"pic", "logo.gif", "image/gif", kGif}}},
+      {"a file input left empty adds no file",
+       MultipartBuilder().file("pic", "", "application/octet-stream", "").field("a", "1").close(),
+       {{"a", "1"}},
+       {}},
+      {"the first of two fields with one name wins, names compared without case",
+       MultipartBuilder().field("a", "first").field("A", "second").field("b", "").close(),
+       {{"a", "first"}, {"b", ""}},
+       {}},
+      {"the first of two files with one name wins",
+       MultipartBuilder().file("f", "one.txt", "text/plain", "1").file("f", "two.txt", "text/plain", "2").close(),
+       {},
+       {{"f", "one.txt", "text/plain", "1"}}},
+      {"client paths with either separator are cut to the bare name",
+       MultipartBuilder()
+           .file("a", "photos/2024/a.gif", "image/gif", "A")
+           .file("b", "../x", "text/plain", "B")
+           .file("c", "/etc/x", "text/plain", "C")
+           .file("d", "..\\..\\etc\\passwd", "text/plain", "D")
+           .file("e", "dir/", "text/plain", "E")
+           .close(),
+       {},
+       {{"a", "a.gif", "image/gif", "A"},
+        {"b", "x", "text/plain", "B"},
+        {"c", "x", "text/plain", "C"},
+        {"d", "passwd", "text/plain", "D"}}},
+      {"boundary text inside file data that no line break precedes is data",
+       MultipartBuilder().file("f", "b.bin", "application/octet-stream", "x" + boundaryLine + "\r\ny").close(),
+       {},
+       {{"f", "b.bin", "application/octet-stream", "x" + boundaryLine + "\r\ny"}}},
+      {"a line break and boundary text followed by more text is data",
+       MultipartBuilder().file("f", "b.bin", "application/octet-stream", "x\r\n" + boundaryLine + "Z\r\ny").close(),
+       {},
+       {{"f", "b.bin", "application/octet-stream", "x\r\n" + boundaryLine + "Z\r\ny"}}},
+      {"a bare line feed before boundary text is data",
+       MultipartBuilder().file("f", "b.bin", "text/plain", "x\n" + boundaryLine + "\r\ny").field("t", "v").close(),
+       {{"t", "v"}},
+       {{"f", "b.bin", "text/plain", "x\n" + boundaryLine + "\r\ny"}}},
+      {"header lines in another order and case",
+       MultipartBuilder()
+           .raw(boundaryLine + "\r\ncontent-type: text/plain\r\nCONTENT-DISPOSITION: form-data; filename=\"n.txt\"; "
+                               "NAME=\"doc\"\r\n\r\nbody\r\n")
+           .close(),
+       {},
+       {{"doc", "n.txt", "text/plain", "body"}}},
+      {"a quote inside a name stays part of it",
+       MultipartBuilder().file("f", "a\"b.gif", "image/gif", "q").close(),
+       {},
+       {{"f", "a\"b.gif", "image/gif", "q"}}},
+      {"a part without name or without the empty line is left out",
+       MultipartBuilder()
+           .raw(boundaryLine + "\r\nContent-Disposition: form-data\r\n\r\nx\r\n")
+           .raw(boundaryLine + "\r\nContent-Disposition: form-data; name=\"h\"\r\nno empty line\r\n")
+           .field("ok", "1")
+           .close(),
+       {{"ok", "1"}},
+       {}},
+      {"a body cut inside the last part keeps the parts before it",
+       MultipartBuilder().field("a", "1").file("f", "cut.bin", "text/plain", "partial data").open().substr(0, 200),
+       {{"a", "1"}},
+       {}},
+      {"a body cut inside a boundary line", MultipartBuilder().field("a", "1").close().substr(0, 80), {}, {}},
+      {"a body without the closing boundary mark keeps every complete part",
+       MultipartBuilder().field("a", "1").field("b", "2").open() + boundaryLine,
+       {{"a", "1"}, {"b", "2"}},
+       {}},
+      {"an empty body", "", {}, {}},
+      {"a body without a line break", "--just one line", {}, {}},
+      {"a body that starts with a line break", "\r\nContent-Disposition: form-data; name=\"a\"\r\n\r\nx\r\n\r\n", {}, {}},
+      {"a url-encoded body", "a=1&b=2\r\n", {}, {}},
+  };
+}
+
+TEST(UploadParse, BodiesGiveTheirFieldsAndFilesInRequestOrder) {
+  for (const ParseCase& c : parseCases()) {
+    upload up(bytesOf(c.body));
+    expectParsed(up, c);
+    EXPECT_EQ(up.TotalBytes(), static_cast<int32_t>(c.body.size())) << c.what;
+  }
+}
+
+TEST(UploadParse, BodyWithoutLineBreakKeepsTheParseError) {
+  upload none(bytesOf("no line break"));
+  EXPECT_EQ(none.parseError(), "分解字符串未找到，无法分解数据。");
+  upload empty(bytesOf(""));
+  EXPECT_EQ(empty.parseError(), "分解字符串未找到，无法分解数据。");
+  EXPECT_EQ(empty.TotalBytes(), 0);
+  upload good(bytesOf(MultipartBuilder().field("a", "1").close()));
+  EXPECT_EQ(good.parseError(), "");
+}
+
+TEST(UploadParse, ChineseTextIsDecodedWithTheSystemCodePage) {
+  corvela::testing::ScopedEnv codepage("CORVELA_CODEPAGE", "GB2312");
+  // "标题" and "中文图片.gif" in GB2312.
+  const std::string title = "\xB1\xEA\xCC\xE2";
+  const std::string fileName = "C:\\\xCD\xBC\xC6\xAC\\\xD6\xD0\xCE\xC4.gif";
+  upload up(bytesOf(MultipartBuilder().field("title", title).file("pic", fileName, "image/gif", kGif).close()));
+  EXPECT_EQ(up.Form()->Item(Variant("title"))->value().toString(), "标题");
+  EXPECT_EQ(up.Files()->Item(Variant("pic"))->FileName().toString(), "中文.gif");
+  EXPECT_EQ(up.Files()->Item(Variant("pic"))->FileSize().toLong(), static_cast<int32_t>(kGif.size()));
+}
+
+TEST(UploadParse, DoubleByteNameWhoseTrailByteIsABackslashIsNotCut) {
+  corvela::testing::ScopedEnv codepage("CORVELA_CODEPAGE", "GBK");
+  // "\xDA\x5C" is a GBK character (U+8D72) whose second byte is "\".
+  const std::string fileName = "\xDA\x5C.txt";
+  upload up(bytesOf(MultipartBuilder().file("f", fileName, "text/plain", "x").close()));
+  ASSERT_EQ(up.Files()->Count(), 1);
+  EXPECT_EQ(up.Files()->at(0)->FileName().toString(), "\xE8\xB5\xB2.txt");
+}
+
+TEST(UploadParse, LargestFileKeepsItsBytesExactly) {
+  std::string big(300000, '\0');
+  for (size_t i = 0; i < big.size(); ++i) big[i] = static_cast<char>((i * 7919) >> 3);
+  upload up(bytesOf(MultipartBuilder().file("small", "s.bin", "a/b", "tiny").file("big", "b.bin", "a/b", big)
+                        .field("after", "z").close()));
+  EXPECT_EQ(contentOf(*up.Files()->Item(Variant("big"))), big);
+  EXPECT_EQ(contentOf(*up.Files()->Item(Variant("small"))), "tiny");
+  EXPECT_EQ(up.Form()->Item(Variant("after"))->value().toString(), "z");
+}
+
+}  // namespace
+}  // namespace corvela::upload
