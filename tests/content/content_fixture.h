@@ -12,21 +12,8 @@
 
 namespace corvela::content {
 
-struct Raised {
-  int32_t number = 0;
-  std::string source, description;
-  bool operator==(const Raised&) const = default;
-};
-
-template <class F>
-Raised raised(F&& f) {
-  try {
-    f();
-  } catch (const ComError& e) {
-    return {e.number(), e.source(), e.description()};
-  }
-  return {};
-}
+using testing::Raised;
+using testing::raised;
 
 class ContentTest : public testing::CoreTest {
  protected:

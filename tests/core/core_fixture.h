@@ -3,6 +3,7 @@
 // schema applied.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -12,6 +13,23 @@
 #include "support/temp_env.h"
 
 namespace corvela::testing {
+
+// The error a call raised, as a value tests compare; all zero when none.
+struct Raised {
+  int32_t number = 0;
+  std::string source, description;
+  bool operator==(const Raised&) const = default;
+};
+
+template <class F>
+Raised raised(F&& f) {
+  try {
+    f();
+  } catch (const ComError& e) {
+    return {e.number(), e.source(), e.description()};
+  }
+  return {};
+}
 
 class CoreTest : public IsolatedTest {
  protected:

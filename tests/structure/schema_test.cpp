@@ -15,20 +15,8 @@ namespace {
 
 using testing::CoreTest;
 
-struct Raised {
-  int32_t number = 0;
-  std::string source, description;
-};
-
-template <class F>
-Raised raised(F&& f) {
-  try {
-    f();
-  } catch (const ComError& e) {
-    return {e.number(), e.source(), e.description()};
-  }
-  return {};
-}
+using testing::Raised;
+using testing::raised;
 
 std::vector<std::string> names(Schema& schema) {
   std::vector<std::string> out;
