@@ -12,5 +12,6 @@ int userCommand(int argc, char** argv);    // corvela user add|passwd|list|rm|ro
 int taskCommand(int argc, char** argv);    // corvela task add|list|rm
 int queueCommand(int argc, char** argv);   // corvela queue
 int channelCommand(int argc, char** argv); // corvela channel tree|add|rm
+int articleCommand(int argc, char** argv); // corvela article add|list
 
 }  // namespace corvela::tools

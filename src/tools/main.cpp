@@ -19,6 +19,7 @@ constexpr const char* kUsage =
     "  task     add, list or remove deploy tasks (task add|list|rm)\n"
     "  queue    list the files waiting for deployment\n"
     "  channel  show or change the channel tree (channel tree | add PATH | rm PATH)\n"
+    "  article  add an article to a channel or list a channel's articles\n"
     "\n"
     "'corvela COMMAND --help' describes a command. Exit status: 0 ok, 1 failure, 2 usage.\n";
 
@@ -36,6 +37,7 @@ constexpr Subcommand kSubcommands[] = {
     {"task", corvela::tools::taskCommand},
     {"queue", corvela::tools::queueCommand},
     {"channel", corvela::tools::channelCommand},
+    {"article", corvela::tools::articleCommand},
 };
 
 }  // namespace
