@@ -102,7 +102,20 @@ void requireSaved(const Content& article) {
   if (article.ID() < 0) throw ComError(kSaveFirstError, kGenerateSource, kSaveFirstText);
 }
 
+std::shared_ptr<tmpl::TemplateSystem> templateSystemOf(Content& article) {
+  std::shared_ptr<Object> slot = article.objTemplate();
+  return templateSystemIn(slot);
+}
+
 }  // namespace
+
+std::string generateMember(Content& article) {
+  return generateArticle(article, *templateSystemOf(article)).text;
+}
+
+std::string generate2Member(Content& article) {
+  return generateMagazineArticle(article, *templateSystemOf(article)).text;
+}
 
 std::string displayTitle(std::string_view title) {
   if (core::cutToLimit(title, kShortTitle).size() == title.size()) return std::string(title);

@@ -29,6 +29,11 @@ GenerationReport generateArticle(Content& article, tmpl::TemplateSystem& system)
 // An article of a magazine column (Content.Generate2).
 GenerationReport generateMagazineArticle(Content& article, tmpl::TemplateSystem& system);
 
+// Content.Generate and Content.Generate2 as scripts call them: rendered with
+// the article's own objTemplate, the report's text as the result.
+std::string generateMember(Content& article);
+std::string generate2Member(Content& article);
+
 // The pattern lower-cased, then its tokens replaced: {@uid}, {@author},
 // {@year}, {@month}, {@day}, {@date} (year_month_day), {@title}; numbers
 // without leading zeros.

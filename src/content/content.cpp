@@ -8,6 +8,7 @@
 // number; pages added but never saved are simply dropped by ClearPages.
 #include "content/content.h"
 
+#include "content/article_generation.h"
 #include "content/content_plugin.h"
 #include "content/page.h"
 #include "content/search_row.h"
@@ -309,6 +310,8 @@ const DispatchTable<Content>& Content::dispatchTable() {
       .method<&Content::LoadProperties>("LoadProperties")
       .method<&Content::MoveTo>("MoveTo")
       .method<&Content::CopyTo>("CopyTo")
+      .entry({.name = "Generate", .call = [](Content& self, Args) { return Variant(generateMember(self)); }})
+      .entry({.name = "Generate2", .call = [](Content& self, Args) { return Variant(generate2Member(self)); }})
       .build();
   return table;
 }
