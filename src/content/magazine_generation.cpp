@@ -116,6 +116,17 @@ GenerationReport generateIssue(structure::Issue& issue, tmpl::TemplateSystem& sy
     const std::string title = issuePageTitle(magazine.Name(), issue.IssueYear(), issue.IssueNumber());
     const std::string pageUri = issuePageUri(magazine, issue.IssueYear(), issue.IssueNumber());
 
+    // The articles first: the issue page links only articles that have a
+    // page file, so a newly published issue lists its articles at once.
+    for (const auto& column : itemsOf<structure::Column>(*magazine.Columns())) {
+      auto rows = Content().ListAll2(column->ID(), issue.ID(), kIssueArticleStatuses);
+      for (; !rows->eof(); rows->moveNext()) {
+        Content article;
+        article.Load(core::longValue(rows->value("id")));
+        appendReport(report, generateMagazineArticle(article, system));
+      }
+    }
+
     auto issueView = system.CurrentIssue();
     issueView->setCoverPicture(issue.CoverPicture());
     issueView->setDescription(issue.Description());
@@ -144,14 +155,6 @@ GenerationReport generateIssue(structure::Issue& issue, tmpl::TemplateSystem& sy
       report.addFailed(pageUri, page);
     }
 
-    for (const auto& column : itemsOf<structure::Column>(*magazine.Columns())) {
-      auto rows = Content().ListAll2(column->ID(), issue.ID(), kIssueArticleStatuses);
-      for (; !rows->eof(); rows->moveNext()) {
-        Content article;
-        article.Load(core::longValue(rows->value("id")));
-        appendReport(report, generateMagazineArticle(article, system));
-      }
-    }
     return report;
   });
 }
