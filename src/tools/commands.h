@@ -13,5 +13,7 @@ int taskCommand(int argc, char** argv);    // corvela task add|list|rm
 int queueCommand(int argc, char** argv);   // corvela queue
 int channelCommand(int argc, char** argv); // corvela channel tree|add|rm
 int articleCommand(int argc, char** argv); // corvela article add|list
+int generateCommand(int argc, char** argv); // corvela generate
+int publishCommand(int argc, char** argv);  // corvela publish --channel PATH
 
 }  // namespace corvela::tools

@@ -20,6 +20,8 @@ constexpr const char* kUsage =
     "  queue    list the files waiting for deployment\n"
     "  channel  show or change the channel tree (channel tree | add PATH | rm PATH)\n"
     "  article  add an article to a channel or list a channel's articles\n"
+    "  generate write the pages of a channel, a magazine or the whole site again\n"
+    "  publish  publish a channel's submitted articles and write its index\n"
     "\n"
     "'corvela COMMAND --help' describes a command. Exit status: 0 ok, 1 failure, 2 usage.\n";
 
@@ -38,6 +40,8 @@ constexpr Subcommand kSubcommands[] = {
     {"queue", corvela::tools::queueCommand},
     {"channel", corvela::tools::channelCommand},
     {"article", corvela::tools::articleCommand},
+    {"generate", corvela::tools::generateCommand},
+    {"publish", corvela::tools::publishCommand},
 };
 
 }  // namespace
