@@ -24,11 +24,15 @@ work="$(mktemp -d "${TMPDIR:-/tmp}/corvela-bench-XXXXXX")"
 trap 'rm -rf "$work"' EXIT
 
 # Runs a command; prints "SECONDS PEAK_RSS_KB" (wall clock, the child's peak).
+# Its output (progress lines included) is shown only when it fails.
 measure() {
   python3 - "$@" <<'PY'
 import resource, subprocess, sys, time
 start = time.monotonic()
-subprocess.run(sys.argv[1:], check=True, stdout=subprocess.DEVNULL)
+run = subprocess.run(sys.argv[1:], stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
+if run.returncode != 0:
+    sys.stderr.write(run.stdout.decode(errors="replace"))
+    sys.exit(f"run.sh: {sys.argv[1]} failed with status {run.returncode}")
 elapsed = time.monotonic() - start
 print(f"{elapsed:.3f} {resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss}")
 PY
