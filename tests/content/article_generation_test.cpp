@@ -7,8 +7,10 @@
 
 #include "content/content.h"
 #include "generation_fixture.h"
-#include "sitefiles/site_folder.h"
+#include "platform/automation/member_binding.h"
+#include "platform/automation/progid_factory.h"
 #include "sitefiles/file.h"
+#include "sitefiles/site_folder.h"
 
 namespace corvela::content {
 namespace {
@@ -17,6 +19,28 @@ constexpr const char* kPageTemplate =
     "<!--%Response.Output Document(\"title\") & \"|\" & Document(\"pagenum\") & \"|\" & Document(\"prevpage\") & "
     "\"|\" & Document(\"nextpage\") & \"|\" & Document(\"url\") & \"|\" & Document(\"pages\").Count & \"|\" & "
     "Channel.Name & \"|\" & Document(\"content\")%-->";
+
+// A content plug-in that records RunPlugin's arguments, or fails.
+class RunPluginRecorder : public DispatchObject<RunPluginRecorder> {
+ public:
+  static constexpr std::string_view kClassName = "RunPluginRecorder";
+  static inline std::vector<std::string> calls;
+  static const DispatchTable<RunPluginRecorder>& dispatchTable() {
+    static const DispatchTable<RunPluginRecorder> table =
+        Members<RunPluginRecorder>().method<&RunPluginRecorder::RunPlugin>("RunPlugin").build();
+    return table;
+  }
+  void RunPlugin(std::string_view path, ByRef<std::string> uri, ByRef<std::string> title, int32_t size,
+                 OleDate created, OleDate modified, std::string_view type, ByRef<std::string> author,
+                 std::string_view lockedBy, ByRef<int32_t> status) {
+    if (path == "/Fail") throw ComError(77, "Plugin", "broken");
+    calls.push_back(std::string(path) + "|" + *uri + "|" + *title + "|" + std::to_string(size) + "|" +
+                    (created.days > 0 && modified.days >= created.days ? "dated" : "undated") + "|" +
+                    std::string(type) + "|" + *author + "|" + std::string(lockedBy) + "|" + std::to_string(*status));
+  }
+};
+
+const ClassRegistration kRecorder("Test.RunPluginRecorder", [] { return std::make_shared<RunPluginRecorder>(); });
 
 class ArticleGenerationTest : public GenerationTest {
  protected:
@@ -98,6 +122,21 @@ TEST_F(ArticleGenerationTest, UnsavedArticleRaisesSaveFirst) {
   Content article;
   article.setColumnid(news_);
   EXPECT_EQ(raised([&] { generateMember(article); }), (Raised{555, "Content.Generate", "SaveFirst"}));
+}
+
+TEST_F(ArticleGenerationTest, PluginHearsOfTheFirstPageOnlyAndItsFailuresAreIgnored) {
+  RunPluginRecorder::calls.clear();
+  setSetting("plugin", "Test.RunPluginRecorder");
+  int32_t id = saveDatedArticle(news_, "Told", 2004, 3, 5, kStatusSubmitted, {"one", "two"});
+  generate(id);
+  const std::string uri = "/news/2004/" + std::to_string(id) + ".htm";
+  ASSERT_EQ(RunPluginRecorder::calls.size(), 1u);
+  EXPECT_EQ(RunPluginRecorder::calls[0],
+            "/News|" + uri + "|Told|" + std::to_string(readSite(uri).size()) + "|dated|text/htm| ||3");
+
+  int32_t failing = addGeneratedChannel("/Fail", "/fail/{@uid}.htm", "/fail/index.htm");
+  int32_t other = saveDatedArticle(failing, "Still written", 2004, 3, 5, kStatusNew, {"x"});
+  EXPECT_EQ(generate(other), "Still wr...CreateFile:/fail/" + std::to_string(other) + ".htm<br>");
 }
 
 TEST_F(ArticleGenerationTest, LockedFileIsRewrittenAndKeepsItsLock) {
