@@ -116,6 +116,10 @@ TEST_F(IndexGenerationTest, NonPositivePageSizeRaisesAndWritesNothing) {
   channel.setIndexPagesize(0);
   EXPECT_EQ(raised([&] { channel.GenerateIndex(); }).number, 3001);
   EXPECT_FALSE(siteHas("/news/index.html"));
+  int32_t waiting = generatedArticle(news, "waiting", kStatusSubmitted);
+  EXPECT_EQ(raised([&] { channel.Publish(); }).number, 3001);
+  EXPECT_EQ(scalar("SELECT status FROM cms_content WHERE id=" + std::to_string(waiting)), "3")
+      << "a publish whose index fails leaves its articles waiting";
 }
 
 TEST_F(IndexGenerationTest, MagazineColumnHasOnePagePerPublishedIssueYear) {
