@@ -22,8 +22,11 @@ constexpr int kTypeMismatch = 13;
 
 std::shared_ptr<sitefiles::File> writeGeneratedFile(std::string_view uri, std::string_view text,
                                                     std::string_view title, GenerationReport& report) {
-  sitefiles::MakeUriFoldersSure(core::NormaliseSeparators(core::ParentPathOf(uri)));
   sitefiles::SiteFolder site;
+  const std::string parent = core::NormaliseSeparators(core::ParentPathOf(uri));
+  // Walking every level costs a lookup each; most pages go into a folder
+  // that is already there.
+  if (!site.FolderExists(sitefiles::folderUriForm(parent))) sitefiles::MakeUriFoldersSure(parent);
   std::shared_ptr<sitefiles::File> file;
   if (site.FileExists(uri)) {
     file = site.GetFile(uri);
