@@ -9,6 +9,7 @@
 #include "content/content.h"
 
 #include "content/content_feedback.h"
+#include "content/article_generation.h"
 #include "content/content_plugin.h"
 #include "content/page.h"
 #include "content/search_row.h"
@@ -298,6 +299,8 @@ const DispatchTable<Content>& Content::dispatchTable() {
       .method<&Content::Del>("Del")
       .method<&Content::MoveUp>("MoveUp")
       .method<&Content::MoveDown>("MoveDown")
+      .entry({.name = "Generate", .call = [](Content& self, Args) { return Variant(generateMember(self)); }})
+      .entry({.name = "Generate2", .call = [](Content& self, Args) { return Variant(generate2Member(self)); }})
       .method<&Content::ListAll>("ListAll", {kDefaultStatusList})
       .method<&Content::ListAll2>("ListAll2", {kDefaultStatusList})
       .method<&Content::ListHistory>("ListHistory")

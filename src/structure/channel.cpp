@@ -1,6 +1,8 @@
 // Channel over the cms_channel table.
 #include "structure/channel.h"
 
+#include "content/generated_file.h"
+#include "content/index_generation.h"
 #include "core/com_dal.h"
 #include "core/com_id_manager.h"
 #include "core/context_votes.h"
@@ -21,7 +23,6 @@ using core::SqlValue;
 
 constexpr const char* kChannelTable = "cms_channel";
 constexpr const char* kChannelCounter = "cms_channel";
-constexpr const char* kGenerateIndexSource = "Corvela.Channel";
 constexpr const char* kEmptyName = "The Column Name can not be empty!";
 constexpr const char* kEmptyTemplate = "The TemplateFile can not be empty!";
 constexpr const char* kEmptyNameMethod = "The NameMethod can not be empty!";
@@ -137,14 +138,16 @@ bool Channel::GetOpenStatus(int32_t clid) {
 }
 
 Variant Channel::GenerateIndex() {
-  throw ComError(kGenerationUnavailable, kGenerateIndexSource, kGenerationUnavailableText);
+  return Variant(content::generateChannelIndex(*this, *content::templateSystemIn(objTemplate_)).text);
 }
 
+// One transaction: when the index cannot be written the articles stay
+// waiting, so a later Publish still finds them.
 std::string Channel::Publish() {
-  core::runVoting(nullptr, [&] {
+  return core::runVoting(nullptr, [&] {
     core::comDAL().execCommand("UPDATE cms_content SET status=5 WHERE status=3 AND columnid=" + std::to_string(id_));
+    return content::generateChannelIndex(*this, *content::templateSystemIn(objTemplate_)).text;
   });
-  return {};
 }
 
 Variant Channel::AttachPublish() { return sectionAttachments(id_); }

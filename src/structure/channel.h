@@ -71,9 +71,10 @@ class Channel : public DispatchObject<Channel> {
   // Content of the channel not yet published (status below 3).
   int32_t NewContentCount(int32_t clid);
   bool GetOpenStatus(int32_t clid);
-  // Index generation is not available yet: raises 555.
+  // Writes the channel's index pages and attached files; returns the report.
   Variant GenerateIndex();
-  // Submitted content (status 3) of this channel becomes published (5).
+  // Submitted content (status 3) of this channel becomes published (5),
+  // then GenerateIndex; returns its report.
   std::string Publish();
   Variant AttachPublish();
   Variant AddACLEntry(std::string_view UserID);
@@ -100,9 +101,5 @@ class Channel : public DispatchObject<Channel> {
   std::shared_ptr<Schema> schema_;
   std::shared_ptr<Object> objTemplate_;
 };
-
-// Error of GenerateIndex until index generation is built.
-inline constexpr int32_t kGenerationUnavailable = 555;
-inline constexpr const char* kGenerationUnavailableText = "index generation is not available yet";
 
 }  // namespace corvela::structure

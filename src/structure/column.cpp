@@ -1,6 +1,8 @@
 // Column over the cms_column table.
 #include "structure/column.h"
 
+#include "content/generated_file.h"
+#include "content/index_generation.h"
 #include "core/com_dal.h"
 #include "core/com_id_manager.h"
 #include "core/context_votes.h"
@@ -22,7 +24,6 @@ using core::SqlValue;
 
 constexpr const char* kColumnTable = "cms_column";
 constexpr const char* kColumnCounter = "cms_channel";  // shared with channels and magazines
-constexpr const char* kGenerateIndexSource = "Corvela.Column";
 constexpr const char* kEmptyName = "The Column Name can not be empty!";
 constexpr const char* kEmptyTemplate = "The TemplateFile can not be empty!";
 constexpr const char* kEmptyDirectory = "The Directory can not be empty!";
@@ -129,7 +130,7 @@ int32_t Column::ContentCount(int32_t clid) { return sectionContentCount(clid, fa
 int32_t Column::NewContentCount() { return sectionContentCount(id_, true); }
 
 Variant Column::GenerateIndex() {
-  throw ComError(kGenerationUnavailable, kGenerateIndexSource, kGenerationUnavailableText);
+  return Variant(content::generateColumnIndex(*this, *content::templateSystemIn(objTemplate_)).text);
 }
 
 Variant Column::AttachPublish() { return sectionAttachments(id_); }

@@ -67,7 +67,8 @@ class Column : public DispatchObject<Column> {
   int32_t ContentCount(int32_t clid);
   // Content of this column not yet published (status below 3).
   int32_t NewContentCount();
-  // Index generation is not available yet: raises 555.
+  // Writes one index page per year of the magazine's published issues and
+  // the column's attached files; returns the report.
   Variant GenerateIndex();
   Variant AttachPublish();
   Variant AddACLEntry(std::string_view UserID);

@@ -6,6 +6,7 @@
 // found deleted articles before).
 #include "structure/issue.h"
 
+#include "content/magazine_generation.h"
 #include "core/com_dal.h"
 #include "core/com_id_manager.h"
 #include "core/context_votes.h"
@@ -139,6 +140,14 @@ const DispatchTable<Issue>& Issue::dispatchTable() {
       .method<&Issue::AllAttribute>("AllAttribute")
       .method<&Issue::GetAttribute>("GetAttribute")
       .method<&Issue::SetAttribute>("SetAttribute")
+      .entry({.name = "Generate", .call = [](Issue& self, Args) {
+                content::issueGenerateMember(self);
+                return Variant();
+              }})
+      .entry({.name = "Publish", .call = [](Issue& self, Args) {
+                content::issuePublishMember(self);
+                return Variant();
+              }})
       .build();
   return table;
 }

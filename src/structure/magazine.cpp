@@ -1,6 +1,7 @@
 // Magazine over the Magazine table.
 #include "structure/magazine.h"
 
+#include "content/magazine_generation.h"
 #include "core/com_dal.h"
 #include "core/com_id_manager.h"
 #include "core/context_votes.h"
@@ -228,6 +229,10 @@ const DispatchTable<Magazine>& Magazine::dispatchTable() {
       .method<&Magazine::ClearACLEntry>("ClearACLEntry")
       .method<&Magazine::ApplyACLToChild>("ApplyACLToChild")
       .method<&Magazine::ApplySchemaToChild>("ApplySchemaToChild")
+      .entry({.name = "Generate", .call = [](Magazine& self, Args) {
+                content::magazineGenerateMember(self);
+                return Variant();
+              }})
       .build();
   return table;
 }

@@ -16,5 +16,7 @@ int articleCommand(int argc, char** argv); // corvela article add|list
 int renderCommand(int argc, char** argv);  // corvela render TEMPLATE --article ID
 int serviceCommand(int argc, char** argv); // corvela service status|start|stop|pause|continue
 int logCommand(int argc, char** argv);     // corvela log [--clear]
+int generateCommand(int argc, char** argv); // corvela generate
+int publishCommand(int argc, char** argv);  // corvela publish --channel PATH
 
 }  // namespace corvela::tools

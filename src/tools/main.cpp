@@ -23,6 +23,8 @@ constexpr const char* kUsage =
     "  render   print what a template makes of an article (render TEMPLATE --article ID)\n"
     "  service  control the deploy service (service status|start|stop|pause|continue)\n"
     "  log      show the deploy service's log, newest first (log [--clear])\n"
+    "  generate write the pages of a channel, a magazine or the whole site again\n"
+    "  publish  publish a channel's submitted articles and write its index\n"
     "\n"
     "'corvela COMMAND --help' describes a command. Exit status: 0 ok, 1 failure, 2 usage.\n";
 
@@ -44,6 +46,8 @@ constexpr Subcommand kSubcommands[] = {
     {"render", corvela::tools::renderCommand},
     {"service", corvela::tools::serviceCommand},
     {"log", corvela::tools::logCommand},
+    {"generate", corvela::tools::generateCommand},
+    {"publish", corvela::tools::publishCommand},
 };
 
 }  // namespace

@@ -162,11 +162,6 @@ TEST_F(ChannelTest, CountsStatusAndPublishing) {
   EXPECT_EQ(channel.ContentCount(a), 5);
   EXPECT_EQ(channel.NewContentCount(a), 2);
   EXPECT_TRUE(channel.GetOpenStatus(a));
-  EXPECT_EQ(channel.Publish(), "");
-  EXPECT_EQ(scalar("SELECT count(*) FROM cms_content WHERE status=5 AND columnid=" + std::to_string(a)), "3");
-  EXPECT_EQ(scalar("SELECT status FROM cms_content WHERE columnid=" + std::to_string(b)), "3");
-  EXPECT_EQ(raised([&] { channel.GenerateIndex(); }),
-            (Raised{555, "Corvela.Channel", "index generation is not available yet"}));
 }
 
 TEST_F(ChannelTest, AttachPublishListsTheChannelsAttachments) {

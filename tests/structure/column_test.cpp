@@ -85,8 +85,6 @@ TEST_F(ColumnTest, CountsOfSavedAndUnsavedColumns) {
   column.Load(id);
   EXPECT_EQ(column.NewContentCount(), 1);
   EXPECT_EQ(column.ContentCount(id), 2);
-  EXPECT_EQ(raised([&] { column.GenerateIndex(); }),
-            (Raised{555, "Corvela.Column", "index generation is not available yet"}));
 }
 
 TEST_F(ColumnTest, DelRemovesItsRowsAndAccessEntriesAllOrNothing) {

@@ -1,0 +1,56 @@
+// GenerationTest helpers.
+#include "generation_fixture.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "platform/automation/oledate.h"
+#include "structure/channel.h"
+#include "structure/channel_manager.h"
+
+namespace corvela::content {
+
+void GenerationTest::writeSite(const std::string& uri, const std::string& text) {
+  std::filesystem::path path = siteDir() + uri;
+  std::filesystem::create_directories(path.parent_path());
+  std::ofstream(path, std::ios::binary) << text;
+}
+
+std::string GenerationTest::readSite(const std::string& uri) {
+  std::ifstream in(siteDir() + uri, std::ios::binary);
+  if (!in) return "<missing>";
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+bool GenerationTest::siteHas(const std::string& uri) { return std::filesystem::exists(siteDir() + uri); }
+
+int32_t GenerationTest::addGeneratedChannel(const std::string& path, const std::string& nameMethod,
+                                            const std::string& indexPath, int32_t indexPageSize) {
+  int32_t id = structure::ChannelManager().AddChannel(path, "/t/article.htm", nameMethod);
+  structure::Channel channel;
+  channel.Load(id);
+  channel.setIndexTemplate("/t/index.htm");
+  channel.setIndexPath(indexPath);
+  channel.setIndexPagesize(indexPageSize);
+  channel.Save();
+  return id;
+}
+
+int32_t GenerationTest::saveDatedArticle(int32_t columnId, const std::string& title, int year, int month, int day,
+                                         int32_t status, const std::vector<std::string>& pages) {
+  Content article;
+  article.setColumnid(columnId);
+  article.setTitle(title);
+  article.setStatus(status);
+  double date = 0;
+  oleDateFromParts({.year = year, .month = month, .day = day}, date);
+  article.setSubmitDate(OleDate{date});
+  for (const std::string& page : pages) article.AddPage(0, page);
+  article.Save2();
+  return article.ID();
+}
+
+}  // namespace corvela::content

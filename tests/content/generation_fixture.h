@@ -1,0 +1,27 @@
+// Helpers of the generation tests: template and page files in the test's
+// site folder, and articles saved with a fixed submit date.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "content_fixture.h"
+
+namespace corvela::content {
+
+class GenerationTest : public ContentTest {
+ protected:
+  void writeSite(const std::string& uri, const std::string& text);
+  // The file's text, or "<missing>".
+  std::string readSite(const std::string& uri);
+  bool siteHas(const std::string& uri);
+  // A channel in the tree with the article and index templates and paths.
+  int32_t addGeneratedChannel(const std::string& path, const std::string& nameMethod, const std::string& indexPath,
+                              int32_t indexPageSize = 20);
+  // A saved article with the given submit date (y, m, d) and status.
+  int32_t saveDatedArticle(int32_t columnId, const std::string& title, int year, int month, int day,
+                           int32_t status, const std::vector<std::string>& pages);
+};
+
+}  // namespace corvela::content

@@ -1,0 +1,121 @@
+// Magazine pages: publishing a new issue rewrites the old issue's page but
+// not the index, unpublished issues stay out, a failing template is raised
+// once the other pages are written.
+#include "content/magazine_generation.h"
+
+#include <gtest/gtest.h>
+
+#include "generation_fixture.h"
+#include "structure/column.h"
+#include "structure/issue.h"
+#include "structure/magazine.h"
+
+namespace corvela::content {
+namespace {
+
+// The issue page: its title, the listed issues and the column's articles.
+constexpr const char* kIssueTemplate =
+    "<!--%Dim i, s : For Each i In Magazine.Issues : s = s & i.IssueYear & \"/\" & i.IssueNumber & \",\" : Next\r\n"
+    "Dim c, l : For Each c In Magazine.Columns : For Each l In c.TOC.AllLinks : s = s & \"[\" & l.Title & \"]\" : Next : Next\r\n"
+    "Response.Output Document(\"title\") & \"|\" & s%-->";
+
+class MagazineGenerationTest : public GenerationTest {
+ protected:
+  void SetUp() override {
+    writeSite("/t/issue.htm", kIssueTemplate);
+    writeSite("/t/cover.htm", "<!--%Response.Output \"cover \" & Magazine.CurrentYear & \"/\" & Magazine.CurrentIssue%-->");
+    writeSite("/t/article.htm", "<!--%Response.Output Issue.IndexPage & \" \" & Document(\"content\")%-->");
+    writeSite("/t/list.htm", "<!--%Response.Output \"list\"%-->");
+    structure::Magazine magazine;
+    magazine.setName("Weekly");
+    magazine.setDirectory("/mag/");
+    magazine.setIndexPage("index.htm");
+    magazine.setIndexTemplate("/t/issue.htm");
+    magazine.setCoverPage("cover.htm");
+    magazine.setCoverTemplate("/t/cover.htm");
+    magazine.Save();
+    magazine_ = magazine.ID();
+    structure::Column column;
+    column.setName("Essays");
+    column.setTemplate("/t/article.htm");
+    column.setDirectory("/mag/essays/");
+    column.setNameMethod("{@uid}.htm");
+    column.setIndexTemplate("/t/list.htm");
+    column.setIndexPage("list.htm");
+    column.setMagazineID(magazine_);
+    column.Save();
+    column_ = column.ID();
+  }
+  int32_t addIssue(const std::string& number, const std::string& articleTitle, int32_t articleStatus) {
+    structure::Issue issue;
+    issue.setMagazineID(magazine_);
+    issue.setIssueYear("2003");
+    issue.setIssueNumber(number);
+    issue.Save();
+    Content article;
+    article.setColumnid(column_);
+    article.setissueId(issue.ID());
+    article.setTitle(articleTitle);
+    article.setStatus(articleStatus);
+    article.AddPage(0, "text of " + articleTitle);
+    article.Save();
+    return issue.ID();
+  }
+  void publish(int32_t issueId) {
+    structure::Issue issue;
+    issue.Load(issueId);
+    issuePublishMember(issue);
+  }
+  int32_t magazine_ = 0, column_ = 0;
+};
+
+TEST_F(MagazineGenerationTest, PublishingANewIssueRewritesTheOldIssuePageButNotTheIndex) {
+  int32_t fifth = addIssue("5", "five", kStatusSubmitted);
+  publish(fifth);
+  EXPECT_EQ(readSite("/mag/index.htm"), "Weekly 2003年第5期|2003/5,[five]");
+  EXPECT_EQ(readSite("/mag/cover.htm"), "cover 2003/5");
+  int32_t sixth = addIssue("6", "six", kStatusSubmitted);
+  addIssue("7", "seven", kStatusSubmitted);  // never published: not listed, no page
+  writeSite("/mag/2003_5.htm", "stale");
+  publish(sixth);
+  EXPECT_EQ(readSite("/mag/2003_6.htm"), "Weekly 2003年第6期|2003/6,2003/5,[six]");
+  EXPECT_EQ(readSite("/mag/index.htm"), readSite("/mag/2003_6.htm"));
+  EXPECT_EQ(readSite("/mag/2003_5.htm"), "Weekly 2003年第5期|2003/6,2003/5,[five]");
+  EXPECT_FALSE(siteHas("/mag/2003_7.htm"));
+  EXPECT_EQ(scalar("SELECT CurrentIssue || '/' || CurrentIssueId FROM Magazine"), "6/" + std::to_string(sixth));
+  EXPECT_EQ(scalar("SELECT count(*) FROM cms_pages WHERE filename <> ''"), "2")
+      << "the articles of the published issues got their pages, the unpublished issue's did not";
+  EXPECT_EQ(readSite("/mag/essays/list.htm"), "list");
+}
+
+TEST_F(MagazineGenerationTest, HistoryArticlesAreNotRegeneratedAndNewOnesAreNotListed) {
+  int32_t issue = addIssue("5", "old", kStatusHistory);
+  Content fresh;
+  fresh.setColumnid(column_);
+  fresh.setissueId(issue);
+  fresh.setTitle("fresh");
+  fresh.AddPage(0, "x");
+  fresh.Save();
+  publish(issue);
+  EXPECT_EQ(scalar("SELECT group_concat(c.title) FROM cms_pages p JOIN cms_content c ON c.id=p.contentid "
+                   "WHERE p.filename <> ''"),
+            "fresh");
+  EXPECT_EQ(readSite("/mag/2003_5.htm"), "Weekly 2003年第5期|2003/5,") << "status 1 is generated but not listed";
+}
+
+TEST_F(MagazineGenerationTest, FailingCoverIsRaisedAfterTheOtherPages) {
+  int32_t issue = addIssue("5", "five", kStatusSubmitted);
+  publish(issue);
+  writeSite("/t/cover.htm", "<!--%Response.Output 1 / 0%-->");
+  structure::Magazine magazine;
+  magazine.Load(magazine_);
+  Raised failure = raised([&] { magazineGenerateMember(magazine); });
+  EXPECT_EQ(failure.number, 555);
+  EXPECT_EQ(failure.source, "Magazine.Generate");
+  EXPECT_EQ(failure.description.rfind("Error:/mag/cover.htm Division by zero", 0), 0u) << failure.description;
+  EXPECT_EQ(readSite("/mag/cover.htm"), "cover 2003/5");
+  EXPECT_EQ(readSite("/mag/essays/list.htm"), "list");
+}
+
+}  // namespace
+}  // namespace corvela::content
