@@ -8,8 +8,8 @@
 // number; pages added but never saved are simply dropped by ClearPages.
 #include "content/content.h"
 
-#include "content/content_feedback.h"
 #include "content/article_generation.h"
+#include "content/content_feedback.h"
 #include "content/content_plugin.h"
 #include "content/page.h"
 #include "content/search_row.h"
