@@ -2,6 +2,7 @@
 // characters, refusal of unsafe paths, and writers running in parallel.
 #include "platform/registry/registry.h"
 
+#include <filesystem>
 #include <fstream>
 #include <sys/wait.h>
 #include <thread>
@@ -32,6 +33,26 @@ TEST_F(RegistryTest, ValueRoundTripsAndMissingValueIsNothing) {
   ASSERT_TRUE(writeValue(kSettings, "ConnString", "second"));
   EXPECT_EQ(readValue(kSettings, "ConnString"), "second");
   EXPECT_EQ(valueNames(kSettings), std::vector<std::string>{"ConnString"});
+}
+
+TEST_F(RegistryTest, ReadsSeeEveryChangeMadeSinceTheLastRead) {
+  ASSERT_TRUE(writeValue(kSettings, "SiteDirectory", "/aaa"));
+  EXPECT_EQ(readValue(kSettings, "SiteDirectory"), "/aaa");
+  ASSERT_TRUE(writeValue(kSettings, "SiteDirectory", "/bbb"));
+  EXPECT_EQ(readValue(kSettings, "SiteDirectory"), "/bbb") << "a rewrite of the same size";
+
+  const char* key = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Other";
+  ASSERT_TRUE(createKey(key));
+  ASSERT_TRUE(writeValue(key, "v", "first"));
+  EXPECT_EQ(readValue(key, "v"), "first");
+  ASSERT_TRUE(deleteKey(key));
+  EXPECT_FALSE(readValue(key, "v").has_value()) << "a deleted key is not read from memory";
+  ASSERT_TRUE(createKey("HKEY_LOCAL_MACHINE\\SOFTWARE\\OTHER"));
+  ASSERT_TRUE(writeValue(key, "v", "second"));
+  EXPECT_EQ(readValue(key, "v"), "second") << "a key made again under another case is found";
+
+  std::filesystem::remove(registryDir() / "HKEY_LOCAL_MACHINE" / "SOFTWARE" / "OTHER" / "@values");
+  EXPECT_FALSE(readValue(key, "v").has_value()) << "a value file removed by hand";
 }
 
 TEST_F(RegistryTest, WriteIntoMissingKeyCreatesNothing) {

@@ -82,7 +82,9 @@ TEST_F(GenerateCli, SeveralWorkersWriteTheSameFilesAsOne) {
   EXPECT_EQ(parallel.out, "11 created, 0 overwritten, 0 failed\n") << "now three index pages";
   auto second = newsFiles();
   for (const auto& [name, text] : first)
-    if (name.rfind("index", 0) != 0) EXPECT_EQ(second[name], text) << name;
+    if (name.rfind("index", 0) != 0) {
+      EXPECT_EQ(second[name], text) << name;
+    }
   EXPECT_EQ(second.size(), 11u);
   EXPECT_NE(parallel.err.find("9 of 9 done"), std::string::npos) << "progress lines when not on a terminal";
 }

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "platform/registry/key_folder.h"
+#include "platform/registry/read_cache.h"
 #include "platform/registry/value_file.h"
 
 namespace corvela::registry {
@@ -68,9 +69,11 @@ bool deleteKey(std::string_view keyPath) {
 std::optional<std::string> readValue(std::string_view keyPath, std::string_view valueName) {
   if (isComputerNameKey(keyPath) && detail::namesEqual(valueName, kComputerNameValue))
     return hostName();
-  auto folder = existingKey(keyPath);
+  auto segments = detail::splitKeyPath(keyPath);
+  if (!segments) return std::nullopt;
+  auto folder = detail::cachedKeyFolder(keyPath, *segments);
   if (!folder) return std::nullopt;
-  auto values = detail::loadValues(*folder);
+  auto values = detail::cachedValues(*folder);
   if (!values) return std::nullopt;
   auto it = findValue(*values, valueName);
   if (it == values->end()) return std::nullopt;

@@ -33,9 +33,12 @@ ServiceEntry requireService(std::string_view name) {
   return *entry;
 }
 
+// A process that has reported Stopped is on its way out: it is no longer
+// active, even while its pid lives on for the last moments.
 RunningProcess requireRunning(const ServiceEntry& entry) {
   RunningProcess process = runningProcess(entry.name);
-  if (process.pid == 0) throw ComError(kServiceNotActive, kServiceErrorSource, kNotActiveText);
+  if (process.pid == 0 || reportedState(entry.name) == ServiceState::Stopped)
+    throw ComError(kServiceNotActive, kServiceErrorSource, kNotActiveText);
   return process;
 }
 
