@@ -36,7 +36,12 @@ void MakeFolderSure(std::string_view path) {
     if (segment.empty()) continue;
     if (!level.empty() && level.back() != '/') level += '/';
     level += segment;
-    if (!fs::folderExists(level)) fs::createFolder(level);
+    if (fs::folderExists(level)) continue;
+    try {
+      fs::createFolder(level);
+    } catch (const ComError&) {
+      if (!fs::folderExists(level)) throw;  // else another writer made it meanwhile
+    }
   }
 }
 

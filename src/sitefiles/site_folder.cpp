@@ -54,7 +54,14 @@ void MakeUriFoldersSure(std::string_view folderUri) {
     std::string_view segment = std::string_view(uri).substr(start, slash - start);
     start = slash + 1;
     if (core::trimSpaces(segment).empty()) continue;
-    if (!site.FolderExists(current + "/" + std::string(segment) + "/")) site.CreateFolder(current + "/", segment);
+    std::string folder = current + "/" + std::string(segment) + "/";
+    if (!site.FolderExists(folder)) {
+      try {
+        site.CreateFolder(current + "/", segment);
+      } catch (const ComError&) {
+        if (!site.FolderExists(folder)) throw;  // else another generator made it meanwhile
+      }
+    }
     current += "/" + std::string(segment);
   }
 }

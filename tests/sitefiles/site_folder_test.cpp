@@ -1,5 +1,9 @@
 // SiteFolder: folder and file creation with their checks, lookups and the
 // URI text helpers.
+#include <atomic>
+#include <thread>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include "platform/text/codepage.h"
@@ -112,6 +116,26 @@ TEST_F(SiteFolderTest, Utf2GBReadsBytesOfTheSystemCodePage) {
   EXPECT_EQ(site.Utf2GB("\xC3\xA4\xC2\xB8\xC2\xAD"), "\xE4\xB8\xAD");
   expectError([&] { site.Utf2GB("a\xC3\xA4\xC2\xB8"); }, 5, "Microsoft VBScript runtime error",
               "Invalid procedure call or argument");
+}
+
+TEST_F(SiteFolderTest, MakeUriFoldersSureTakesFoldersAnotherWriterMadeMeanwhile) {
+  // Generator threads writing into one new folder all make sure of it.
+  for (int round = 0; round < 20; ++round) {
+    std::string uri = "/race" + std::to_string(round) + "/x/y/";
+    std::vector<std::thread> writers;
+    std::atomic<int> failures{0};
+    for (int t = 0; t < 4; ++t)
+      writers.emplace_back([&] {
+        try {
+          MakeUriFoldersSure(uri);
+        } catch (const ComError&) {
+          ++failures;
+        }
+      });
+    for (auto& w : writers) w.join();
+    EXPECT_EQ(failures.load(), 0) << uri;
+    EXPECT_TRUE(SiteFolder().FolderExists(uri));
+  }
 }
 
 TEST_F(SiteFolderTest, MakeUriFoldersSureMakesEveryLevel) {
