@@ -175,6 +175,7 @@ int32_t Compiler::constantValue(const ast::Expr& e) {
 }
 
 void Compiler::declareProcedure(ast::ProcedureStmt& stmt, int32_t classIndex) {
+  if (stmt.params.size() >= kMaxArguments) throw CompileFailure{1001, stmt.pos};  // Out of memory
   Procedure proc;
   proc.name = stmt.name;
   proc.kind = procKindOf(stmt.procKind);
@@ -541,6 +542,22 @@ void Compiler::compileEval(const ast::Expr& expression) {
 
 namespace {
 
+// Every statement starts and ends with an empty operand stack, and no
+// instruction leaves more than one operand more than it found, plus Me
+// for a moment under a method's arguments. So a run of code between the
+// boundaries of statement regions never holds more operands than it has
+// instructions, plus that one.
+uint32_t operandBound(const Procedure& proc) {
+  size_t longest = 0, from = 0;
+  for (const Region& r : proc.regions) {
+    longest = std::max({longest, static_cast<size_t>(r.start) - std::min<size_t>(from, r.start),
+                        static_cast<size_t>(r.end - r.start)});
+    from = r.end;
+  }
+  longest = std::max(longest, proc.code.size() - std::min(from, proc.code.size()));
+  return static_cast<uint32_t>(std::min<size_t>(longest + 2, UINT32_MAX));
+}
+
 std::shared_ptr<Program> finish(ast::Script& script, const OuterScope* outer, ScriptError& error,
                                 const ast::Expr* expression) {
   auto program = std::make_shared<Program>();
@@ -562,6 +579,7 @@ std::shared_ptr<Program> finish(ast::Script& script, const OuterScope* outer, Sc
     error.text = program->lineText(failure.pos.line);
     return nullptr;
   }
+  for (Procedure& proc : program->procedures) proc.operandSlots = operandBound(proc);
   int32_t members = 0;
   for (CallSite& site : program->calls)
     if (site.cacheSlot >= 0) members = std::max(members, site.cacheSlot + 1);

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/automation/variant_ops.h"
+#include "platform/vbscript/native_stack.h"
 
 namespace corvela::vbs {
 
@@ -80,6 +81,7 @@ int32_t Compiler::memberSite(const std::string& name, const ast::Expr* object, u
 }
 
 void Compiler::expr(const ast::Expr& e) {
+  if (nativeStackLow(kCompilerStackReserve)) throw CompileFailure{28, e.pos};  // Out of stack space
   switch (e.kind) {
     case ast::ExprKind::Literal:
       emit(Op::PushConst, constant(static_cast<const ast::LiteralExpr&>(e).value));
@@ -194,7 +196,17 @@ void Compiler::newObject(const ast::NewExpr& e) {
   emit(Op::NewObject, constant(Variant(e.className)), 0, 1);
 }
 
+void Compiler::checkArgumentCount(const std::vector<ast::ExprPtr>& args) {
+  // Call sites count arguments in 16 bits, and a member assignment passes
+  // the value as one more.
+  if (args.size() < kMaxArguments) return;
+  for (const ast::ExprPtr& arg : args)
+    if (arg) throw CompileFailure{1001, arg->pos};  // Out of memory
+  throw CompileFailure{1001, statementPos_};
+}
+
 void Compiler::valueArguments(const std::vector<ast::ExprPtr>& args) {
+  checkArgumentCount(args);
   for (const ast::ExprPtr& arg : args) {
     if (arg)
       expr(*arg);
@@ -204,6 +216,7 @@ void Compiler::valueArguments(const std::vector<ast::ExprPtr>& args) {
 }
 
 RefMask Compiler::arguments(const std::vector<ast::ExprPtr>& args, bool byRef) {
+  checkArgumentCount(args);
   // Bit i of word i / 32: argument i is pushed as a reference.
   std::vector<uint32_t> words((args.size() + 31) / 32);
   for (size_t i = 0; i < args.size(); ++i) {

@@ -22,6 +22,9 @@ struct CompileFailure {
 
 std::string lowerName(std::string_view name);
 
+// Arguments of one call, parameters of one procedure: fewer than this.
+inline constexpr size_t kMaxArguments = 0xFFFF;
+
 // What a name means in the scope being compiled.
 struct Resolved {
   enum Kind : uint8_t {
@@ -112,6 +115,8 @@ class Compiler {
   void member(const ast::MemberExpr& e, const std::vector<ast::ExprPtr>* args, Op op, bool wantResult);
   void memberObject(const ast::MemberExpr& e);
   RefMask arguments(const std::vector<ast::ExprPtr>& args, bool byRef);
+  // 1001 for an argument list longer than a call site can count.
+  void checkArgumentCount(const std::vector<ast::ExprPtr>& args);
   void valueArguments(const std::vector<ast::ExprPtr>& args);
   void newObject(const ast::NewExpr& e);
   int32_t addCall(CallSite site);
@@ -148,6 +153,7 @@ class Compiler {
   Program& program_;
   const OuterScope* outer_;
   Scope scope_;
+  ast::Position statementPos_;  // of the statement being compiled
   std::unordered_map<std::string, int32_t> globalNames_;   // lower-case -> Program::globals index
   std::unordered_map<std::string, int32_t> builtinIndex_;  // lower-case -> Program::builtins index
   std::vector<std::pair<int32_t, ast::ProcedureStmt*>> pendingBodies_;

@@ -11,6 +11,7 @@
 #include "platform/vbscript/class_instance.h"
 #include "platform/vbscript/compiler.h"
 #include "platform/vbscript/err_object.h"
+#include "platform/vbscript/native_stack.h"
 #include "platform/vbscript/parser.h"
 #include "platform/vbscript/frame_entry.h"
 #include "platform/vbscript/vm_values.h"
@@ -18,9 +19,6 @@
 namespace corvela::vbs {
 
 namespace {
-
-// Nested execution loops (script -> host object -> script ...).
-constexpr int kMaxExecuteDepth = 150;
 
 std::string lower(std::string_view name) {
   std::string out(name);
@@ -239,7 +237,7 @@ Variant Interpreter::finishCall(bool wantResult) {
 }
 
 Variant Interpreter::callProcedure(const Link& link, int32_t procIndex, const Variant* me, std::span<Variant> args) {
-  if (executeDepth_ >= kMaxExecuteDepth) raiseRuntimeError(28);
+  checkNativeStack();
   if (sp_ + args.size() + kOperandSlots > stackEnd_) raiseRuntimeError(28);
   Variant* base = sp_;
   for (size_t i = 0; i < args.size(); ++i) {
@@ -275,12 +273,14 @@ void Interpreter::dropLink(const Link& link) {
 }
 
 void Interpreter::runProgram(const Program& program) {
+  checkNativeStack();
   Link& link = bind(program);
   enterMain(link, nullptr, false);
   execute();
 }
 
 Variant Interpreter::evaluate(const Program& program) {
+  checkNativeStack();
   Link& link = bind(program);
   enterMain(link, nullptr, true);
   execute();
@@ -470,6 +470,7 @@ static void addCreatedVariables(Frame& frame, const Program& program) {
 }
 
 void Interpreter::executeCode(std::string_view code, bool global) {
+  checkNativeStack();
   ScriptError failure;
   std::unique_ptr<ast::Script> script = parseScript(code, failure);
   if (!script) raiseCompileError(failure);
@@ -485,6 +486,7 @@ void Interpreter::executeCode(std::string_view code, bool global) {
 }
 
 Variant Interpreter::evalCode(std::string_view code) {
+  checkNativeStack();
   ScriptError failure;
   ast::ExprPtr expression;
   std::unique_ptr<ast::Script> script = parseExpression(code, expression, failure);

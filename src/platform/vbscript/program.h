@@ -167,6 +167,7 @@ struct Procedure {
   int32_t classIndex = -1;  // owning class, -1 for global procedures
   uint16_t paramCount = 0;
   uint16_t slotCount = 0;   // parameters + locals + hidden slots
+  uint32_t operandSlots = 0;  // the most operands its code can have on the stack at once
   int32_t resultSlot = -1;  // Function / Property Get: the slot of the result
   std::vector<uint8_t> byRef;  // per parameter
   std::vector<Instr> code;

@@ -1,0 +1,121 @@
+// Hostile scripts against the engine's limits: every kind of deep nesting
+// on a small worker-thread stack, operand and argument counts, and the
+// errors they must end in instead of a crash.
+#include <pthread.h>
+
+#include <functional>
+
+#include "vbscript/engine_fixture.h"
+
+namespace corvela::vbs::testing {
+namespace {
+
+// Runs `work` on a thread with a stack of `bytes`, as a web host's worker.
+void onThreadWithStack(size_t bytes, const std::function<void()>& work) {
+  pthread_attr_t attr;
+  ASSERT_EQ(pthread_attr_init(&attr), 0);
+  ASSERT_EQ(pthread_attr_setstacksize(&attr, bytes), 0);
+  pthread_t thread;
+  auto run = [](void* arg) -> void* {
+    (*static_cast<const std::function<void()>*>(arg))();
+    return nullptr;
+  };
+  ASSERT_EQ(pthread_create(&thread, &attr, run, const_cast<std::function<void()>*>(&work)), 0);
+  pthread_join(thread, nullptr);
+  pthread_attr_destroy(&attr);
+}
+
+std::string repeat(std::string_view piece, int count) {
+  std::string out;
+  for (int i = 0; i < count; ++i) out += piece;
+  return out;
+}
+
+TEST(EngineLimits, DeepNestingOnAOneMegabyteStackEndsInOutOfStackSpace) {
+  const ErrorCase cases[] = {
+      {"script calls", "Sub S(n)\nS n + 1\nEnd Sub\nS 1", 28, 2, 1},
+      {"execute", "Sub S(n)\nExecute \"S \" & (n + 1)\nEnd Sub\nS 1", 28, 0, 0},
+      {"execute global", "Sub S(n)\nExecuteGlobal \"S \" & (n + 1)\nEnd Sub\nS 1", 28, 0, 0},
+      {"eval mutual", "Function A(n)\nA = Eval(\"B(\" & n & \")\")\nEnd Function\n"
+                      "Function B(n)\nB = Eval(\"A(\" & (n + 1) & \")\")\nEnd Function\nx = A(1)", 28, 0, 0},
+      {"getref", "Set f = GetRef(\"G\")\nFunction G(n)\nG = f(n + 1)\nEnd Function\nx = G(1)", 28, 0, 0},
+      {"default property", "Class C\nPublic Default Property Get V(n)\nV = o(n + 1)\nEnd Property\nEnd Class\n"
+                           "Set o = New C\nx = o(1)", 28, 0, 0},
+      {"deep code inside execute",
+       "Sub S(n)\nExecute \"S \" & String(150, \"(\") & (n + 1) & String(150, \")\")\nEnd Sub\nS 1", 28, 0, 0},
+  };
+  for (const ErrorCase& c : cases) {
+    RunResult r;
+    onThreadWithStack(size_t{1} << 20, [&] { r = runScript(c.code); });
+    EXPECT_FALSE(r.ok) << c.name;
+    EXPECT_EQ(r.error.number, 28) << c.name << ": " << r.error.source << ": " << r.error.description;
+    if (c.line) {
+      EXPECT_EQ(r.error.line, c.line) << c.name;
+    }
+  }
+  RunResult caught;
+  onThreadWithStack(size_t{1} << 20, [&] {
+    caught = runScript("On Error Resume Next\nSub S(n)\nExecute \"S \" & (n + 1)\nEnd Sub\nS 1\nEcho Err.Number");
+  });
+  EXPECT_EQ(caught.output, "28\n") << "Execute recursion under On Error Resume Next";
+  // Each level's frame holds 300 operands before the next call; the
+  // engine's own stack runs out first.
+  std::string operands = "Sub R(n)\nx = Array(" + repeat("0, ", 300) + "R(n + 1))\nEnd Sub\nR 1";
+  RunResult deep = runScript(operands);
+  EXPECT_EQ(deep.error.number, 28) << deep.error.description;
+  EXPECT_EQ(deep.error.line, 2);
+}
+
+TEST(EngineLimits, DeepButLegalCodeCompilesOrRunsOutOfStackOnASmallStack) {
+  // The parser's own caps are reached first on an 8 MiB stack; on 1 MiB the
+  // stack may run out first. Either way: an error, never a crash.
+  const std::string code[] = {
+      "x = " + repeat("(", 330) + "1" + repeat(")", 330),
+      "x = 1" + repeat(" + (1", 330) + repeat(")", 330),
+      repeat("If True Then\n", 190) + "x = 1\n" + repeat("End If\n", 190),
+      "x = " + repeat("-", 990) + "1",
+  };
+  for (const std::string& c : code) {
+    RunResult r;
+    onThreadWithStack(size_t{1} << 20, [&] { r = runScript(c); });
+    if (!r.ok) {
+      EXPECT_EQ(r.error.number, 28) << c.substr(0, 40) << ": " << r.error.description;
+    }
+  }
+}
+
+TEST(EngineLimits, LongArgumentListsAreRefusedOrCounted) {
+  std::string ones = repeat("1,", 65536);
+  RunResult tooMany = runScript("x = Array(" + ones + "2)");
+  EXPECT_FALSE(tooMany.ok);
+  EXPECT_EQ(tooMany.error.number, 1001) << tooMany.error.description;
+  EXPECT_EQ(tooMany.error.source, "Microsoft VBScript compilation error");
+
+  RunResult inExecute = runScript("On Error Resume Next\nExecute \"x = Array(\" & Replace(Space(299999), \" \", \"1,\") & "
+                                  "\"1)\"\nEcho Err.Number");
+  EXPECT_EQ(inExecute.output, "1001\n");
+
+  RunResult most = runScript("x = Array(" + repeat("1,", 65533) + "2)\nEcho UBound(x), x(65533), x(0)");
+  EXPECT_TRUE(most.ok) << most.error.description;
+  EXPECT_EQ(most.output, "65533 2 1\n");
+
+  std::string names;
+  for (int i = 0; i < 65535; ++i) names += "a" + std::to_string(i) + ", ";
+  RunResult params = runScript("Sub S(" + names + "b)\nEnd Sub");
+  EXPECT_EQ(params.error.number, 1001);
+}
+
+TEST(EngineLimits, StatementsWithManyOperandsGetRoomOnTheStack) {
+  // More operands than any fixed headroom, at global level, in a procedure
+  // and in Execute code run inside one.
+  std::string list = repeat("1, ", 5000) + "1";
+  expectOutputs({
+      {"global", ("x = Array(" + list + ")\nEcho UBound(x)").c_str(), "5000"},
+      {"procedure", ("Function F()\nF = Array(" + list + ")\nEnd Function\nEcho UBound(F())").c_str(), "5000"},
+      {"execute in procedure", ("Sub S()\nExecute \"x = Array(" + list + ")\"\nEcho UBound(x)\nEnd Sub\nS").c_str(),
+       "5000"},
+  });
+}
+
+}  // namespace
+}  // namespace corvela::vbs::testing
