@@ -117,5 +117,30 @@ TEST(EngineLimits, StatementsWithManyOperandsGetRoomOnTheStack) {
   });
 }
 
+TEST(EngineLimits, StringsPastTwoGigabytesRaiseOutOfStringSpace) {
+  // One string of 1 GiB, shared; every longer result is refused before it
+  // is built, and the variables keep what they held.
+  RunResult r = runScript(
+      "On Error Resume Next\n"
+      "s = String(2^30, \"x\")\n"
+      "t = s & s\nEcho Err.Number, Len(t)\nErr.Clear\n"
+      "s = s & s\nEcho Err.Number, Len(s)\nErr.Clear\n"
+      "s = Empty");
+  EXPECT_TRUE(r.ok) << r.error.description;
+  EXPECT_EQ(r.output, "14 0\n14 1073741824\n");
+}
+
+TEST(EngineLimits, ReplaceSizesItsResultBeforeBuildingIt) {
+  // 10^10 bytes asked for: refused at once, without the memory.
+  expectErrors({
+      {"replace", "x = Replace(String(100000, \"a\"), \"a\", String(100000, \"b\"))", 14, 1, 1},
+      {"string", "x = String(2147483647, \"\u00e9\")", 14, 1, 1},
+  });
+  expectOutputs({
+      {"shrinking", "Echo Replace(\"aXbXc\", \"X\", \"\")", "abc"},
+      {"growing with count", "Echo Replace(\"aXbXc\", \"X\", \"--\", 1, 1)", "a--bXc"},
+  });
+}
+
 }  // namespace
 }  // namespace corvela::vbs::testing

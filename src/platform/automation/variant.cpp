@@ -7,13 +7,16 @@
 #include <new>
 #include <string>
 
+#include "platform/automation/com_error.h"
 #include "platform/automation/object.h"
 #include "platform/text/utf8_units.h"
 
 namespace corvela {
 
 StringRep* StringRep::make(std::string_view text, size_t capacity) {
+  if (text.size() > kMaxStringBytes) raiseRuntimeError(14);
   if (capacity < text.size()) capacity = text.size();
+  if (capacity > kMaxStringBytes) capacity = kMaxStringBytes;
   void* memory = std::malloc(offsetof(StringRep, data) + capacity + 1);
   if (!memory) throw std::bad_alloc();
   auto* rep = static_cast<StringRep*>(memory);
@@ -249,6 +252,7 @@ void Variant::appendString(std::string_view text) {
     return;
   }
   size_t needed = static_cast<size_t>(rep->size) + text.size();
+  if (needed > kMaxStringBytes) raiseRuntimeError(14);
   if (rep->refs.load(std::memory_order_acquire) == 1 && needed <= rep->capacity) {
     std::memcpy(rep->data + rep->size, text.data(), text.size());
     rep->size = static_cast<uint32_t>(needed);
