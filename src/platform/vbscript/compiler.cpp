@@ -194,10 +194,14 @@ void Compiler::declareClass(ast::ClassStmt& stmt) {
   addGlobal(stmt.name, GlobalName::Class, classIndex, stmt.namePos);
 
   auto findMember = [&](std::string_view name) -> int32_t {
-    auto& members = program_.classes[classIndex].members;
-    for (size_t i = 0; i < members.size(); ++i)
-      if (lowerName(members[i].name) == lowerName(name)) return static_cast<int32_t>(i);
-    return -1;
+    return classMemberIndex(program_.classes[classIndex], lowerName(name));
+  };
+  auto addMember = [&](ClassMember member) -> int32_t {
+    ClassDef& cls = program_.classes[classIndex];
+    auto index = static_cast<int32_t>(cls.members.size());
+    cls.memberIndex.emplace(lowerName(member.name), index);
+    cls.members.push_back(std::move(member));
+    return index;
   };
   for (ast::StmtPtr& m : stmt.members) {
     if (m->kind == ast::StmtKind::Dim) {
@@ -218,7 +222,7 @@ void Compiler::declareClass(ast::ClassStmt& stmt) {
           program_.arrays.push_back(std::move(site));
           cls.fixedArrays.emplace_back(member.field, static_cast<int32_t>(program_.arrays.size() - 1));
         }
-        cls.members.push_back(std::move(member));
+        addMember(std::move(member));
       }
       continue;
     }
@@ -232,8 +236,7 @@ void Compiler::declareClass(ast::ClassStmt& stmt) {
       ClassMember member;
       member.name = procStmt.name;
       member.isPublic = procStmt.visibility != ast::Visibility::Private;
-      cls.members.push_back(std::move(member));
-      memberIndex = static_cast<int32_t>(cls.members.size() - 1);
+      memberIndex = addMember(std::move(member));
     }
     ClassMember& member = cls.members[memberIndex];
     int32_t* slot = nullptr;
@@ -328,9 +331,7 @@ void Compiler::declareImplicitGlobals(const ast::StmtList& body) {
 }
 
 bool Compiler::isKnownOutside(const std::string& lower) {
-  if (scope_.classIndex >= 0)
-    for (const ClassMember& m : program_.classes[scope_.classIndex].members)
-      if (lowerName(m.name) == lower) return true;
+  if (scope_.classIndex >= 0 && classMemberIndex(program_.classes[scope_.classIndex], lower) >= 0) return true;
   auto it = globalNames_.find(lower);
   return it != globalNames_.end() && program_.globals[it->second].kind == GlobalName::Variable;
 }
@@ -445,8 +446,7 @@ Resolved Compiler::resolve(const std::string& name, ast::Position pos) {
                         : (outer_ && scope_.global)     ? outer_->cls
                                                         : nullptr;
   if (cls) {
-    for (size_t i = 0; i < cls->members.size(); ++i) {
-      if (lowerName(cls->members[i].name) != lower) continue;
+    if (int32_t i = classMemberIndex(*cls, lower); i >= 0) {
       if (cls->members[i].field >= 0) {
         r.var = VarKind::Field;
         r.index = cls->members[i].field;

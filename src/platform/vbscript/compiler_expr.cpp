@@ -282,9 +282,7 @@ void Compiler::callNamed(const std::string& name, ast::Position pos, const std::
       r.index = scope_.procIndex;
     } else {
       r.kind = Resolved::Method;
-      const ClassDef& cls = program_.classes[self.classIndex];
-      for (size_t i = 0; i < cls.members.size(); ++i)
-        if (lowerName(cls.members[i].name) == lowerName(name)) r.index = static_cast<int32_t>(i);
+      r.index = classMemberIndex(program_.classes[self.classIndex], lowerName(name));
     }
   }
   switch (r.kind) {
@@ -375,8 +373,7 @@ void Compiler::member(const ast::MemberExpr& e, const std::vector<ast::ExprPtr>*
   // Me.member inside the class goes straight to the member, private or not.
   const ClassDef* cls = scope_.classIndex >= 0 ? &program_.classes[scope_.classIndex] : (outer_ ? outer_->cls : nullptr);
   if (op == Op::MemberGet && e.object && e.object->kind == ast::ExprKind::Me && cls) {
-    for (size_t i = 0; i < cls->members.size(); ++i) {
-      if (lowerName(cls->members[i].name) != lowerName(e.name)) continue;
+    if (int32_t i = classMemberIndex(*cls, lowerName(e.name)); i >= 0) {
       CallSite site;
       site.argc = static_cast<uint16_t>(list.size());
       site.wantResult = wantResult;

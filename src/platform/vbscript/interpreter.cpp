@@ -455,7 +455,10 @@ static Frame* scopeFrame(std::vector<Frame>& frames, OuterScope& outer) {
   if (!frame) return nullptr;
   outer.procedure = frame->proc;
   if (frame->proc->classIndex >= 0) outer.cls = &frame->link->program->classes[frame->proc->classIndex];
-  if (frame->created) outer.created = &frame->created->names;
+  if (frame->created) {
+    outer.created = &frame->created->names;
+    outer.createdIndex = &frame->created->index;
+  }
   return frame;
 }
 
@@ -464,6 +467,7 @@ static void addCreatedVariables(Frame& frame, const Program& program) {
   if (program.createdVariables.empty()) return;
   if (!frame.created) frame.created = std::make_unique<CreatedVariables>();
   for (const CreatedVariable& variable : program.createdVariables) {
+    frame.created->index.emplace(variable.name, frame.created->names.size());
     frame.created->names.push_back(variable);
     frame.created->values.emplace_back();
   }

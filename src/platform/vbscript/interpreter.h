@@ -60,6 +60,7 @@ struct Link {
 // The variables Execute code created in one invocation of a procedure.
 struct CreatedVariables {
   std::vector<CreatedVariable> names;
+  std::unordered_map<std::string, size_t> index;  // name -> position in names
   std::deque<Variant> values;  // a deque: ByRef arguments and cached pointers stay valid as it grows
 };
 

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/automation/object.h"
@@ -193,6 +194,9 @@ struct ClassMember {
 struct ClassDef {
   std::string name;
   std::vector<ClassMember> members;
+  // ASCII-lower-case member name -> index into members, so that compiling
+  // a class of many members stays linear.
+  std::unordered_map<std::string, int32_t> memberIndex;
   int32_t fieldCount = 0;
   std::vector<std::pair<int32_t, int32_t>> fixedArrays;  // (field, ArraySite index)
   int32_t defaultMember = -1;
