@@ -142,5 +142,65 @@ TEST(EngineLimits, ReplaceSizesItsResultBeforeBuildingIt) {
   });
 }
 
+// Runs code in an engine with a step limit, sealed, as the fuzzer does.
+RunResult runLimited(std::string_view code, uint64_t steps) {
+  auto host = std::make_shared<EchoHost>();
+  RunResult result;
+  ScriptEngine engine;
+  engine.addObject("Host", host, true);
+  engine.setStepLimit(steps);
+  engine.seal();
+  result.ok = engine.addCode(code);
+  result.error = engine.error();
+  result.output = host->output;
+  return result;
+}
+
+TEST(EngineLimits, StepLimitStopsEveryKindOfEndlessCodeAndOnErrorCannotCatchIt) {
+  const char* endless[] = {
+      "Do\nLoop",
+      "On Error Resume Next\nDo\nLoop\nEcho \"after\"",
+      "Do\nn = n + 1\nLoop While n > 0",
+      "Do\nLoop Until n < 0",
+      "While True\nWend",
+      "For i = 1 To 2\ni = 0\nNext",
+      "Set d = CreateObject(\"Scripting.Dictionary\")\nd.Add 1, 1\nFor Each k In d.Keys\nExecute \"Do : Loop\"\nNext",
+      // Twice as many calls at each level: no loop, yet no end in sight.
+      "Sub S()\nOn Error Resume Next\nS\nS\nEnd Sub\nS\nEcho \"after\"",
+      "Class C\nSub Class_Terminate()\nDo : Loop\nEnd Sub\nEnd Class\nSet o = New C\nSet o = Nothing\nDo : Loop",
+  };
+  for (const char* code : endless) {
+    RunResult r = runLimited(code, 100000);
+    EXPECT_FALSE(r.ok) << code;
+    EXPECT_EQ(r.error.number, kStepLimitError) << code << ": " << r.error.description;
+    EXPECT_EQ(r.output, "") << code;
+  }
+  RunResult finite = runLimited("For i = 1 To 1000\nn = n + i\nNext\nEcho n", 100000);
+  EXPECT_TRUE(finite.ok) << finite.error.description;
+  EXPECT_EQ(finite.output, "500500\n");
+}
+
+TEST(EngineLimits, StepLimitCountsEachHostCallAfresh) {
+  ScriptEngine engine;
+  engine.setStepLimit(1000);
+  EXPECT_TRUE(engine.addCode("Sub Loop500()\nFor i = 1 To 500\nNext\nEnd Sub"));
+  Variant result;
+  for (int i = 0; i < 5; ++i) EXPECT_TRUE(engine.call("Loop500", {}, result)) << engine.error().description;
+  EXPECT_FALSE(engine.addCode("For i = 1 To 5000\nNext"));
+  EXPECT_EQ(engine.error().number, kStepLimitError);
+}
+
+TEST(EngineLimits, SealedEnginesReachNothingOutsideMemory) {
+  RunResult inMemory = runLimited("Set d = CreateObject(\"scripting.dictionary\")\nd(\"k\") = 1\n"
+                                  "Set r = CreateObject(\"VBScript.RegExp\")\nr.Pattern = \"a\"\nEcho d(\"k\"), r.Test(\"cat\")",
+                                  0);
+  EXPECT_EQ(inMemory.output, "1 True\n") << inMemory.error.description;
+  for (const char* outside : {"Set f = CreateObject(\"Scripting.FileSystemObject\")", "Set s = CreateObject(\"WScript.Shell\")",
+                              "Set c = CreateObject(\"Corvela.Config\")", "Set p = LoadPicture(\"/etc/passwd\")"}) {
+    RunResult r = runLimited(outside, 0);
+    EXPECT_EQ(r.error.number, 70) << outside;
+  }
+}
+
 }  // namespace
 }  // namespace corvela::vbs::testing

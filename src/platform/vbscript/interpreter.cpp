@@ -196,8 +196,14 @@ Link& Interpreter::bind(const Program& program) {
 
 // ------------------------------------------------------------------- frames
 
+void Interpreter::stepLimitReached() {
+  stepsLeft_ = 0;  // stays spent: code after a swallowed error stops at its next step
+  throw ComError(kStepLimitError, kRuntimeErrorSource, kStepLimitText);
+}
+
 void Interpreter::enterProcedure(const Link& link, int32_t procIndex, const Variant* me, uint16_t argc,
                                  RefMask refMask, bool wantResult) {
+  step();
   const Procedure& proc = link.program->procedures[procIndex];
   if (argc != proc.paramCount) raiseNamedError(450, proc.name);
   if (!frameFits(frames_, sp_, stackEnd_, proc, refTop_, argc)) raiseRuntimeError(28);
@@ -315,7 +321,7 @@ void Interpreter::handleError(const ComError& error, const Instr* pc, size_t ent
   }
   for (;;) {
     Frame& frame = frames_.back();
-    if (frame.resumeNext) {
+    if (frame.resumeNext && error.number() != kStepLimitError) {
       err_->record(error);
       const Region* r = regionAt(*frame.proc, at);
       frame.pc = frame.proc->code.data() + (r ? r->resume : at + 1);

@@ -132,6 +132,10 @@ class Interpreter {
   // the next safe point of the execution loop (or now, outside it).
   void terminateLater(std::shared_ptr<ScriptObject> object);
   std::weak_ptr<void> aliveToken() const { return alive_; }
+  void setStepLimit(uint64_t steps) { stepLimit_ = steps; }
+  void resetSteps() { stepsLeft_ = stepLimit_ ? stepLimit_ : UINT64_MAX; }
+  void seal() { sealed_ = true; }
+  bool sealed() const { return sealed_; }
   // Every instance of a script class is on the engine's list while both
   // live, so the engine can take apart reference cycles when it ends.
   void addInstance(ScriptObject& object);
@@ -207,6 +211,16 @@ class Interpreter {
   std::shared_ptr<int> alive_;
   ScriptObject* instances_ = nullptr;  // head of the list of live instances
   int executeDepth_ = 0;
+  uint64_t stepLimit_ = 0;
+  uint64_t stepsLeft_ = UINT64_MAX;
+  bool sealed_ = false;
+
+  // One step of a loop or call: stops the run once the host's limit is spent.
+  void step() {
+    if (stepsLeft_ <= 1) stepLimitReached();
+    --stepsLeft_;
+  }
+  [[noreturn]] void stepLimitReached();
 };
 
 }  // namespace corvela::vbs
