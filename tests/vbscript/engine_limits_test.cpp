@@ -84,6 +84,28 @@ TEST(EngineLimits, DeepButLegalCodeCompilesOrRunsOutOfStackOnASmallStack) {
   }
 }
 
+TEST(EngineLimits, LongChainsAreFreedWithoutDeepRecursion) {
+  // Each link holds the next: freeing the head frees 100,000 links, one
+  // after another rather than nested.
+  const char* chains[] = {
+      "For i = 1 To 100000\na = Array(a)\nNext\na = Empty\nEcho \"freed\"",
+      "Set head = CreateObject(\"Scripting.Dictionary\")\nSet c = head\nFor i = 1 To 100000\n"
+      "Set n = CreateObject(\"Scripting.Dictionary\")\nc.Add 1, n\nSet c = n\nNext\n"
+      "Set c = Nothing\nSet n = Nothing\nSet head = Nothing\nEcho \"freed\"",
+      "Class Link\nPublic NextLink\nEnd Class\nSet head = New Link\nSet c = head\nFor i = 1 To 100000\n"
+      "Set c.NextLink = New Link\nSet c = c.NextLink\nNext\nSet c = Nothing\nSet head = Nothing\nEcho \"freed\"",
+      // Left for the engine to free when it ends.
+      "Class Link\nPublic NextLink\nEnd Class\nSet head = New Link\nSet c = head\nFor i = 1 To 100000\n"
+      "Set c.NextLink = New Link\nSet c = c.NextLink\nNext\nEcho \"freed\"",
+  };
+  for (const char* code : chains) {
+    RunResult r;
+    onThreadWithStack(size_t{1} << 20, [&] { r = runScript(code); });
+    EXPECT_TRUE(r.ok) << code << ": " << r.error.description;
+    EXPECT_EQ(r.output, "freed\n") << code;
+  }
+}
+
 TEST(EngineLimits, LongArgumentListsAreRefusedOrCounted) {
   std::string ones = repeat("1,", 65536);
   RunResult tooMany = runScript("x = Array(" + ones + "2)");

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <new>
 #include <string>
+#include <vector>
 
 #include "platform/automation/com_error.h"
 #include "platform/automation/object.h"
@@ -35,8 +36,65 @@ void releaseString(StringRep* rep) noexcept {
   if (rep->refs.fetch_sub(1, std::memory_order_acq_rel) == 1) std::free(rep);
 }
 
+// Releasing the last reference to an array or object releases what it
+// holds, which may hold more: a chain a million deep (`a = Array(a)` in a
+// loop, a linked list of class instances) would take a million nested
+// destructor calls and overflow the stack. While one release runs on a
+// thread, the last references it meets are queued on its stack frame, and
+// that outermost release frees them one after another.
+struct ReleaseQueue {
+  std::vector<ArrayRep*> arrays;
+  std::vector<std::shared_ptr<Object>> objects;
+};
+thread_local ReleaseQueue* activeReleases = nullptr;  // a plain pointer: nothing to destroy at thread exit
+
+void drainReleases(ReleaseQueue& queue) noexcept {
+  while (!queue.arrays.empty() || !queue.objects.empty()) {
+    if (!queue.arrays.empty()) {
+      ArrayRep* rep = queue.arrays.back();
+      queue.arrays.pop_back();
+      delete rep;
+    } else {
+      std::shared_ptr<Object> object = std::move(queue.objects.back());
+      queue.objects.pop_back();
+      object.reset();
+    }
+  }
+}
+
+// Runs `release` as the outermost release of this thread, or queues it
+// with `later` inside one.
+template <class Release, class Queue>
+void releaseInOrder(Release&& release, Queue&& later) noexcept {
+  if (ReleaseQueue* queue = activeReleases) {
+    try {
+      later(*queue);
+      return;
+    } catch (...) {
+      // No memory to queue it: free it now, nested as before.
+    }
+    release();
+    return;
+  }
+  ReleaseQueue queue;
+  activeReleases = &queue;
+  release();
+  drainReleases(queue);
+  activeReleases = nullptr;
+}
+
 void releaseArray(ArrayRep* rep) noexcept {
-  if (rep->refs.fetch_sub(1, std::memory_order_acq_rel) == 1) delete rep;
+  if (rep->refs.fetch_sub(1, std::memory_order_acq_rel) != 1) return;
+  releaseInOrder([&] { delete rep; }, [&](ReleaseQueue& queue) { queue.arrays.push_back(rep); });
+}
+
+void releaseObject(std::shared_ptr<Object>& object) noexcept {
+  // Only a last reference frees anything; others just drop their count.
+  if (object.use_count() != 1) {
+    object.reset();
+    return;
+  }
+  releaseInOrder([&] { object.reset(); }, [&](ReleaseQueue& queue) { queue.objects.push_back(std::move(object)); });
 }
 
 // The string to which `tail` is then appended to join `text` on as "&"
@@ -124,7 +182,10 @@ void Variant::release() noexcept {
   switch (type_) {
     case VarType::String: releaseString(u_.str); break;
     case VarType::Array: releaseArray(u_.arr); break;
-    case VarType::Object: objectSlot()->~shared_ptr(); break;
+    case VarType::Object:
+      releaseObject(*objectSlot());
+      objectSlot()->~shared_ptr();
+      break;
     default: break;
   }
   type_ = VarType::Empty;
