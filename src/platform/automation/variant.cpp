@@ -233,8 +233,10 @@ Variant Variant::fromError(int32_t scode) noexcept {
   return v;
 }
 
+// The arrays below are held by a unique_ptr until they are whole: a
+// failed allocation of their elements must not leak them.
 Variant Variant::array(std::vector<ArrayBound> bounds) {
-  auto* rep = new ArrayRep;
+  auto rep = std::make_unique<ArrayRep>();
   size_t total = 1;
   for (const ArrayBound& b : bounds) total *= b.count;
   if (bounds.empty()) total = 0;
@@ -242,28 +244,28 @@ Variant Variant::array(std::vector<ArrayBound> bounds) {
   rep->items.resize(total);
   Variant v;
   v.type_ = VarType::Array;
-  v.u_.arr = rep;
+  v.u_.arr = rep.release();
   return v;
 }
 
 Variant Variant::array(std::vector<Variant> items) {
-  auto* rep = new ArrayRep;
+  auto rep = std::make_unique<ArrayRep>();
   rep->bounds.push_back({0, static_cast<uint32_t>(items.size())});
   rep->items = std::move(items);
   Variant v;
   v.type_ = VarType::Array;
-  v.u_.arr = rep;
+  v.u_.arr = rep.release();
   return v;
 }
 
 Variant Variant::bytes(std::vector<uint8_t> data) {
-  auto* rep = new ArrayRep;
+  auto rep = std::make_unique<ArrayRep>();
   rep->isBytes = true;
   rep->bounds.push_back({0, static_cast<uint32_t>(data.size())});
   rep->bytes = std::move(data);
   Variant v;
   v.type_ = VarType::Array;
-  v.u_.arr = rep;
+  v.u_.arr = rep.release();
   return v;
 }
 
@@ -291,15 +293,15 @@ bool Variant::isNumeric() const noexcept {
 ArrayRep* Variant::mutableArray() {
   ArrayRep* rep = u_.arr;
   if (rep->refs.load(std::memory_order_acquire) == 1) return rep;
-  auto* copy = new ArrayRep;
+  auto copy = std::make_unique<ArrayRep>();
   copy->bounds = rep->bounds;
   copy->items = rep->items;
   copy->bytes = rep->bytes;
   copy->isBytes = rep->isBytes;
   copy->fixedSize = rep->fixedSize;
   releaseArray(rep);
-  u_.arr = copy;
-  return copy;
+  u_.arr = copy.release();
+  return u_.arr;
 }
 
 void Variant::appendString(std::string_view text) {
