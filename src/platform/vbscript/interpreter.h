@@ -215,7 +215,7 @@ class Interpreter {
   uint64_t stepsLeft_ = UINT64_MAX;
   bool sealed_ = false;
 
-  // One step of a loop or call: stops the run once the host's limit is spent.
+  // One jump or call: stops the run once the host's step limit is spent.
   void step() {
     if (stepsLeft_ <= 1) stepLimitReached();
     --stepsLeft_;

@@ -53,10 +53,10 @@ class ScriptEngine {
   const ScriptError& error() const;
   void clearError();
 
-  // Limits for code the host does not trust. A step is a jump of a loop or
-  // a procedure call; past `steps` of them in one run/addCode/eval/call the
-  // code stops with kStepLimitError, which On Error cannot catch. 0 (the
-  // default) sets no limit.
+  // Limits for code the host does not trust. A step is a jump (each turn of
+  // a loop, each If decided) or a procedure call; past `steps` of them in
+  // one run/addCode/eval/call the code stops with kStepLimitError, which
+  // On Error cannot catch. 0 (the default) sets no limit.
   void setStepLimit(uint64_t steps);
   // Sealed, scripts reach nothing outside the engine's memory: CreateObject
   // makes only Scripting.Dictionary and VBScript.RegExp, and CreateObject of
