@@ -197,7 +197,7 @@ Link& Interpreter::bind(const Program& program) {
 // ------------------------------------------------------------------- frames
 
 void Interpreter::stepLimitReached() {
-  stepsLeft_ = 0;  // stays spent: code after a swallowed error stops at its next step
+  stepsLeft_ = 1;  // stays spent: code after a swallowed error stops at its next step
   throw ComError(kStepLimitError, kRuntimeErrorSource, kStepLimitText);
 }
 

@@ -217,8 +217,7 @@ class Interpreter {
 
   // One jump or call: stops the run once the host's step limit is spent.
   void step() {
-    if (stepsLeft_ <= 1) stepLimitReached();
-    --stepsLeft_;
+    if (--stepsLeft_ == 0) stepLimitReached();
   }
   [[noreturn]] void stepLimitReached();
 };
