@@ -48,7 +48,7 @@ std::shared_ptr<db::ConnectionObject> comDAL::GetConnect() {
 
 std::shared_ptr<db::Recordset> comDAL::DoSelect(std::string_view strCommand) {
   return runVoting(
-      kDoSelectSource, true, [&] { return connect().query(strCommand); }, [&] { dropConnection(); });
+      kDoSelectSource, true, [&] { return connect().queryOne(strCommand); }, [&] { dropConnection(); });
 }
 
 bool comDAL::execCommand(std::string_view strCommand) {

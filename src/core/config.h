@@ -33,11 +33,19 @@ class Config : public DispatchObject<Config> {
   // Any value under the settings key; writes into a missing key are lost.
   void SetConfig(std::string_view name, std::string_view value);
   std::string GetConfig(std::string_view name) const;
+
+  // The checks a setter of `name` makes before it writes, for callers that
+  // write themselves and report failures. Every setter refuses a value too
+  // long to read back (more than 254 bytes in the system code page) with
+  // 6145 "Corvela.Config" kValueTooLong + name; it would only ever read as
+  // "Error".
+  static void checkSetting(std::string_view name, std::string_view value);
 };
 
 inline constexpr int kRejectedSetting = 6145;
 inline constexpr const char* kConfigSource = "Corvela.Config";
 inline constexpr const char* kBadConnString = "错误的数据库连接串：";
 inline constexpr const char* kBadTempPath = "错误的临时目录：";
+inline constexpr const char* kValueTooLong = "Setting value longer than 254 bytes: ";
 
 }  // namespace corvela::core

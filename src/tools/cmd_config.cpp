@@ -2,6 +2,7 @@
 // class, so the checks of its properties apply (a connection string that
 // does not open and a temporary folder that cannot be made are refused).
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "core/config.h"
@@ -21,8 +22,9 @@ constexpr const char* kHelp =
     "\n"
     "Reads or writes a value of the settings key HKEY_LOCAL_MACHINE\\SOFTWARE\\Corvela.\n"
     "ConnString is test-opened before it is stored, TempPath is created first;\n"
-    "SiteDirectory and any other name are stored as given. A value that cannot be\n"
-    "read prints as \"Error\".\n";
+    "SiteDirectory and any other name are stored as given. Values longer than 254\n"
+    "bytes are refused (they could not be read back). A missing value, or one that\n"
+    "cannot be read or written, is reported on stderr with exit status 1.\n";
 
 std::string getSetting(core::Config& config, std::string_view name) {
   if (text::equalsIgnoreCase(name, core::kConnStringValue)) return config.ConnString();
@@ -31,15 +33,36 @@ std::string getSetting(core::Config& config, std::string_view name) {
   return config.GetConfig(name);
 }
 
-void setSetting(core::Config& config, std::string_view name, std::string_view value) {
-  if (text::equalsIgnoreCase(name, core::kConnStringValue))
-    config.setConnString(value);
-  else if (text::equalsIgnoreCase(name, core::kSiteDirectoryValue))
-    config.setSiteDirectory(value);
-  else if (text::equalsIgnoreCase(name, core::kTempPathValue))
-    config.setTempPath(value);
-  else
-    config.SetConfig(name, value);
+int getCommand(std::string_view name) {
+  std::optional<std::string> stored = registry::readValue(core::kSettingsKey, name);
+  if (!stored) {
+    std::fprintf(stderr, "corvela config: no value %.*s in %.*s\n", static_cast<int>(name.size()), name.data(),
+                 static_cast<int>(core::kSettingsKey.size()), core::kSettingsKey.data());
+    return kExitFailure;
+  }
+  core::Config config;
+  std::string value = getSetting(config, name);
+  // A stored value reads as "Error" when it is too long to be read back.
+  if (value == core::kReadFailed && *stored != core::kReadFailed) {
+    std::fprintf(stderr, "corvela config: the value %.*s is too long to be read\n", static_cast<int>(name.size()),
+                 name.data());
+    return kExitFailure;
+  }
+  std::printf("%s\n", value.c_str());
+  return kExitOk;
+}
+
+// The Config setter's checks, then a write whose failure is reported (the
+// setters themselves write silently, as their callers expect).
+int setCommand(std::string_view name, std::string_view value) {
+  core::Config::checkSetting(name, value);
+  std::string problem = registry::storeValue(core::kSettingsKey, name, value);
+  if (!problem.empty()) {
+    std::fprintf(stderr, "corvela config: %.*s not stored: %s\n", static_cast<int>(name.size()), name.data(),
+                 problem.c_str());
+    return kExitFailure;
+  }
+  return kExitOk;
 }
 
 }  // namespace
@@ -51,12 +74,10 @@ int configCommand(int argc, char** argv) {
   }
   if (argc < 1) return usageError("config", "expected 'get NAME' or 'set NAME VALUE'");
   std::string_view action = argv[0];
-  core::Config config;
   try {
     if (action == "get") {
       if (argc != 2) return usageError("config", "'get' takes one NAME");
-      std::printf("%s\n", getSetting(config, argv[1]).c_str());
-      return kExitOk;
+      return getCommand(argv[1]);
     }
     if (action == "set") {
       if (argc != 3) return usageError("config", "'set' takes a NAME and a VALUE");
@@ -66,8 +87,7 @@ int configCommand(int argc, char** argv) {
         std::fprintf(stderr, "corvela config: the settings key does not exist; run 'corvela init' first\n");
         return kExitFailure;
       }
-      setSetting(config, argv[1], argv[2]);
-      return kExitOk;
+      return setCommand(argv[1], argv[2]);
     }
   } catch (const ComError& error) {
     printError(error);

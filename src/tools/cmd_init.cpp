@@ -97,8 +97,18 @@ std::optional<std::string> chooseValue(std::string_view name, const std::optiona
   return fallback;
 }
 
-void reportSet(std::string_view name, const std::string& value) {
+// Stores one setting after the Config setter's checks and says so; false
+// (with the reason on stderr) when it was not stored.
+bool storeSetting(std::string_view name, const std::string& value) {
+  core::Config::checkSetting(name, value);
+  std::string problem = registry::storeValue(core::kSettingsKey, name, value);
+  if (!problem.empty()) {
+    std::fprintf(stderr, "corvela init: %.*s not stored: %s\n", static_cast<int>(name.size()), name.data(),
+                 problem.c_str());
+    return false;
+  }
   std::printf("set       %.*s = %s\n", static_cast<int>(name.size()), name.data(), value.c_str());
+  return true;
 }
 
 // Registers each common type whose extension has none yet; a type an
@@ -141,30 +151,22 @@ int initialise(const InitOptions& options) {
   }
 
   core::Config config;
-  if (auto site = chooseValue(core::kSiteDirectoryValue, options.site, (data / "site").string())) {
-    config.setSiteDirectory(*site);
-    reportSet(core::kSiteDirectoryValue, *site);
-  }
+  if (auto site = chooseValue(core::kSiteDirectoryValue, options.site, (data / "site").string()))
+    if (!storeSetting(core::kSiteDirectoryValue, *site)) return kExitFailure;
   core::MakeFolderSure(config.SiteDirectory());
 
   if (auto temp = chooseValue(core::kTempPathValue, options.temp, (data / "temp").string())) {
-    config.setTempPath(*temp);
-    reportSet(core::kTempPathValue, *temp);
+    if (!storeSetting(core::kTempPathValue, *temp)) return kExitFailure;
   } else {
     core::MakeFolderSure(config.TempPath());
   }
 
   std::string defaultDb = "Provider=SQLite;Data Source=" + (data / "corvela.db").string();
-  if (auto connString = chooseValue(core::kConnStringValue, options.db, defaultDb)) {
-    config.setConnString(*connString);
-    reportSet(core::kConnStringValue, *connString);
-  }
-  for (std::string_view plugin : {core::kPluginValue, core::kDeployPluginValue}) {
-    if (auto value = chooseValue(plugin, std::nullopt, "")) {
-      config.SetConfig(plugin, *value);
-      reportSet(plugin, *value);
-    }
-  }
+  if (auto connString = chooseValue(core::kConnStringValue, options.db, defaultDb))
+    if (!storeSetting(core::kConnStringValue, *connString)) return kExitFailure;
+  for (std::string_view plugin : {core::kPluginValue, core::kDeployPluginValue})
+    if (auto value = chooseValue(plugin, std::nullopt, ""))
+      if (!storeSetting(plugin, *value)) return kExitFailure;
 
   if (!seedContentTypes()) return kExitFailure;
 

@@ -1,5 +1,6 @@
 // `corvela run FILE.vbs [ARGS...]`: the console script host, as cscript was.
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -25,13 +26,19 @@ constexpr const char* kRunHelp =
     "WScript.Arguments, WScript.Quit, WScript.StdOut/StdErr/StdIn, CreateObject.\n"
     "The file is read in the system code page ($CORVELA_CODEPAGE, default UTF-8).\n"
     "An uncaught error prints 'FILE(line, column) source: description' to stderr\n"
-    "and the exit status is 1; WScript.Quit N exits with N.\n";
+    "and the exit status is 1; WScript.Quit N exits with N (255 when N is outside\n"
+    "0..255, so a failure code never reads as success).\n";
 
 bool readFile(const char* path, std::string& text) {
+  // A folder opens as a stream that reads nothing: it would run as an empty
+  // script.
+  std::error_code error;
+  if (std::filesystem::is_directory(path, error)) return false;
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
   std::ostringstream bytes;
   bytes << in.rdbuf();
+  if (in.bad()) return false;
   text = text::fromCodePage(bytes.str());
   // A UTF-8 byte order mark is not part of the script.
   if (text.rfind("\xEF\xBB\xBF", 0) == 0) text.erase(0, 3);
@@ -74,7 +81,7 @@ int runCommand(int argc, char** argv) {
       status = kExitFailure;
     }
   } catch (const ScriptQuit& quit) {
-    status = quit.code;
+    status = quit.code >= 0 && quit.code <= 255 ? quit.code : 255;
   }
   std::fflush(stdout);
   return status;

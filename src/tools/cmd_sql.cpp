@@ -1,7 +1,7 @@
-// corvela sql: one statement through comDAL. Statements that return rows
-// (SELECT, WITH, VALUES, PRAGMA, EXPLAIN) go through DoSelect and print a
-// header of field names and tab-separated rows; anything else goes through
-// execCommand and prints "ok".
+// corvela sql: one statement through comDAL.DoSelect, which refuses text
+// holding more than one. Statements that return rows (SELECT, WITH, VALUES,
+// PRAGMA, EXPLAIN) print a header of field names and tab-separated rows;
+// anything else prints "ok".
 #include <cstdio>
 #include <string>
 
@@ -21,7 +21,8 @@ constexpr const char* kHelp =
     "Runs one statement in the SQL Server dialect the engine writes (TOP n,\n"
     "CONVERT(DATETIME,...), ...) on the database named by ConnString.\n"
     "A query prints a header line of field names and one tab-separated line per\n"
-    "row (Null prints as NULL); any other statement prints \"ok\". Errors print\n"
+    "row (Null prints as NULL); any other statement prints \"ok\". Text holding\n"
+    "more than one statement is refused before any of it runs. Errors print\n"
     "\"number source: description\" and exit with status 1.\n";
 
 bool returnsRows(std::string_view sql) {
@@ -64,12 +65,11 @@ int sqlCommand(int argc, char** argv) {
   std::string_view sql = argv[0];
   try {
     core::comDAL dal;
-    if (returnsRows(sql)) {
-      printRows(*dal.DoSelect(sql));
-    } else {
-      dal.execCommand(sql);
+    std::shared_ptr<db::Recordset> rows = dal.DoSelect(sql);
+    if (returnsRows(sql))
+      printRows(*rows);
+    else
       std::printf("ok\n");
-    }
     return kExitOk;
   } catch (const ComError& error) {
     printError(error);

@@ -151,6 +151,38 @@ TEST_F(VariantConvertTest, ToCurrencyScalesAndRounds) {
   }
 }
 
+TEST_F(VariantConvertTest, ToCurrencyIsExactForLargeWholeNumbersAndDecimalText) {
+  struct Case {
+    Variant value;
+    int64_t scaled;
+    int error;
+  } cases[] = {
+      {Variant(123456789012345.0), 1234567890123450000, 0},
+      {Variant(-922337203685477.0), -9223372036854770000, 0},
+      {Variant("900000000000000.0001"), 9000000000000000001, 0},
+      {Variant("922337203685477.5807"), INT64_MAX, 0},
+      {Variant("-922337203685477.5808"), INT64_MIN, 0},
+      {Variant("922337203685477.5808"), 0, 6},
+      {Variant("  -12,345.67 "), -123456700, 0},
+      {Variant("1.23455"), 12346, 0},   // a half rounds to even
+      {Variant("1.23445"), 12344, 0},
+      {Variant("1.234450001"), 12345, 0},
+      {Variant("0.00005"), 0, 0},
+      {Variant("1e3"), 10000000, 0},    // not plain decimal text: read as a Double
+      {Variant("99999999999999999999"), 0, 6},
+  };
+  for (const Case& c : cases) {
+    int64_t got = 0;
+    EXPECT_EQ(errorOf([&] { got = c.value.toCurrency(); }), c.error) << c.value.toString();
+    if (c.error == 0) {
+      EXPECT_EQ(got, c.scaled) << c.value.toString();
+    }
+  }
+  Variant whole = Variant::fromCurrency(1234567890123450000);
+  EXPECT_EQ(whole.toDouble(), 123456789012345.0);
+  EXPECT_EQ(whole.toString(), "123456789012345");
+}
+
 TEST_F(VariantConvertTest, ToDoubleAndToBool) {
   EXPECT_EQ(Variant(true).toDouble(), -1.0);
   EXPECT_EQ(Variant::fromCurrency(12345).toDouble(), 1.2345);

@@ -88,6 +88,19 @@ TEST_F(ComDalTest, SyntaxErrorInDoSelectNamesDoSelect) {
   EXPECT_EQ(error.source(), "comDAL:DoSelect Method");
 }
 
+TEST_F(ComDalTest, DoSelectRunsOneStatementAndExecCommandKeepsBatches) {
+  dal.execCommand("INSERT INTO tips (tid, tip) VALUES (1, 'a'); INSERT INTO tips (tid, tip) VALUES (2, 'b')");
+  EXPECT_EQ(tipCount(), "2");
+  for (const char* batch : {"SELECT 1; DROP TABLE tips", "SELECT 1; DELETE FROM tips", "DELETE FROM tips; SELECT 1"}) {
+    ComError error = errorOf([&] { dal.DoSelect(batch); });
+    EXPECT_EQ(error.number(), db::kErrCommand) << batch;
+    EXPECT_EQ(error.source(), "comDAL:DoSelect Method");
+    EXPECT_EQ(error.description(), db::kOneStatementOnly);
+    EXPECT_EQ(tipCount(), "2") << batch;
+  }
+  EXPECT_EQ(dal.DoSelect("SELECT tip FROM tips WHERE tip = ';' ;  ")->recordCount(), 0);
+}
+
 TEST_F(ComDalTest, StoredProceduresAreRefusedClearly) {
   ComError error = errorOf([&] { dal.execStoreProcedure(Variant("sp_who"), Variant()); });
   EXPECT_EQ(error.number(), kFeatureNotAvailable);

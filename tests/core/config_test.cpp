@@ -91,6 +91,37 @@ TEST_F(ConfigTest, SiteDirectoryIsStoredWithoutCheckEvenEmpty) {
   EXPECT_EQ(config.SiteDirectory(), "");
 }
 
+TEST_F(ConfigTest, ValuesTooLongToReadBackAreRefusedByEverySetter) {
+  // 254 bytes in the system code page read back; 255 would only ever read
+  // as "Error" (and a ConnString so stored would break every command).
+  std::string fits(254, 'a');
+  std::string tooLong(255, 'a');
+  std::string accented;  // 128 two-byte characters: 256 bytes
+  for (int i = 0; i < 128; ++i) accented += "\u00e9";
+  struct Setter {
+    const char* name;
+    std::function<void(const std::string&)> set;
+  } setters[] = {
+      {"ConnString", [&](const std::string& v) { config.setConnString(v); }},
+      {"SiteDirectory", [&](const std::string& v) { config.setSiteDirectory(v); }},
+      {"TempPath", [&](const std::string& v) { config.setTempPath(v); }},
+      {"plugin", [&](const std::string& v) { config.SetConfig("plugin", v); }},
+  };
+  for (const Setter& setter : setters) {
+    std::string before = config.GetConfig(setter.name);
+    for (const std::string& value : {tooLong, accented}) {
+      expect6145([&] { setter.set(value); }, std::string("Setting value longer than 254 bytes: ") + setter.name);
+      EXPECT_EQ(config.GetConfig(setter.name), before) << setter.name;
+    }
+  }
+  config.SetConfig("plugin", fits);
+  EXPECT_EQ(config.GetConfig("plugin"), fits);
+  std::string folder = (dataDir() / std::string(200, 't')).string();
+  ASSERT_LE(folder.size(), 254u);
+  config.setSiteDirectory(folder);
+  EXPECT_EQ(config.SiteDirectory(), folder);
+}
+
 TEST_F(ConfigTest, LateBoundMembersInSlotOrder) {
   auto object = createObject("Corvela.Config");
   EXPECT_EQ(object->className(), "Config");

@@ -32,6 +32,13 @@ TEST_F(ServerCookieTest, QuotesRoundTrip) {
   EXPECT_EQ(cookies.ReadValue("it's"), "O'Brien's ''value''");
 }
 
+TEST_F(ServerCookieTest, NulInNameOrValueRoundTrips) {
+  std::string name("a\0b", 3), value("x\0y'z", 5);
+  cookies.WriteValue(name, value);
+  EXPECT_EQ(cookies.ReadValue(name), value);
+  EXPECT_EQ(cookies.ReadValue("a"), "") << "the name is not cut at its NUL";
+}
+
 TEST_F(ServerCookieTest, EmptyValueIsStoredAsOneSpace) {
   cookies.WriteValue("k", "");
   EXPECT_EQ(cookies.ReadValue("k"), " ");

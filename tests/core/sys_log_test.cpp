@@ -35,6 +35,17 @@ TEST_F(SysLogTest, RecordLogStoresEveryFieldAndTheCurrentTime) {
   EXPECT_LE(logged, after + kSecond);
 }
 
+TEST_F(SysLogTest, TextHoldingNulsIsStoredWhole) {
+  std::string withNul("before\0after", 12);
+  std::string twoNuls("'\0\0'", 4);
+  log.RecordLog(2, withNul, 0, twoNuls, withNul + withNul);
+  auto rs = log.ListAll(2);
+  ASSERT_FALSE(rs->eof());
+  EXPECT_EQ(rs->value("source").toString(), withNul);
+  EXPECT_EQ(rs->value("username").toString(), twoNuls);
+  EXPECT_EQ(rs->value("description").toString(), withNul + withNul);
+}
+
 TEST_F(SysLogTest, ListAndClearWorkPerKind) {
   log.RecordLog(1, "s", 0, "u", "a");
   log.RecordLog(1, "s", 0, "u", "b");

@@ -165,6 +165,33 @@ TEST_F(RegistryTest, DamagedValueFileIsLeftAloneByWriters) {
   EXPECT_EQ(content, "not a value file");
 }
 
+TEST_F(RegistryTest, StoreValueSaysWhyNothingWasStored) {
+  auto file = registryDir() / "HKEY_LOCAL_MACHINE" / "SOFTWARE" / "Corvela" / "@values";
+  EXPECT_EQ(storeValue(kSettings, "x", "1"), "");
+  EXPECT_EQ(readValue(kSettings, "x"), "1");
+  EXPECT_EQ(storeValue("HKEY_LOCAL_MACHINE\\SOFTWARE\\Missing", "x", "1"),
+            "the key HKEY_LOCAL_MACHINE\\SOFTWARE\\Missing does not exist");
+  // Cut short, a bad header, a length past the end: each is left as it is.
+  for (const char* damaged : {"CorvelaRegistry 1\n1 1\nx", "Corvela 9\n", "CorvelaRegistry 1\n1 99\nx1\n"}) {
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << damaged;
+    EXPECT_EQ(storeValue(kSettings, "y", "2"), file.string() + " is damaged or cannot be read; it was left as it is");
+    std::ifstream in(file, std::ios::binary);
+    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(content, damaged);
+  }
+}
+
+TEST_F(RegistryTest, StoreValueIntoAReadOnlyKeyNamesTheFile) {
+  if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+  auto folder = registryDir() / "HKEY_LOCAL_MACHINE" / "SOFTWARE" / "Corvela";
+  ASSERT_TRUE(writeValue(kSettings, "x", "1"));
+  std::filesystem::permissions(folder, std::filesystem::perms::owner_write, std::filesystem::perm_options::remove);
+  std::string problem = storeValue(kSettings, "x", "2");
+  std::filesystem::permissions(folder, std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
+  EXPECT_EQ(problem, (folder / "@values").string() + " cannot be written: Permission denied");
+  EXPECT_EQ(readValue(kSettings, "x"), "1");
+}
+
 TEST_F(RegistryTest, ParallelThreadsLoseNoValues) {
   constexpr int kThreads = 8, kWrites = 25;
   std::vector<std::thread> threads;

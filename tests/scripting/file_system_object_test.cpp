@@ -137,6 +137,21 @@ TEST_F(FileSystemObjectTest, FolderTreesCopyMoveAndDelete) {
   EXPECT_FALSE(exists("moved"));
 }
 
+TEST_F(FileSystemObjectTest, CopyFolderIntoItselfIsRefusedBeforeCopyingAnything) {
+  std::filesystem::create_directories(dir_.path() / "tree" / "inner");
+  make("tree/inner/f.txt", "f");
+  for (const std::string& target : {at("tree/inner/copy"), at("tree"), at("tree/"), at("tree/inner/../sub"),
+                                    dir_.str() + "/./tree/x"}) {
+    EXPECT_EQ(errorNumberOf([&] { fso("CopyFolder", {at("tree"), target}); }), 52) << target;
+    EXPECT_EQ(std::distance(std::filesystem::recursive_directory_iterator(dir_.path() / "tree"),
+                            std::filesystem::recursive_directory_iterator()),
+              2)
+        << "nothing copied for " << target;
+  }
+  fso("CopyFolder", {at("tree"), at("tree2")});
+  EXPECT_TRUE(exists("tree2/inner/f.txt")) << "a sibling whose name starts the same is not inside";
+}
+
 TEST_F(FileSystemObjectTest, FileObjectsRenameMoveAndOpen) {
   make("a.txt", "line");
   auto file = callObject(fso_, "GetFile", {Variant(at("a.txt"))});

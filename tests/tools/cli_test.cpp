@@ -136,7 +136,33 @@ TEST_F(CliTest, ConfigSetGoesThroughTheChecks) {
   EXPECT_TRUE(std::filesystem::is_directory(deep));
   EXPECT_EQ(run({"config", "set", "Anything", "value"}).status, 0);
   EXPECT_EQ(run({"config", "get", "ANYTHING"}).out, "value\n");
-  EXPECT_EQ(run({"config", "get", "NeverSet"}).out, "Error\n");
+}
+
+TEST_F(CliTest, ConfigFailuresExitWithOneAndStoreNothing) {
+  init();
+  Outcome tooLong = run({"config", "set", "plugin", std::string(255, 'p')});
+  EXPECT_EQ(tooLong.status, 1);
+  EXPECT_EQ(tooLong.err, "6145 Corvela.Config: Setting value longer than 254 bytes: plugin\n");
+  EXPECT_EQ(run({"config", "get", "plugin"}).out, "\n");
+
+  Outcome missing = run({"config", "get", "NeverSet"});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_EQ(missing.out, "");
+  EXPECT_EQ(missing.err, "corvela config: no value NeverSet in HKEY_LOCAL_MACHINE\\SOFTWARE\\Corvela\n");
+
+  // Damaged settings: set and init say so, name the file and change nothing.
+  auto file = registryDir() / "HKEY_LOCAL_MACHINE" / "SOFTWARE" / "Corvela" / "@values";
+  std::string good = slurp(file);
+  std::string truncated = good.substr(0, good.size() / 2);
+  std::ofstream(file, std::ios::binary | std::ios::trunc) << truncated;
+  for (const std::vector<std::string>& args : {std::vector<std::string>{"config", "set", "plugin", "x"},
+                                                std::vector<std::string>{"init"}}) {
+    Outcome o = run(args);
+    EXPECT_EQ(o.status, 1) << args[0];
+    EXPECT_NE(o.err.find(file.string() + " is damaged"), std::string::npos) << o.err;
+    EXPECT_EQ(o.out.find("set "), std::string::npos) << o.out;
+    EXPECT_EQ(slurp(file), truncated);
+  }
 }
 
 TEST_F(CliTest, ConfigSetBeforeInitFails) {
@@ -154,10 +180,37 @@ TEST_F(CliTest, SqlPrintsRowsOkAndErrors) {
 
   Outcome bad = run({"sql", "INSERT INTO nowhere VALUES (1)"});
   EXPECT_EQ(bad.status, 1);
-  EXPECT_EQ(bad.err.rfind("-2147217900 comDAL:execCommand Method: ", 0), 0u) << bad.err;
+  EXPECT_EQ(bad.err.rfind("-2147217900 comDAL:DoSelect Method: ", 0), 0u) << bad.err;
   Outcome badSelect = run({"sql", "SELECT * FROM nowhere"});
   EXPECT_EQ(badSelect.status, 1);
   EXPECT_EQ(badSelect.err.rfind("-2147217900 comDAL:DoSelect Method: ", 0), 0u) << badSelect.err;
+}
+
+TEST_F(CliTest, SqlRunsExactlyOneStatement) {
+  init();
+  run({"sql", "INSERT INTO tips (tid,tip) VALUES (1,'keep')"});
+  for (const char* batch : {"SELECT 1; DROP TABLE tips", "DELETE FROM tips; SELECT 1", "SELECT 1; nonsense"}) {
+    Outcome o = run({"sql", batch});
+    EXPECT_EQ(o.status, 1) << batch;
+    EXPECT_EQ(o.err, "-2147217900 comDAL:DoSelect Method: Only one statement may be run here; the text holds more.\n")
+        << batch;
+  }
+  EXPECT_EQ(run({"sql", "SELECT tip FROM tips; -- trailing comment"}).out, "tip\nkeep\n");
+}
+
+TEST_F(CliTest, RunFailsOnAFolderAndOnNonZeroQuitCodes) {
+  Outcome folder = run({"run", root_.path().string()});
+  EXPECT_EQ(folder.status, 1);
+  EXPECT_NE(folder.err.find("cannot read"), std::string::npos) << folder.err;
+  struct Case {
+    const char* code;
+    int status;
+  } cases[] = {{"WScript.Quit 3", 3}, {"WScript.Quit 256", 255}, {"WScript.Quit -1", 255}, {"WScript.Quit 0", 0}};
+  for (const Case& c : cases) {
+    auto script = root_.path() / "quit.vbs";
+    std::ofstream(script, std::ios::trunc) << c.code;
+    EXPECT_EQ(run({"run", script.string()}).status, c.status) << c.code;
+  }
 }
 
 TEST_F(CliTest, SqlWithoutSettingsReportsRegReadErr) {

@@ -54,6 +54,12 @@ DaySeconds splitOleDate(double oleDate) {
   const double fraction = std::fabs(oleDate - whole);
   DaySeconds result{static_cast<int64_t>(whole), std::llround(fraction * kSecondsPerDay)};
   if (result.seconds >= kSecondsPerDay) {
+    // The last valid day's final fraction of a second stays on that day:
+    // 9999-12-31 23:59:59, not a day of year 10000.
+    if (result.day >= static_cast<int64_t>(kMaxOleDate)) {
+      result.seconds = kSecondsPerDay - 1;
+      return result;
+    }
     result.seconds -= kSecondsPerDay;
     result.day += 1;
   }

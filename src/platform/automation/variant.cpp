@@ -6,14 +6,18 @@
 #include <cstring>
 #include <new>
 #include <string>
+#include <vector>
 
+#include "platform/automation/com_error.h"
 #include "platform/automation/object.h"
 #include "platform/text/utf8_units.h"
 
 namespace corvela {
 
 StringRep* StringRep::make(std::string_view text, size_t capacity) {
+  if (text.size() > kMaxStringBytes) raiseRuntimeError(14);
   if (capacity < text.size()) capacity = text.size();
+  if (capacity > kMaxStringBytes) capacity = kMaxStringBytes;
   void* memory = std::malloc(offsetof(StringRep, data) + capacity + 1);
   if (!memory) throw std::bad_alloc();
   auto* rep = static_cast<StringRep*>(memory);
@@ -32,8 +36,65 @@ void releaseString(StringRep* rep) noexcept {
   if (rep->refs.fetch_sub(1, std::memory_order_acq_rel) == 1) std::free(rep);
 }
 
+// Releasing the last reference to an array or object releases what it
+// holds, which may hold more: a chain a million deep (`a = Array(a)` in a
+// loop, a linked list of class instances) would take a million nested
+// destructor calls and overflow the stack. While one release runs on a
+// thread, the last references it meets are queued on its stack frame, and
+// that outermost release frees them one after another.
+struct ReleaseQueue {
+  std::vector<ArrayRep*> arrays;
+  std::vector<std::shared_ptr<Object>> objects;
+};
+thread_local ReleaseQueue* activeReleases = nullptr;  // a plain pointer: nothing to destroy at thread exit
+
+void drainReleases(ReleaseQueue& queue) noexcept {
+  while (!queue.arrays.empty() || !queue.objects.empty()) {
+    if (!queue.arrays.empty()) {
+      ArrayRep* rep = queue.arrays.back();
+      queue.arrays.pop_back();
+      delete rep;
+    } else {
+      std::shared_ptr<Object> object = std::move(queue.objects.back());
+      queue.objects.pop_back();
+      object.reset();
+    }
+  }
+}
+
+// Runs `release` as the outermost release of this thread, or queues it
+// with `later` inside one.
+template <class Release, class Queue>
+void releaseInOrder(Release&& release, Queue&& later) noexcept {
+  if (ReleaseQueue* queue = activeReleases) {
+    try {
+      later(*queue);
+      return;
+    } catch (...) {
+      // No memory to queue it: free it now, nested as before.
+    }
+    release();
+    return;
+  }
+  ReleaseQueue queue;
+  activeReleases = &queue;
+  release();
+  drainReleases(queue);
+  activeReleases = nullptr;
+}
+
 void releaseArray(ArrayRep* rep) noexcept {
-  if (rep->refs.fetch_sub(1, std::memory_order_acq_rel) == 1) delete rep;
+  if (rep->refs.fetch_sub(1, std::memory_order_acq_rel) != 1) return;
+  releaseInOrder([&] { delete rep; }, [&](ReleaseQueue& queue) { queue.arrays.push_back(rep); });
+}
+
+void releaseObject(std::shared_ptr<Object>& object) noexcept {
+  // Only a last reference frees anything; others just drop their count.
+  if (object.use_count() != 1) {
+    object.reset();
+    return;
+  }
+  releaseInOrder([&] { object.reset(); }, [&](ReleaseQueue& queue) { queue.objects.push_back(std::move(object)); });
 }
 
 // The string to which `tail` is then appended to join `text` on as "&"
@@ -121,7 +182,10 @@ void Variant::release() noexcept {
   switch (type_) {
     case VarType::String: releaseString(u_.str); break;
     case VarType::Array: releaseArray(u_.arr); break;
-    case VarType::Object: objectSlot()->~shared_ptr(); break;
+    case VarType::Object:
+      releaseObject(*objectSlot());
+      objectSlot()->~shared_ptr();
+      break;
     default: break;
   }
   type_ = VarType::Empty;
@@ -169,8 +233,10 @@ Variant Variant::fromError(int32_t scode) noexcept {
   return v;
 }
 
+// The arrays below are held by a unique_ptr until they are whole: a
+// failed allocation of their elements must not leak them.
 Variant Variant::array(std::vector<ArrayBound> bounds) {
-  auto* rep = new ArrayRep;
+  auto rep = std::make_unique<ArrayRep>();
   size_t total = 1;
   for (const ArrayBound& b : bounds) total *= b.count;
   if (bounds.empty()) total = 0;
@@ -178,28 +244,28 @@ Variant Variant::array(std::vector<ArrayBound> bounds) {
   rep->items.resize(total);
   Variant v;
   v.type_ = VarType::Array;
-  v.u_.arr = rep;
+  v.u_.arr = rep.release();
   return v;
 }
 
 Variant Variant::array(std::vector<Variant> items) {
-  auto* rep = new ArrayRep;
+  auto rep = std::make_unique<ArrayRep>();
   rep->bounds.push_back({0, static_cast<uint32_t>(items.size())});
   rep->items = std::move(items);
   Variant v;
   v.type_ = VarType::Array;
-  v.u_.arr = rep;
+  v.u_.arr = rep.release();
   return v;
 }
 
 Variant Variant::bytes(std::vector<uint8_t> data) {
-  auto* rep = new ArrayRep;
+  auto rep = std::make_unique<ArrayRep>();
   rep->isBytes = true;
   rep->bounds.push_back({0, static_cast<uint32_t>(data.size())});
   rep->bytes = std::move(data);
   Variant v;
   v.type_ = VarType::Array;
-  v.u_.arr = rep;
+  v.u_.arr = rep.release();
   return v;
 }
 
@@ -227,15 +293,15 @@ bool Variant::isNumeric() const noexcept {
 ArrayRep* Variant::mutableArray() {
   ArrayRep* rep = u_.arr;
   if (rep->refs.load(std::memory_order_acquire) == 1) return rep;
-  auto* copy = new ArrayRep;
+  auto copy = std::make_unique<ArrayRep>();
   copy->bounds = rep->bounds;
   copy->items = rep->items;
   copy->bytes = rep->bytes;
   copy->isBytes = rep->isBytes;
   copy->fixedSize = rep->fixedSize;
   releaseArray(rep);
-  u_.arr = copy;
-  return copy;
+  u_.arr = copy.release();
+  return u_.arr;
 }
 
 void Variant::appendString(std::string_view text) {
@@ -249,6 +315,7 @@ void Variant::appendString(std::string_view text) {
     return;
   }
   size_t needed = static_cast<size_t>(rep->size) + text.size();
+  if (needed > kMaxStringBytes) raiseRuntimeError(14);
   if (rep->refs.load(std::memory_order_acquire) == 1 && needed <= rep->capacity) {
     std::memcpy(rep->data + rep->size, text.data(), text.size());
     rep->size = static_cast<uint32_t>(needed);

@@ -46,6 +46,10 @@ enum class VarType : uint16_t {
 
 constexpr int32_t DISP_E_PARAMNOTFOUND = static_cast<int32_t>(0x80020004u);
 
+// The most bytes a string may hold: what a BSTR's 2 GB allowed. Making a
+// longer one raises 14 (Out of string space) before any memory is taken.
+inline constexpr size_t kMaxStringBytes = 0x7FFFFFFF;
+
 // Immutable-once-shared UTF-8 text with a reference count. A string held by
 // exactly one Variant may be appended to in place (see Variant::appendString).
 struct StringRep {

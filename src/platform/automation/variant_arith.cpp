@@ -278,6 +278,7 @@ std::string concatText(const Variant& v) {
 
 Variant concat(const Variant& left, const Variant& right) {
   if (left.isString() && right.isString()) {
+    if (left.rawString().size() + right.rawString().size() > kMaxStringBytes) raiseRuntimeError(14);
     return Variant(text::concatenated(left.rawString(), right.rawString()));
   }
   Variant leftHolder, rightHolder;
@@ -286,7 +287,9 @@ Variant concat(const Variant& left, const Variant& right) {
   if (a.isNull() && b.isNull()) return Variant::null();
   if (a.isString() && b.isEmpty()) return a;
   if (a.isEmpty() && b.isString()) return b;
-  return Variant(text::concatenated(concatText(a), concatText(b)));
+  std::string first = concatText(a), second = concatText(b);
+  if (first.size() + second.size() > kMaxStringBytes) raiseRuntimeError(14);
+  return Variant(text::concatenated(first, second));
 }
 
 void appendConcat(Variant& target, const Variant& right) {

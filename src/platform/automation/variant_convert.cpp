@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "platform/automation/com_error.h"
+#include "platform/automation/currency_convert.h"
 #include "platform/automation/locale.h"
 #include "platform/automation/object.h"
 #include "platform/automation/oledate.h"
@@ -138,7 +139,11 @@ double Variant::toDouble() const {
     case VarType::Single: return u_.r4;
     case VarType::Double:
     case VarType::Date: return u_.r8;
-    case VarType::Currency: return static_cast<double>(u_.cy) / kCurrencyScale;
+    // The whole part (below 2^53) converts exactly, so a whole amount reads
+    // as exactly its Double.
+    case VarType::Currency:
+      return static_cast<double>(u_.cy / kCurrencyScale) +
+             static_cast<double>(u_.cy % kCurrencyScale) / kCurrencyScale;
     case VarType::String: return numberFromText(rawString());
     case VarType::Object: return dereferenced().toDouble();
     default: raiseRuntimeError(13);
@@ -189,13 +194,12 @@ int64_t Variant::toCurrency() const {
     case VarType::Integer: return u_.i2 * kCurrencyScale;
     case VarType::Long: return u_.i4 * kCurrencyScale;
     case VarType::Object: return dereferenced().toCurrency();
-    default: {
-      // The largest Currency is 922,337,203,685,477.5807; the Double bounds
-      // below are the nearest representable values inside that range.
-      double scaled = roundHalfEven(toDouble() * kCurrencyScale);
-      if (!(scaled >= -9.2233720368547748e18 && scaled <= 9.2233720368547748e18)) raiseRuntimeError(6);
-      return static_cast<int64_t>(scaled);
+    case VarType::String: {
+      int64_t scaled = 0;
+      if (currencyFromDecimalText(rawString(), scaled)) return scaled;
+      return currencyFromDouble(toDouble());
     }
+    default: return currencyFromDouble(toDouble());
   }
 }
 

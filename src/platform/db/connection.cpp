@@ -153,6 +153,42 @@ std::shared_ptr<Recordset> Connection::query(std::string_view sqlText) {
   return rows ? rows : std::make_shared<Recordset>();
 }
 
+std::shared_ptr<Recordset> Connection::queryOne(std::string_view sqlText) {
+  std::string sql = translateSql(sqlText);
+  checkOneStatement(sql);
+  std::shared_ptr<Recordset> rows;
+  run(sql, {}, &rows);
+  return rows ? rows : std::make_shared<Recordset>();
+}
+
+void Connection::checkOneStatement(const std::string& sql) {
+  // Statements are separated by ";": without one there is only one.
+  if (sql.find(';') == std::string::npos) return;
+  // Every statement is prepared (none runs); blanks, comments and empty
+  // statements between them prepare to nothing.
+  const char* p = sql.c_str();
+  const char* end = p + sql.size();
+  int statements = 0;
+  while (p < end) {
+    sqlite3_stmt* st = nullptr;
+    const char* tail = end;
+    const int rc = sqlite3_prepare_v2(db_, p, static_cast<int>(end - p), &st, &tail);
+    if (st) {
+      sqlite3_finalize(st);
+      ++statements;
+    }
+    if (statements > 1) throw ComError(kErrCommand, kProviderSource, kOneStatementOnly);
+    // A later statement that does not prepare is one more statement too; a
+    // faulty first one reports its own error when it runs.
+    if (rc != SQLITE_OK) {
+      if (statements > 0) throw ComError(kErrCommand, kProviderSource, kOneStatementOnly);
+      return;
+    }
+    if (tail <= p) break;
+    p = tail;
+  }
+}
+
 void Connection::execute(std::string_view sqlText) { run(translateSql(sqlText), {}, nullptr); }
 
 void Connection::execute(std::string_view sqlText, std::span<const std::string> textParams) {

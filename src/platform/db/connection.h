@@ -43,6 +43,7 @@ inline constexpr int32_t kErrIntegrity = static_cast<int32_t>(0x80040E2Fu);
 inline constexpr int32_t kErrTimeout = static_cast<int32_t>(0x80040E31u);
 inline constexpr int32_t kErrProvider = static_cast<int32_t>(0x80004005u);
 inline constexpr int32_t kErrProviderNotFound = 3706;
+inline constexpr const char* kOneStatementOnly = "Only one statement may be run here; the text holds more.";
 
 enum class Provider { SQLite, PostgreSQL };
 
@@ -70,6 +71,9 @@ class Connection {
   // Runs SQL Server-dialect text and returns every row it produced as a
   // disconnected recordset (positioned on the first row).
   std::shared_ptr<Recordset> query(std::string_view sqlText);
+  // As query(), for text that must hold exactly one statement: text with
+  // more is refused (kErrCommand, kOneStatementOnly) before any of it runs.
+  std::shared_ptr<Recordset> queryOne(std::string_view sqlText);
 
   // Runs SQL Server-dialect text (one statement or several separated by ";").
   void execute(std::string_view sqlText);
@@ -103,6 +107,8 @@ class Connection {
   // Runs backend SQL; the first statement with columns fills *rows when
   // rows is given.
   void run(const std::string& sql, std::span<const std::string> params, std::shared_ptr<Recordset>* rows);
+  // Raises kOneStatementOnly when the text holds more than one statement.
+  void checkOneStatement(const std::string& sql);
   // Opens the armed transaction when the statement is about to write.
   void beforeStep(sqlite3_stmt* statement);
 

@@ -21,6 +21,22 @@ std::string_view literalBody(std::string_view token) {
   return token.substr(1, token.size() - 2);
 }
 
+// A string literal as SQLite can read it. SQLite's parser stops at a NUL
+// byte, so a literal holding one is spelt as pieces joined by char(0):
+// 'a<NUL>b' becomes ('a' || char(0) || 'b').
+std::string literalForSqlite(std::string_view literal) {
+  if (literal.find('\0') == std::string_view::npos) return std::string(literal);
+  std::string out = "(";
+  for (char ch : literal) {
+    if (ch == '\0')
+      out += "' || char(0) || '";
+    else
+      out += ch;
+  }
+  out += ')';
+  return out;
+}
+
 bool isSymbol(const SqlToken& t, std::string_view s) { return t.kind == SqlTokenKind::Symbol && t.text == s; }
 bool isInsignificant(const SqlToken& t) { return t.kind == SqlTokenKind::Space || t.kind == SqlTokenKind::Comment; }
 
@@ -79,7 +95,7 @@ class Rewriter {
       case SqlTokenKind::Word:
         return rewriteWord(i);
       case SqlTokenKind::String:
-        emit(t.text[0] == '\'' ? t.text : t.text.substr(1), t.kind);
+        emit(literalForSqlite(t.text[0] == '\'' ? t.text : t.text.substr(1)), t.kind);
         return i;
       case SqlTokenKind::BracketName:
         emitBracketName(t.text);

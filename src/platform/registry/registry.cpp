@@ -3,7 +3,9 @@
 #include "platform/registry/registry.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <climits>
+#include <cstring>
 #include <unistd.h>
 
 #include "platform/registry/key_folder.h"
@@ -81,16 +83,21 @@ std::optional<std::string> readValue(std::string_view keyPath, std::string_view 
 }
 
 bool writeValue(std::string_view keyPath, std::string_view valueName, std::string_view value) {
+  return storeValue(keyPath, valueName, value).empty();
+}
+
+std::string storeValue(std::string_view keyPath, std::string_view valueName, std::string_view value) {
+  std::string key(keyPath);
   if (isComputerNameKey(keyPath) && detail::namesEqual(valueName, kComputerNameValue))
-    return false;  // the host name is not ours to change
+    return "the host name in " + key + " is not stored in the registry";
   auto segments = detail::splitKeyPath(keyPath);
-  if (!segments) return false;
+  if (!segments) return "the key path " + key + " is not valid";
   // A predefined key's folder is made on its first write; any other key must
   // have been created before.
   auto folder = segments->size() == 1 ? detail::makeKeyFolder(*segments)
                                       : detail::findKeyFolder(*segments);
-  if (!folder) return false;
-  return detail::updateValues(*folder, [&](std::vector<NamedValue>& values) {
+  if (!folder) return "the key " + key + " does not exist";
+  auto outcome = detail::updateValues(*folder, [&](std::vector<NamedValue>& values) {
     auto it = findValue(values, valueName);
     if (it == values.end())
       values.push_back({std::string(valueName), std::string(value)});
@@ -98,6 +105,17 @@ bool writeValue(std::string_view keyPath, std::string_view valueName, std::strin
       it->data = value;  // the name keeps the case it was created with
     return true;
   });
+  int failure = errno;  // of the step that failed, when one did
+  std::string file = (*folder / detail::kValueFileName).string();
+  switch (outcome) {
+    case detail::UpdateOutcome::Stored: return {};
+    case detail::UpdateOutcome::Unreadable:
+      return file + " is damaged or cannot be read; it was left as it is";
+    case detail::UpdateOutcome::NotLocked:
+    case detail::UpdateOutcome::WriteFailed:
+    case detail::UpdateOutcome::Declined: break;
+  }
+  return file + " cannot be written: " + std::strerror(failure);
 }
 
 bool deleteValue(std::string_view keyPath, std::string_view valueName) {
@@ -108,7 +126,7 @@ bool deleteValue(std::string_view keyPath, std::string_view valueName) {
     if (it == values.end()) return false;
     values.erase(it);
     return true;
-  });
+  }) == detail::UpdateOutcome::Stored;
 }
 
 std::vector<std::string> valueNames(std::string_view keyPath) {

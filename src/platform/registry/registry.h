@@ -27,6 +27,9 @@ std::optional<std::string> readValue(std::string_view keyPath, std::string_view 
 // Stores the value; false (and nothing written) when the key does not exist.
 // Keys are never created by a write.
 bool writeValue(std::string_view keyPath, std::string_view valueName, std::string_view value);
+// As writeValue, for callers that report failures: "" when the value was
+// stored, else why not, naming the key or its value file.
+std::string storeValue(std::string_view keyPath, std::string_view valueName, std::string_view value);
 bool deleteValue(std::string_view keyPath, std::string_view valueName);
 std::vector<std::string> valueNames(std::string_view keyPath);
 std::vector<std::string> subkeyNames(std::string_view keyPath);

@@ -104,14 +104,14 @@ std::optional<std::vector<NamedValue>> loadValues(const std::filesystem::path& f
   return decodeValues(content.str());
 }
 
-bool updateValues(const std::filesystem::path& folder,
-                  const std::function<bool(std::vector<NamedValue>&)>& change) {
+UpdateOutcome updateValues(const std::filesystem::path& folder,
+                           const std::function<bool(std::vector<NamedValue>&)>& change) {
   FolderLock lock(folder);
-  if (!lock.locked()) return false;
+  if (!lock.locked()) return UpdateOutcome::NotLocked;
   std::optional<std::vector<NamedValue>> values = loadValues(folder);
-  if (!values) return false;
-  if (!change(*values)) return false;
-  return replaceFile(folder, encodeValues(*values));
+  if (!values) return UpdateOutcome::Unreadable;
+  if (!change(*values)) return UpdateOutcome::Declined;
+  return replaceFile(folder, encodeValues(*values)) ? UpdateOutcome::Stored : UpdateOutcome::WriteFailed;
 }
 
 }  // namespace corvela::registry::detail

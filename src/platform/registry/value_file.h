@@ -31,10 +31,10 @@ std::optional<std::vector<NamedValue>> decodeValues(std::string_view text);
 std::optional<std::vector<NamedValue>> loadValues(const std::filesystem::path& folder);
 
 // Locks the key folder, loads its values, lets `change` edit them and, when
-// it returns true, writes them back atomically. False when the folder is
-// missing, the file is damaged (it is then left as it is), `change` declined,
-// or the write failed.
-bool updateValues(const std::filesystem::path& folder,
-                  const std::function<bool(std::vector<NamedValue>&)>& change);
+// it returns true, writes them back atomically. Anything but Stored leaves
+// the file as it was; a damaged file is never replaced.
+enum class UpdateOutcome { Stored, Declined, NotLocked, Unreadable, WriteFailed };
+UpdateOutcome updateValues(const std::filesystem::path& folder,
+                           const std::function<bool(std::vector<NamedValue>&)>& change);
 
 }  // namespace corvela::registry::detail

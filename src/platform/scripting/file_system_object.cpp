@@ -1,7 +1,10 @@
 // Scripting.FileSystemObject (see file_system_object.h) and its member table.
 #include "platform/scripting/file_system_object.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <filesystem>
+#include <vector>
 
 #include "platform/fs/file_system.h"
 #include "platform/fs/path_text.h"
@@ -28,6 +31,18 @@ std::string destinationFor(std::string_view pattern, const std::string& source, 
   std::string target(destination);
   if (hasWildcard(pattern) && !target.empty() && target.back() != '/' && target.back() != '\\') target += '/';
   return targetPath(source, target);
+}
+
+// True when `target` is `folder` itself or lies anywhere inside it, after
+// resolving links, "." and "..": copying there would copy its own copies.
+bool isSameOrInside(const std::string& target, const std::string& folder) {
+  std::error_code error;
+  std::filesystem::path inner = std::filesystem::weakly_canonical(target, error);
+  if (error) return false;
+  std::filesystem::path outer = std::filesystem::weakly_canonical(folder, error);
+  if (error) return false;
+  auto [outerEnd, innerAt] = std::mismatch(outer.begin(), outer.end(), inner.begin(), inner.end());
+  return outerEnd == outer.end() || (std::next(outerEnd) == outer.end() && outerEnd->empty());
 }
 
 }  // namespace
@@ -116,7 +131,12 @@ void FileSystemObject::MoveFile(std::string_view source, std::string_view destin
 }
 
 void FileSystemObject::CopyFolder(std::string_view source, std::string_view destination, bool overwrite) const {
-  for (const std::string& folder : sourcesOf(source, true))
+  std::vector<std::string> folders = sourcesOf(source, true);
+  // Refused before anything is copied, with the error that moving a folder
+  // into itself gives.
+  for (const std::string& folder : folders)
+    if (isSameOrInside(destinationFor(source, folder, destination), folder)) raiseRuntimeError(52);
+  for (const std::string& folder : folders)
     copyFolderTree(folder, destinationFor(source, folder, destination), overwrite);
 }
 

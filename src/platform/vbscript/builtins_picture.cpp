@@ -13,6 +13,7 @@
 #include "platform/automation/dispatch_table.h"
 #include "platform/fs/image_size.h"
 #include "platform/vbscript/builtin.h"
+#include "platform/vbscript/interpreter.h"
 
 namespace corvela::vbs {
 namespace {
@@ -75,6 +76,7 @@ const DispatchTable<Picture>& Picture::dispatchTable() {
 }
 
 Variant loadPicture(BuiltinCall& call) {
+  if (call.interpreter && call.interpreter->sealed()) raiseRuntimeError(70);  // reads files
   // Null raises 94 and an array 13 through the conversion to text.
   std::string path = call.value(0).toString();
   if (path.empty()) raiseRuntimeError(kInvalidPicture);

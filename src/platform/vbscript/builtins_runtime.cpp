@@ -2,6 +2,7 @@
 // GetRef, CreateObject, GetObject and the Randomize statement.
 #include "platform/vbscript/builtins_runtime.h"
 
+#include <algorithm>
 #include <mutex>
 
 #include "platform/automation/com_error.h"
@@ -50,9 +51,21 @@ void registerEngineClasses() {
   });
 }
 
+// The classes a sealed engine may create: they live in memory only.
+bool madeInMemory(std::string_view progId) {
+  for (std::string_view allowed : {"Scripting.Dictionary", "VBScript.RegExp"})
+    if (progId.size() == allowed.size() &&
+        std::equal(progId.begin(), progId.end(), allowed.begin(), [](char a, char b) {
+          return (a | 0x20) == (b | 0x20);
+        }))
+      return true;
+  return false;
+}
+
 Variant createObjectFn(BuiltinCall& call) {
   registerEngineClasses();
   std::string progId = textOf(call, 0);
+  if (call.interpreter && call.interpreter->sealed() && !madeInMemory(progId)) raiseRuntimeError(70);
   try {
     return Variant(createObject(progId));
   } catch (const ComError& e) {

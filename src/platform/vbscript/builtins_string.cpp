@@ -143,8 +143,12 @@ Variant ucaseFn(BuiltinCall& call) { return caseMapped(call, true); }
 Variant repeated(int32_t count, std::string_view unit) {
   builtin_text::checkStringSize(static_cast<uint64_t>(count) * unit.size());
   std::string out;
-  out.reserve(static_cast<size_t>(count) * unit.size());
-  for (int32_t i = 0; i < count; ++i) out.append(unit);
+  if (unit.size() == 1) {
+    out.assign(static_cast<size_t>(count), unit[0]);
+  } else {
+    out.reserve(static_cast<size_t>(count) * unit.size());
+    for (int32_t i = 0; i < count; ++i) out.append(unit);
+  }
   return builtin_text::stringOf(out, static_cast<size_t>(count) * text::utf16Length(unit));
 }
 
@@ -267,10 +271,21 @@ Variant replaceFn(BuiltinCall& call) {
   size_t found = search.find(0);
   if (found == std::string_view::npos) return begin == 0 ? expression.whole() : builtin_text::pieceOf(tail, ascii);
 
+  // The result's size first: a short text with a long replacement may ask
+  // for more than a string can hold, which must fail before it is built.
+  const size_t first = found;
+  uint64_t size = tail.size();
+  for (int32_t replaced = 0; found != std::string_view::npos && (count == -1 || replaced < count); ++replaced) {
+    size = size - pattern.size() + replacement.view().size();
+    builtin_text::checkStringSize(size);
+    found = search.find(found + pattern.size());
+  }
   // One buffer per thread, reused, so a Replace allocates only its result.
   thread_local std::string out;
   out.clear();
+  out.reserve(size);
   size_t done = 0;
+  found = first;
   for (int32_t replaced = 0; found != std::string_view::npos && (count == -1 || replaced < count); ++replaced) {
     out.append(tail.substr(done, found - done));
     out.append(replacement.view());
@@ -278,7 +293,6 @@ Variant replaceFn(BuiltinCall& call) {
     found = search.find(done);
   }
   out.append(tail.substr(done));
-  builtin_text::checkStringSize(out.size());
   Variant result = ascii && find.isAscii() && replacement.isAscii() ? builtin_text::stringOf(out, out.size())
                                                                     : Variant(out);
   if (out.capacity() > kLargestKeptBuffer) out = std::string();

@@ -90,9 +90,10 @@ Variant joinFn(BuiltinCall& call) {
   std::string out;
   std::string holder;
   for (size_t i = 0; i < items.size(); ++i) {
+    std::string_view piece = elementText(items[i].dereferenced(), holder);
+    builtin_text::checkStringSize(uint64_t{out.size()} + (i > 0 ? delimiter.size() : 0) + piece.size());
     if (i > 0) text::appendJoined(out, delimiter);
-    text::appendJoined(out, elementText(items[i].dereferenced(), holder));
-    builtin_text::checkStringSize(out.size());
+    text::appendJoined(out, piece);
   }
   return Variant(out);
 }

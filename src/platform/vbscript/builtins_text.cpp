@@ -40,7 +40,7 @@ size_t TextArg::byteOffset(size_t index) const {
 Variant TextArg::whole() const { return string_ ? *string_ : Variant(view_); }
 
 void checkStringSize(uint64_t bytes) {
-  if (bytes > 0x7FFFFFFFu) raiseRuntimeError(14);
+  if (bytes > kMaxStringBytes) raiseRuntimeError(14);
 }
 
 Compare compareArg(const BuiltinCall& call, size_t index) {

@@ -179,6 +179,7 @@ int32_t Compiler::constantValue(const ast::Expr& e) {
 }
 
 void Compiler::declareProcedure(ast::ProcedureStmt& stmt, int32_t classIndex) {
+  if (stmt.params.size() >= kMaxArguments) throw CompileFailure{1001, stmt.pos};  // Out of memory
   Procedure proc;
   proc.name = stmt.name;
   proc.kind = procKindOf(stmt.procKind);
@@ -197,10 +198,14 @@ void Compiler::declareClass(ast::ClassStmt& stmt) {
   addGlobal(stmt.name, GlobalName::Class, classIndex, stmt.namePos);
 
   auto findMember = [&](std::string_view name) -> int32_t {
-    auto& members = program_.classes[classIndex].members;
-    for (size_t i = 0; i < members.size(); ++i)
-      if (lowerName(members[i].name) == lowerName(name)) return static_cast<int32_t>(i);
-    return -1;
+    return classMemberIndex(program_.classes[classIndex], lowerName(name));
+  };
+  auto addMember = [&](ClassMember member) -> int32_t {
+    ClassDef& cls = program_.classes[classIndex];
+    auto index = static_cast<int32_t>(cls.members.size());
+    cls.memberIndex.emplace(lowerName(member.name), index);
+    cls.members.push_back(std::move(member));
+    return index;
   };
   for (ast::StmtPtr& m : stmt.members) {
     if (m->kind == ast::StmtKind::Dim) {
@@ -221,7 +226,7 @@ void Compiler::declareClass(ast::ClassStmt& stmt) {
           program_.arrays.push_back(std::move(site));
           cls.fixedArrays.emplace_back(member.field, static_cast<int32_t>(program_.arrays.size() - 1));
         }
-        cls.members.push_back(std::move(member));
+        addMember(std::move(member));
       }
       continue;
     }
@@ -235,8 +240,7 @@ void Compiler::declareClass(ast::ClassStmt& stmt) {
       ClassMember member;
       member.name = procStmt.name;
       member.isPublic = procStmt.visibility != ast::Visibility::Private;
-      cls.members.push_back(std::move(member));
-      memberIndex = static_cast<int32_t>(cls.members.size() - 1);
+      memberIndex = addMember(std::move(member));
     }
     ClassMember& member = cls.members[memberIndex];
     int32_t* slot = nullptr;
@@ -331,9 +335,7 @@ void Compiler::declareImplicitGlobals(const ast::StmtList& body) {
 }
 
 bool Compiler::isKnownOutside(const std::string& lower) {
-  if (scope_.classIndex >= 0)
-    for (const ClassMember& m : program_.classes[scope_.classIndex].members)
-      if (lowerName(m.name) == lower) return true;
+  if (scope_.classIndex >= 0 && classMemberIndex(program_.classes[scope_.classIndex], lower) >= 0) return true;
   auto it = globalNames_.find(lower);
   return it != globalNames_.end() && program_.globals[it->second].kind == GlobalName::Variable;
 }
@@ -448,8 +450,7 @@ Resolved Compiler::resolve(const std::string& name, ast::Position pos) {
                         : (outer_ && scope_.global)     ? outer_->cls
                                                         : nullptr;
   if (cls) {
-    for (size_t i = 0; i < cls->members.size(); ++i) {
-      if (lowerName(cls->members[i].name) != lower) continue;
+    if (int32_t i = classMemberIndex(*cls, lower); i >= 0) {
       if (cls->members[i].field >= 0) {
         r.var = VarKind::Field;
         r.index = cls->members[i].field;
@@ -545,6 +546,22 @@ void Compiler::compileEval(const ast::Expr& expression) {
 
 namespace {
 
+// Every statement starts and ends with an empty operand stack, and no
+// instruction leaves more than one operand more than it found, plus Me
+// for a moment under a method's arguments. So a run of code between the
+// boundaries of statement regions never holds more operands than it has
+// instructions, plus that one.
+uint32_t operandBound(const Procedure& proc) {
+  size_t longest = 0, from = 0;
+  for (const Region& r : proc.regions) {
+    longest = std::max({longest, static_cast<size_t>(r.start) - std::min<size_t>(from, r.start),
+                        static_cast<size_t>(r.end - r.start)});
+    from = r.end;
+  }
+  longest = std::max(longest, proc.code.size() - std::min(from, proc.code.size()));
+  return static_cast<uint32_t>(std::min<size_t>(longest + 2, UINT32_MAX));
+}
+
 std::shared_ptr<Program> finish(ast::Script& script, const OuterScope* outer, ScriptError& error,
                                 const ast::Expr* expression) {
   auto program = std::make_shared<Program>();
@@ -566,6 +583,7 @@ std::shared_ptr<Program> finish(ast::Script& script, const OuterScope* outer, Sc
     error.text = program->lineText(failure.pos.line);
     return nullptr;
   }
+  for (Procedure& proc : program->procedures) proc.operandSlots = operandBound(proc);
   int32_t members = 0;
   for (CallSite& site : program->calls)
     if (site.cacheSlot >= 0) members = std::max(members, site.cacheSlot + 1);

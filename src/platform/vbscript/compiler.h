@@ -6,6 +6,8 @@
 #pragma once
 
 #include <memory>
+#include <string>
+#include <unordered_map>
 
 #include "platform/vbscript/ast.h"
 #include "platform/vbscript/program.h"
@@ -19,8 +21,10 @@ namespace corvela::vbs {
 struct OuterScope {
   const Procedure* procedure = nullptr;
   const ClassDef* cls = nullptr;
-  // The variables earlier Execute code created in the procedure's invocation.
+  // The variables earlier Execute code created in the procedure's invocation,
+  // and where each name is among them.
   const std::vector<CreatedVariable>* created = nullptr;
+  const std::unordered_map<std::string, size_t>* createdIndex = nullptr;
 };
 
 // Compiles a parsed script. On a compile error returns null and fills error.

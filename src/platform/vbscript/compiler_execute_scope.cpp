@@ -21,16 +21,23 @@ size_t Compiler::createdCount() const {
   return (outer_->created ? outer_->created->size() : 0) + program_.createdVariables.size();
 }
 
-bool Compiler::resolveCreated(const std::string& lower, Resolved& r) {
+size_t Compiler::findCreated(const std::string& lower) const {
   // Numbered as the invocation will hold them: earlier ones, then this code's.
   size_t earlierCount = outer_->created ? outer_->created->size() : 0;
-  auto at = [&](size_t i) -> const CreatedVariable& {
-    return i < earlierCount ? (*outer_->created)[i] : program_.createdVariables[i - earlierCount];
-  };
-  size_t index = 0, count = createdCount();
-  while (index < count && at(index).name != lower) ++index;
-  if (index == count) return false;
-  const CreatedVariable* found = &at(index);
+  if (outer_->createdIndex) {
+    auto it = outer_->createdIndex->find(lower);
+    if (it != outer_->createdIndex->end()) return it->second;
+  }
+  auto it = createdHere_.find(lower);
+  return it == createdHere_.end() ? kNotCreated : earlierCount + it->second;
+}
+
+bool Compiler::resolveCreated(const std::string& lower, Resolved& r) {
+  size_t index = findCreated(lower);
+  if (index == kNotCreated) return false;
+  size_t earlierCount = outer_->created ? outer_->created->size() : 0;
+  const CreatedVariable* found =
+      index < earlierCount ? &(*outer_->created)[index] : &program_.createdVariables[index - earlierCount];
   r.kind = Resolved::Var;
   if (found->declared) {
     r.var = VarKind::OuterCreated;
@@ -46,6 +53,7 @@ bool Compiler::resolveCreated(const std::string& lower, Resolved& r) {
 void Compiler::createImplicit(const std::string& lower, Resolved& r) {
   uint16_t fallback = createdFallback(*outer_->procedure, createdCount());
   if (fallback == kNoSlot) return;  // beyond what an operand holds: the name stays global
+  createdHere_.emplace(lower, program_.createdVariables.size());
   program_.createdVariables.push_back({lower, false});
   r.fallback = fallback;
 }
@@ -55,12 +63,10 @@ void Compiler::declareCreated(const std::string& name, ast::Position pos) {
   // A name the procedure or earlier Execute code has already is that variable.
   for (const Procedure::Name& n : outer_->procedure->names)
     if (n.name == lower) return;
-  if (outer_->created)
-    for (const CreatedVariable& c : *outer_->created)
-      if (c.name == lower) return;
-  for (const CreatedVariable& c : program_.createdVariables)
-    if (c.name == lower) throw CompileFailure{1041, pos};
+  if (outer_->createdIndex && outer_->createdIndex->count(lower)) return;
+  if (createdHere_.count(lower)) throw CompileFailure{1041, pos};
   if (createdFallback(*outer_->procedure, createdCount()) == kNoSlot) throw CompileFailure{1001, pos};
+  createdHere_.emplace(lower, program_.createdVariables.size());
   program_.createdVariables.push_back({lower, true});
 }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/automation/variant_ops.h"
+#include "platform/vbscript/native_stack.h"
 
 namespace corvela::vbs {
 
@@ -86,6 +87,7 @@ int32_t Compiler::memberSite(const std::string& name, const ast::Expr* object, u
 }
 
 void Compiler::expr(const ast::Expr& e) {
+  if (nativeStackLow(kCompilerStackReserve)) throw CompileFailure{28, e.pos};  // Out of stack space
   switch (e.kind) {
     case ast::ExprKind::Literal:
       emit(Op::PushConst, constant(static_cast<const ast::LiteralExpr&>(e).value));
@@ -203,7 +205,17 @@ void Compiler::newObject(const ast::NewExpr& e) {
   emit(Op::NewObject, constant(Variant(e.className)), 0, 1);
 }
 
+void Compiler::checkArgumentCount(const std::vector<ast::ExprPtr>& args) {
+  // Call sites count arguments in 16 bits, and a member assignment passes
+  // the value as one more.
+  if (args.size() < kMaxArguments) return;
+  for (const ast::ExprPtr& arg : args)
+    if (arg) throw CompileFailure{1001, arg->pos};  // Out of memory
+  throw CompileFailure{1001, statementPos_};
+}
+
 void Compiler::valueArguments(const std::vector<ast::ExprPtr>& args) {
+  checkArgumentCount(args);
   for (const ast::ExprPtr& arg : args) {
     if (arg)
       expr(*arg);
@@ -213,6 +225,7 @@ void Compiler::valueArguments(const std::vector<ast::ExprPtr>& args) {
 }
 
 RefMask Compiler::arguments(const std::vector<ast::ExprPtr>& args, bool byRef) {
+  checkArgumentCount(args);
   // Bit i of word i / 32: argument i is pushed as a reference.
   std::vector<uint32_t> words((args.size() + 31) / 32);
   for (size_t i = 0; i < args.size(); ++i) {
@@ -276,9 +289,7 @@ void Compiler::callNamed(const std::string& name, ast::Position pos, const std::
       r.index = scope_.procIndex;
     } else {
       r.kind = Resolved::Method;
-      const ClassDef& cls = program_.classes[self.classIndex];
-      for (size_t i = 0; i < cls.members.size(); ++i)
-        if (lowerName(cls.members[i].name) == lowerName(name)) r.index = static_cast<int32_t>(i);
+      r.index = classMemberIndex(program_.classes[self.classIndex], lowerName(name));
     }
   }
   switch (r.kind) {
@@ -369,8 +380,7 @@ void Compiler::member(const ast::MemberExpr& e, const std::vector<ast::ExprPtr>*
   // Me.member inside the class goes straight to the member, private or not.
   const ClassDef* cls = scope_.classIndex >= 0 ? &program_.classes[scope_.classIndex] : (outer_ ? outer_->cls : nullptr);
   if (op == Op::MemberGet && e.object && e.object->kind == ast::ExprKind::Me && cls) {
-    for (size_t i = 0; i < cls->members.size(); ++i) {
-      if (lowerName(cls->members[i].name) != lowerName(e.name)) continue;
+    if (int32_t i = classMemberIndex(*cls, lowerName(e.name)); i >= 0) {
       CallSite site;
       site.argc = static_cast<uint16_t>(list.size());
       site.wantResult = wantResult;

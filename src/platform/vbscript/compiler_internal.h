@@ -3,6 +3,7 @@
 // compiler_stmt.cpp (statements and control flow).
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -21,6 +22,15 @@ struct CompileFailure {
 };
 
 std::string lowerName(std::string_view name);
+
+// The index of the member named `lower` (ASCII lower case), or -1.
+inline int32_t classMemberIndex(const ClassDef& cls, const std::string& lower) {
+  auto it = cls.memberIndex.find(lower);
+  return it == cls.memberIndex.end() ? -1 : it->second;
+}
+
+// Arguments of one call, parameters of one procedure: fewer than this.
+inline constexpr size_t kMaxArguments = 0xFFFF;
 
 // What a name means in the scope being compiled.
 struct Resolved {
@@ -96,6 +106,10 @@ class Compiler {
   // A name of the invocation's created variables (earlier ones and this
   // code's): the resolved variable, or false when it has none of the name.
   bool resolveCreated(const std::string& lower, Resolved& r);
+  // Where the name is among the invocation's created variables (earlier
+  // ones first), or kNotCreated.
+  static constexpr size_t kNotCreated = SIZE_MAX;
+  size_t findCreated(const std::string& lower) const;
   // An unknown name: a variable of the invocation used while no global has it.
   void createImplicit(const std::string& lower, Resolved& r);
   size_t createdCount() const;  // earlier ones and this code's
@@ -112,6 +126,8 @@ class Compiler {
   void member(const ast::MemberExpr& e, const std::vector<ast::ExprPtr>* args, Op op, bool wantResult);
   void memberObject(const ast::MemberExpr& e);
   RefMask arguments(const std::vector<ast::ExprPtr>& args, bool byRef);
+  // 1001 for an argument list longer than a call site can count.
+  void checkArgumentCount(const std::vector<ast::ExprPtr>& args);
   void valueArguments(const std::vector<ast::ExprPtr>& args);
   void newObject(const ast::NewExpr& e);
   int32_t addCall(CallSite site);
@@ -149,10 +165,12 @@ class Compiler {
   Program& program_;
   const OuterScope* outer_;
   Scope scope_;
+  ast::Position statementPos_;  // of the statement being compiled
   std::unordered_map<std::string, int32_t> globalNames_;   // lower-case -> Program::globals index
   std::unordered_map<std::string, int32_t> builtinIndex_;  // lower-case -> Program::builtins index
   std::vector<std::pair<int32_t, ast::ProcedureStmt*>> pendingBodies_;
   std::vector<const ast::ConstDecl*> createdConstants_;
+  std::unordered_map<std::string, size_t> createdHere_;  // name -> index in program_.createdVariables
 };
 
 }  // namespace corvela::vbs

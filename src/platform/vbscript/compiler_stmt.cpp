@@ -5,6 +5,7 @@
 #include "platform/vbscript/compiler_internal.h"
 
 #include "platform/automation/variant_ops.h"
+#include "platform/vbscript/native_stack.h"
 
 namespace corvela::vbs {
 
@@ -13,6 +14,8 @@ void Compiler::statements(const ast::StmtList& list) {
 }
 
 void Compiler::statement(const ast::Stmt& s) {
+  if (nativeStackLow(kCompilerStackReserve)) throw CompileFailure{28, s.pos};  // Out of stack space
+  statementPos_ = s.pos;
   size_t start = here();
   switch (s.kind) {
     case ast::StmtKind::Assign: assign(static_cast<const ast::AssignStmt&>(s)); break;

@@ -16,14 +16,14 @@ namespace corvela::vbs {
 // recursion never reaches are never touched (all-zero bytes are Empty).
 inline constexpr size_t kStackSlots = size_t{1} << 18;
 inline constexpr size_t kMaxFrames = 20000;
-// Headroom above a frame's slots for its operand stack.
+// Headroom above the arguments that C++ pushes for a call into script code.
 inline constexpr size_t kOperandSlots = 256;
 
 // Whether a frame of `proc` taking `argc` arguments fits above `top`: the
 // frame count, the value stack and the parameter reference table.
 inline bool frameFits(const std::vector<Frame>& frames, const Variant* top, const Variant* stackEnd,
                       const Procedure& proc, size_t refTop, size_t argc) {
-  return frames.size() < kMaxFrames && top + proc.slotCount + kOperandSlots <= stackEnd &&
+  return frames.size() < kMaxFrames && proc.slotCount + size_t{proc.operandSlots} <= size_t(stackEnd - top) &&
          refTop + argc <= kStackSlots;
 }
 

@@ -11,6 +11,7 @@
 #include "platform/vbscript/class_instance.h"
 #include "platform/vbscript/compiler.h"
 #include "platform/vbscript/err_object.h"
+#include "platform/vbscript/native_stack.h"
 #include "platform/vbscript/parser.h"
 #include "platform/vbscript/frame_entry.h"
 #include "platform/vbscript/vm_values.h"
@@ -18,9 +19,6 @@
 namespace corvela::vbs {
 
 namespace {
-
-// Nested execution loops (script -> host object -> script ...).
-constexpr int kMaxExecuteDepth = 150;
 
 std::string lower(std::string_view name) {
   std::string out(name);
@@ -198,8 +196,14 @@ Link& Interpreter::bind(const Program& program) {
 
 // ------------------------------------------------------------------- frames
 
+void Interpreter::stepLimitReached() {
+  stepsLeft_ = 1;  // stays spent: code after a swallowed error stops at its next step
+  throw ComError(kStepLimitError, kRuntimeErrorSource, kStepLimitText);
+}
+
 void Interpreter::enterProcedure(const Link& link, int32_t procIndex, const Variant* me, uint16_t argc,
                                  RefMask refMask, bool wantResult) {
+  step();
   const Procedure& proc = link.program->procedures[procIndex];
   if (argc != proc.paramCount) raiseNamedError(450, proc.name);
   if (!frameFits(frames_, sp_, stackEnd_, proc, refTop_, argc)) raiseRuntimeError(28);
@@ -239,7 +243,7 @@ Variant Interpreter::finishCall(bool wantResult) {
 }
 
 Variant Interpreter::callProcedure(const Link& link, int32_t procIndex, const Variant* me, std::span<Variant> args) {
-  if (executeDepth_ >= kMaxExecuteDepth) raiseRuntimeError(28);
+  checkNativeStack();
   if (sp_ + args.size() + kOperandSlots > stackEnd_) raiseRuntimeError(28);
   Variant* base = sp_;
   for (size_t i = 0; i < args.size(); ++i) {
@@ -275,12 +279,14 @@ void Interpreter::dropLink(const Link& link) {
 }
 
 void Interpreter::runProgram(const Program& program) {
+  checkNativeStack();
   Link& link = bind(program);
   enterMain(link, nullptr, false);
   execute();
 }
 
 Variant Interpreter::evaluate(const Program& program) {
+  checkNativeStack();
   Link& link = bind(program);
   enterMain(link, nullptr, true);
   execute();
@@ -315,7 +321,7 @@ void Interpreter::handleError(const ComError& error, const Instr* pc, size_t ent
   }
   for (;;) {
     Frame& frame = frames_.back();
-    if (frame.resumeNext) {
+    if (frame.resumeNext && error.number() != kStepLimitError) {
       err_->record(error);
       const Region* r = regionAt(*frame.proc, at);
       frame.pc = frame.proc->code.data() + (r ? r->resume : at + 1);
@@ -457,7 +463,10 @@ static Frame* scopeFrame(std::vector<Frame>& frames, OuterScope& outer) {
   if (!frame) return nullptr;
   outer.procedure = frame->proc;
   if (frame->proc->classIndex >= 0) outer.cls = &frame->link->program->classes[frame->proc->classIndex];
-  if (frame->created) outer.created = &frame->created->names;
+  if (frame->created) {
+    outer.created = &frame->created->names;
+    outer.createdIndex = &frame->created->index;
+  }
   return frame;
 }
 
@@ -466,12 +475,14 @@ static void addCreatedVariables(Frame& frame, const Program& program) {
   if (program.createdVariables.empty()) return;
   if (!frame.created) frame.created = std::make_unique<CreatedVariables>();
   for (const CreatedVariable& variable : program.createdVariables) {
+    frame.created->index.emplace(variable.name, frame.created->names.size());
     frame.created->names.push_back(variable);
     frame.created->values.emplace_back();
   }
 }
 
 void Interpreter::executeCode(std::string_view code, bool global) {
+  checkNativeStack();
   ScriptError failure;
   std::unique_ptr<ast::Script> script = parseScript(code, failure);
   if (!script) raiseCompileError(failure);
@@ -487,6 +498,7 @@ void Interpreter::executeCode(std::string_view code, bool global) {
 }
 
 Variant Interpreter::evalCode(std::string_view code) {
+  checkNativeStack();
   ScriptError failure;
   ast::ExprPtr expression;
   std::unique_ptr<ast::Script> script = parseExpression(code, expression, failure);

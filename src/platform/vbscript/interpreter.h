@@ -60,6 +60,7 @@ struct Link {
 // The variables Execute code created in one invocation of a procedure.
 struct CreatedVariables {
   std::vector<CreatedVariable> names;
+  std::unordered_map<std::string, size_t> index;  // name -> position in names
   std::deque<Variant> values;  // a deque: ByRef arguments and cached pointers stay valid as it grows
 };
 
@@ -131,6 +132,10 @@ class Interpreter {
   // the next safe point of the execution loop (or now, outside it).
   void terminateLater(std::shared_ptr<ScriptObject> object);
   std::weak_ptr<void> aliveToken() const { return alive_; }
+  void setStepLimit(uint64_t steps) { stepLimit_ = steps; }
+  void resetSteps() { stepsLeft_ = stepLimit_ ? stepLimit_ : UINT64_MAX; }
+  void seal() { sealed_ = true; }
+  bool sealed() const { return sealed_; }
   // Every instance of a script class is on the engine's list while both
   // live, so the engine can take apart reference cycles when it ends.
   void addInstance(ScriptObject& object);
@@ -206,6 +211,15 @@ class Interpreter {
   std::shared_ptr<int> alive_;
   ScriptObject* instances_ = nullptr;  // head of the list of live instances
   int executeDepth_ = 0;
+  uint64_t stepLimit_ = 0;
+  uint64_t stepsLeft_ = UINT64_MAX;
+  bool sealed_ = false;
+
+  // One jump or call: stops the run once the host's step limit is spent.
+  void step() {
+    if (--stepsLeft_ == 0) stepLimitReached();
+  }
+  [[noreturn]] void stepLimitReached();
 };
 
 }  // namespace corvela::vbs

@@ -7,6 +7,7 @@
 #include <new>
 
 #include "platform/automation/com_error.h"
+#include "platform/vbscript/native_stack.h"
 #include "platform/vbscript/parser_impl.h"
 
 namespace corvela::vbs {
@@ -21,6 +22,7 @@ class BlockGuard {
  public:
   BlockGuard(int& depth, const Token& at) : depth_(depth) {
     if (++depth_ > kMaxBlockNesting) throw ParseFailure{kOutOfMemory, at.pos};
+    if (nativeStackLow(kCompilerStackReserve)) throw ParseFailure{kOutOfStack, at.pos};
   }
   ~BlockGuard() { --depth_; }
   BlockGuard(const BlockGuard&) = delete;

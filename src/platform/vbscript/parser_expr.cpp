@@ -6,6 +6,7 @@
 // operator is left-associative (2^3^2 = 64).
 #include <algorithm>
 
+#include "platform/vbscript/native_stack.h"
 #include "platform/vbscript/parser_impl.h"
 
 namespace corvela::vbs {
@@ -64,6 +65,7 @@ class RecursionGuard {
  public:
   RecursionGuard(int& depth, const Token& at) : depth_(depth) {
     if (++depth_ > kMaxExpressionDepth) throw ParseFailure{kOutOfMemory, at.pos};
+    if (nativeStackLow(kCompilerStackReserve)) throw ParseFailure{kOutOfStack, at.pos};
   }
   ~RecursionGuard() { --depth_; }
   RecursionGuard(const RecursionGuard&) = delete;

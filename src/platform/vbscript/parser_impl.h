@@ -19,6 +19,7 @@ namespace corvela::vbs {
 // Compile error numbers the parser raises.
 namespace compile_error {
 inline constexpr int32_t kOutOfMemory = 1001;  // also: nesting too deep to compile
+inline constexpr int32_t kOutOfStack = 28;     // the thread's stack is nearly used up
 inline constexpr int32_t kSyntax = 1002;
 inline constexpr int32_t kExpectedLParen = 1005;
 inline constexpr int32_t kExpectedRParen = 1006;

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/automation/object.h"
@@ -167,6 +168,7 @@ struct Procedure {
   int32_t classIndex = -1;  // owning class, -1 for global procedures
   uint16_t paramCount = 0;
   uint16_t slotCount = 0;   // parameters + locals + hidden slots
+  uint32_t operandSlots = 0;  // the most operands its code can have on the stack at once
   int32_t resultSlot = -1;  // Function / Property Get: the slot of the result
   std::vector<uint8_t> byRef;  // per parameter
   std::vector<Instr> code;
@@ -192,6 +194,9 @@ struct ClassMember {
 struct ClassDef {
   std::string name;
   std::vector<ClassMember> members;
+  // ASCII-lower-case member name -> index into members, so that compiling
+  // a class of many members stays linear.
+  std::unordered_map<std::string, int32_t> memberIndex;
   int32_t fieldCount = 0;
   std::vector<std::pair<int32_t, int32_t>> fixedArrays;  // (field, ArraySite index)
   int32_t defaultMember = -1;

@@ -2,6 +2,9 @@
 // interpreter. Errors never escape as exceptions: they end in error().
 #include "platform/vbscript/script_engine.h"
 
+#include <new>
+#include <stdexcept>
+
 #include "platform/vbscript/compiler.h"
 #include "platform/vbscript/err_object.h"
 #include "platform/vbscript/interpreter.h"
@@ -24,29 +27,48 @@ void fillError(ScriptError& error, const ComError& e) {
   }
 }
 
+ComError outOfMemory() { return ComError(7, kRuntimeErrorSource, standardErrorText(7)); }
+
 }  // namespace
 
 ScriptEngine::ScriptEngine() : interpreter_(std::make_unique<Interpreter>()) {}
 ScriptEngine::~ScriptEngine() = default;
+
+template <class Work>
+bool ScriptEngine::guarded(Work&& work) {
+  interpreter_->resetSteps();
+  try {
+    work();
+    return true;
+  } catch (const CompileFailed&) {
+    return false;  // the error is filled in already
+  } catch (const ComError& e) {
+    fillError(interpreter_->error, e);
+  } catch (const std::bad_alloc&) {
+    fillError(interpreter_->error, outOfMemory());
+  } catch (const std::length_error&) {
+    fillError(interpreter_->error, outOfMemory());
+  }
+  return false;
+}
 
 void ScriptEngine::addObject(std::string name, std::shared_ptr<Object> object, bool addMembers) {
   interpreter_->addObject(std::move(name), std::move(object), addMembers);
 }
 
 std::shared_ptr<const Program> ScriptEngine::compile(std::string_view code, ScriptError& error) {
-  std::unique_ptr<ast::Script> script = parseScript(code, error);
-  if (!script) return nullptr;
-  return compileScript(*script, nullptr, error);
+  try {
+    std::unique_ptr<ast::Script> script = parseScript(code, error);
+    if (!script) return nullptr;
+    return compileScript(*script, nullptr, error);
+  } catch (const std::bad_alloc&) {
+    fillError(error, outOfMemory());
+    return nullptr;
+  }
 }
 
 bool ScriptEngine::run(const Program& program) {
-  try {
-    interpreter_->runProgram(program);
-    return true;
-  } catch (const ComError& e) {
-    fillError(interpreter_->error, e);
-    return false;
-  }
+  return guarded([&] { interpreter_->runProgram(program); });
 }
 
 bool ScriptEngine::addCode(std::string_view code) {
@@ -55,29 +77,23 @@ bool ScriptEngine::addCode(std::string_view code) {
 }
 
 bool ScriptEngine::eval(std::string_view expression, Variant& result) {
-  ast::ExprPtr parsed;
-  std::unique_ptr<ast::Script> script = parseExpression(expression, parsed, interpreter_->error);
-  if (!script) return false;
-  std::shared_ptr<const Program> program = compileExpression(*script, *parsed, nullptr, interpreter_->error);
-  if (!program) return false;
-  try {
+  return guarded([&] {
+    ast::ExprPtr parsed;
+    std::unique_ptr<ast::Script> script = parseExpression(expression, parsed, interpreter_->error);
+    if (!script) throw CompileFailed{};
+    std::shared_ptr<const Program> program = compileExpression(*script, *parsed, nullptr, interpreter_->error);
+    if (!program) throw CompileFailed{};
     result = interpreter_->evaluate(*program);
-    return true;
-  } catch (const ComError& e) {
-    fillError(interpreter_->error, e);
-    return false;
-  }
+  });
 }
 
 bool ScriptEngine::call(std::string_view procedure, std::span<Variant> args, Variant& result) {
-  try {
-    result = interpreter_->callGlobal(procedure, args);
-    return true;
-  } catch (const ComError& e) {
-    fillError(interpreter_->error, e);
-    return false;
-  }
+  return guarded([&] { result = interpreter_->callGlobal(procedure, args); });
 }
+
+void ScriptEngine::setStepLimit(uint64_t steps) { interpreter_->setStepLimit(steps); }
+
+void ScriptEngine::seal() { interpreter_->seal(); }
 
 const ScriptError& ScriptEngine::error() const { return interpreter_->error; }
 

@@ -16,6 +16,10 @@
 
 namespace corvela::vbs {
 
+// E_ABORT: the run went past the host's step limit.
+inline constexpr int32_t kStepLimitError = static_cast<int32_t>(0x80004004u);
+inline constexpr const char* kStepLimitText = "The script ran past its step limit";
+
 struct ScriptError {
   int32_t number = 0;          // 0: no error
   std::string source;          // "Microsoft VBScript runtime error", "... compilation error", or a host object's source
@@ -49,7 +53,22 @@ class ScriptEngine {
   const ScriptError& error() const;
   void clearError();
 
+  // Limits for code the host does not trust. A step is a jump (each turn of
+  // a loop, each If decided) or a procedure call; past `steps` of them in
+  // one run/addCode/eval/call the code stops with kStepLimitError, which
+  // On Error cannot catch. 0 (the default) sets no limit.
+  void setStepLimit(uint64_t steps);
+  // Sealed, scripts reach nothing outside the engine's memory: CreateObject
+  // makes only Scripting.Dictionary and VBScript.RegExp, and CreateObject of
+  // anything else and LoadPicture raise 70 (Permission denied).
+  void seal();
+
  private:
+  // Runs host-called work with the step count reset; errors end in error().
+  struct CompileFailed {};
+  template <class Work>
+  bool guarded(Work&& work);
+
   std::unique_ptr<Interpreter> interpreter_;
 };
 

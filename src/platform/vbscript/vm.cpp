@@ -129,7 +129,7 @@ inline bool truth(const Variant& v) {
 // jump itself rather than push a Boolean for it. True when it did.
 #define TAKE_JUMP(holds)                                                         \
   ((pc->op == Op::JumpIfFalse || pc->op == Op::JumpIfTrue) &&                    \
-   (pc = (holds) == (pc->op == Op::JumpIfTrue) ? code + pc->b : pc + 1, true))
+   (step(), pc = (holds) == (pc->op == Op::JumpIfTrue) ? code + pc->b : pc + 1, true))
 // + - * \ Mod: plain numbers inline, the rest through the Variant operators.
 #define ARITHMETIC(OP)                                                          \
   case OP: {                                                                    \
@@ -378,9 +378,14 @@ void Interpreter::execute() {
               sp[-1] = (SYNC(), ops::logicalNot(sp[-1]));
             break;
 
-          case Op::Jump: pc = code + in.b; break;
+          // Loops go round through jumps: each counts against the host's step limit.
+          case Op::Jump:
+            step();
+            pc = code + in.b;
+            break;
           case Op::JumpIfFalse:
           case Op::JumpIfTrue: {
+            step();
             SYNC();
             bool t = truth(sp[-1]);
             DROP();
@@ -410,6 +415,7 @@ void Interpreter::execute() {
             LOOP_STEP(forInit);
             break;
           case Op::ForNext: {
+            step();
             // Whole-number counters of locals and globals step here.
             const Variant& limit = f->base[in.a];
             const Variant& step = f->base[in.a + 1];
@@ -435,6 +441,7 @@ void Interpreter::execute() {
             LOOP_STEP(forEachInit);
             break;
           case Op::ForEachNext:
+            step();
             LOOP_STEP(forEachNext);
             break;
           case Op::ClearSlot:
@@ -502,6 +509,7 @@ void Interpreter::execute() {
             // Arguments that are all values: enterProcedure() inline.
             if (site.refMask.none() && site.argc == proc.paramCount &&
                 frameFits(frames_, sp, stackEnd_, proc, refTop_, site.argc)) {
+              step();
               Variant* args = sp - site.argc;
               Variant** refs = refTable_ + refTop_;
               for (uint16_t i = 0; i < site.argc; ++i) refs[i] = args + i;
