@@ -2,6 +2,10 @@
 // run gets a fresh script engine with this call's seven named objects.
 #include "template/template_system.h"
 
+#include <charconv>
+
+#include "core/regrw.h"
+#include "core/settings_key.h"
 #include "core/site_paths.h"
 #include "platform/automation/com_error.h"
 #include "platform/automation/member_binding.h"
@@ -19,6 +23,19 @@
 
 namespace corvela::tmpl {
 namespace {
+
+// Loop jumps and calls one page may take before it is stopped with an error
+// text, from the TemplateStepLimit setting; 0 (also for a missing or
+// unreadable value) lets a template run as long as it likes. A generator
+// whose template loops for ever would otherwise never return.
+constexpr std::string_view kStepLimitValue = "TemplateStepLimit";
+
+uint64_t templateStepLimit() {
+  std::string text = core::RegRW::readValue(core::kSettingsKey, kStepLimitValue);
+  uint64_t limit = 0;
+  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), limit);
+  return error == std::errc() && end == text.data() + text.size() ? limit : 0;
+}
 
 template <class T>
 const std::shared_ptr<T>& createdOnRead(std::shared_ptr<T>& slot) {
@@ -64,6 +81,7 @@ bool TemplateSystem::render(std::string_view scriptUri, std::string& page) {
     if (!compiled || !compiled->program) return true;
 
     vbs::ScriptEngine engine;
+    engine.setStepLimit(templateStepLimit());
     engine.addObject("System", shared_from_this());
     engine.addObject("Document", CurrentDocument());
     engine.addObject("Response", response_);

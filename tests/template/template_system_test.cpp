@@ -59,6 +59,18 @@ TEST_F(TemplateSystemTest, ScriptErrorsComeBackAsTextWithTheLine) {
   EXPECT_EQ(system->Execute("/open.tpl"), "Can not find %-->");
 }
 
+TEST_F(TemplateSystemTest, TheStepLimitSettingStopsARunawayTemplate) {
+  writeTemplate("/loop.tpl", "a\r\n<!--% Do : n = n + 1 : Loop %-->");
+  setSetting("TemplateStepLimit", "10000");
+  std::string page;
+  EXPECT_FALSE(system->render("/loop.tpl", page));
+  EXPECT_NE(page.find("step limit\r\nError At Line 2 ,Column "), std::string::npos) << page;
+  writeTemplate("/short.tpl", "<!--% For i = 1 To 100 : Next : Response.Output i %-->");
+  EXPECT_EQ(system->Execute("/short.tpl"), "101") << "a page within the limit runs as before";
+  setSetting("TemplateStepLimit", "lots");
+  EXPECT_EQ(system->Execute("/short.tpl"), "101") << "an unreadable limit is no limit";
+}
+
 TEST_F(TemplateSystemTest, MissingOrBlankTemplatesGiveEmptyPages) {
   EXPECT_EQ(system->Execute("/none.tpl"), "");
   writeTemplate("/blank.tpl", "  \r\n\r\n   ");

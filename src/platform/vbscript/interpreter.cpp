@@ -318,6 +318,18 @@ void Interpreter::handleError(const ComError& error, const Instr* pc, size_t ent
     line = r->line;
     column = r->column;
     text = frames_.back().link->program->lineText(r->line);
+  } else if (error.number() == kStepLimitError) {
+    // A loop's closing jump lies outside every statement: name the last
+    // statement that starts before it, so the host can show where it ran on.
+    const auto& regions = frames_.back().proc->regions;
+    auto it = std::upper_bound(regions.begin(), regions.end(), at,
+                               [](uint32_t x, const Region& r) { return x < r.start; });
+    if (it != regions.begin()) {
+      --it;
+      line = it->line;
+      column = it->column;
+      text = frames_.back().link->program->lineText(it->line);
+    }
   }
   for (;;) {
     Frame& frame = frames_.back();
