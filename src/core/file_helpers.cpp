@@ -22,12 +22,8 @@ constexpr int kPathNotFound = 76;
 void MakeFolderSure(std::string_view path) {
   std::string folder = NormaliseSeparators(path);
   if (folder.empty()) raiseRuntimeError(kPathNotFound);
-  std::string level;
-  size_t start = 0;
-  if (folder.front() == '/') {
-    level = "/";
-    start = 1;
-  }
+  size_t start = folder.front() == '/' ? 1 : 0;
+  std::string level(start, '/');
   while (start <= folder.size()) {
     size_t slash = folder.find('/', start);
     if (slash == std::string::npos) slash = folder.size();
