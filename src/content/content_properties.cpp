@@ -16,7 +16,7 @@
 #include "core/record_values.h"
 #include "core/sql_literals.h"
 #include "platform/automation/com_error.h"
-#include "platform/automation/locale.h"
+#include "platform/automation/value_kinds.h"
 #include "platform/db/recordset.h"
 #include "structure/property.h"
 #include "structure/schema.h"
@@ -33,35 +33,6 @@ constexpr const char* kNotDateEnd = "] 的类型不合法，要求日期类型�
 constexpr const char* kValueCounter = "PROPERTY_VALUE";
 
 bool emptyValue(const Variant& v) { return v.isEmpty() || (v.isString() && v.rawString().empty()); }
-
-// IsNumeric as scripts know it.
-bool numericValue(const Variant& v) {
-  switch (v.type()) {
-    case VarType::Empty:
-    case VarType::Boolean:
-    case VarType::Byte:
-    case VarType::Integer:
-    case VarType::Long:
-    case VarType::Single:
-    case VarType::Double:
-    case VarType::Currency:
-    case VarType::Decimal:
-      return true;
-    case VarType::String: {
-      double ignored;
-      return parseNumber(v.rawString(), ignored);
-    }
-    default:
-      return false;
-  }
-}
-
-// IsDate as scripts know it.
-bool dateValue(const Variant& v) {
-  if (v.type() == VarType::Date) return true;
-  double ignored;
-  return v.isString() && parseDate(v.rawString(), ignored);
-}
 
 }  // namespace
 
@@ -101,11 +72,11 @@ void Content::setItem(std::string_view sProperty, const Variant& assigned) {
   if (type == "STRING" || type == "TEXT") {
     held = Variant(value.toString());
   } else if (type == "NUMBER" || type == "DOUBLE") {
-    if (!numericValue(value) && !emptyValue(value))
+    if (!isNumericValue(value) && !emptyValue(value))
       throw ComError(kTypedValueError, kPropertySource, kNotNumberStart + std::string(sProperty) + kNotNumberEnd);
     held = value;
   } else if (type == "DATETIME") {
-    if (!dateValue(value) && !emptyValue(value))
+    if (!isDateValue(value) && !emptyValue(value))
       throw ComError(kTypedValueError, kPropertySource, kNotDateStart + std::string(sProperty) + kNotDateEnd);
     held = emptyValue(value) ? value : Variant::fromDate(value.toDate());
   } else if (type == "BOOLEAN") {

@@ -6,8 +6,8 @@
 // (IsNull(rs("Title")) tests the field's value, as pages rely on) and at the
 // object itself when it has none.
 #include "platform/automation/com_error.h"
-#include "platform/automation/locale.h"
 #include "platform/automation/object.h"
+#include "platform/automation/value_kinds.h"
 #include "platform/vbscript/builtin.h"
 
 namespace corvela::vbs {
@@ -27,34 +27,6 @@ Variant inspectedValue(const Variant& arg) {
     if (!meansNoDefaultValue(error.number())) throw;
     return arg;
   }
-}
-
-bool isNumericValue(const Variant& v) {
-  switch (v.type()) {
-    case VarType::Empty:
-    case VarType::Boolean:
-    case VarType::Byte:
-    case VarType::Integer:
-    case VarType::Long:
-    case VarType::Single:
-    case VarType::Double:
-    case VarType::Currency:
-    case VarType::Decimal:
-      return true;
-    case VarType::String: {
-      double ignored;
-      return parseNumber(v.rawString(), ignored);
-    }
-    default:
-      return false;
-  }
-}
-
-bool isDateValue(const Variant& v) {
-  if (v.type() == VarType::Date) return true;
-  if (!v.isString()) return false;
-  double ignored;
-  return parseDate(v.rawString(), ignored);
 }
 
 Variant isArrayFn(BuiltinCall& call) { return Variant(inspectedValue(call.args[0]).isArray()); }
