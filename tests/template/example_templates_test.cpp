@@ -9,6 +9,7 @@
 #include "platform/automation/collection.h"
 #include "template/template_column.h"
 #include "template/template_document.h"
+#include "template/template_magazine.h"
 #include "template/template_system.h"
 #include "template/toc.h"
 
@@ -19,7 +20,7 @@ class ExampleTemplates : public testing::CoreTest {
  protected:
   ExampleTemplates() {
     std::filesystem::create_directories(siteDir() + "/templates");
-    for (const char* name : {"article.html", "channel_index.html"})
+    for (const char* name : {"article.html", "channel_index.html", "magazine_cover.html", "issue.html"})
       std::filesystem::copy_file(std::filesystem::path(EXAMPLE_TEMPLATES) / name, siteDir() + "/templates/" + name);
     auto column = system->CurrentColumn();
     column->setName("news");
@@ -84,6 +85,37 @@ TEST_F(ExampleTemplates, ChannelIndexListsTheLinksOfItsPage) {
   EXPECT_NE(page.find("<a class=\"title\" href=\"2023/7.html\">First &amp; best</a>"), std::string::npos) << page;
   EXPECT_NE(page.find("<a href=\"index_2.html\">2</a>"), std::string::npos) << page;
   EXPECT_NE(page.find("<a href=\"index_2.html\">&rarr;</a>"), std::string::npos) << page;
+}
+
+// The magazine views name the cover, the current issue page and the column
+// pages without their folder; the pages still link relative to themselves.
+TEST_F(ExampleTemplates, MagazinePagesLinkWithinTheMagazineFolder) {
+  auto magazine = system->CurrentMagazine();
+  magazine->setName("Monthly");
+  magazine->setCoverPage("index.html");
+  magazine->setIndexPage("current.html");
+  auto issue = std::make_shared<TemplateIssue>();
+  issue->setIssueYear("2026");
+  issue->setIssueNumber("12");
+  issue->setIndexPage("/monthly/2026_12.html");
+  magazine->Issues()->add(Variant(std::shared_ptr<Object>(issue)));
+  auto column = std::make_shared<TemplateColumn2>();
+  column->setName("Essays");
+  column->setIndexPage("index.html");
+  column->TOC()->AllLinks()->add(Variant(std::shared_ptr<Object>(link("/monthly/essays/3.html", "Third"))));
+  magazine->Columns()->add(Variant(std::shared_ptr<Object>(column)));
+
+  std::string cover = render("/templates/magazine_cover.html");
+  EXPECT_NE(cover.find("href=\"../css/site.css\""), std::string::npos) << cover;
+  EXPECT_NE(cover.find("<a href=\"2026_12.html\">"), std::string::npos) << cover;
+  EXPECT_NE(cover.find("href=\"current.html#section1\">Essays</a>"), std::string::npos) << cover;
+
+  system->CurrentIssue()->setIndexPage("/monthly/2026_12.html");
+  system->CurrentDocument()->Add(Variant("title"), Variant("December"));
+  std::string issuePage = render("/templates/issue.html");
+  EXPECT_NE(issuePage.find("<a class=\"name\" href=\"index.html\">Monthly</a>"), std::string::npos) << issuePage;
+  EXPECT_NE(issuePage.find("<h2 id=\"section1\">Essays</h2>"), std::string::npos) << issuePage;
+  EXPECT_NE(issuePage.find("href=\"essays/3.html\">Third</a>"), std::string::npos) << issuePage;
 }
 
 }  // namespace
