@@ -25,12 +25,16 @@ std::string siteDirectoryFor(const char* source) {
   return site;
 }
 
+MappedUri MapUri(std::string_view uri) {
+  MappedUri mapped{NormaliseSeparators(siteDirectoryFor(kUriMapSource)), NormaliseSeparators(trimSpaces(uri))};
+  if (mapped.below.empty() || mapped.below.front() != '/') mapped.below.insert(mapped.below.begin(), '/');
+  if (!mapped.site.empty() && mapped.site.back() == '/') mapped.site.pop_back();
+  return mapped;
+}
+
 std::string UriToPath(std::string_view uri) {
-  std::string site = NormaliseSeparators(siteDirectoryFor(kUriMapSource));
-  std::string path = NormaliseSeparators(trimSpaces(uri));
-  if (path.empty() || path.front() != '/') path.insert(path.begin(), '/');
-  if (!site.empty() && site.back() == '/') site.pop_back();
-  return site + path;
+  MappedUri mapped = MapUri(uri);
+  return mapped.site + mapped.below;
 }
 
 std::string PathToUri(std::string_view path) {

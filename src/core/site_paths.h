@@ -13,6 +13,14 @@ namespace corvela::core {
 // "URIMap" "RegReadErr" when SiteDirectory is empty or unreadable.
 std::string UriToPath(std::string_view uri);
 
+// UriToPath in its two parts: the site directory without a trailing "/",
+// and the URI below it, starting with "/".
+struct MappedUri {
+  std::string site;
+  std::string below;
+};
+MappedUri MapUri(std::string_view uri);
+
 // The part of a physical path below the site directory, as a URI. Raises
 // 12289 "GetUri" "RegReadErr" when SiteDirectory is empty or unreadable, and
 // 12289 "GetUri" "File Not is a valid resource in Site" for a path outside it.

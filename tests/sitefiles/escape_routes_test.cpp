@@ -80,10 +80,28 @@ TEST_F(EscapeRoutesTest, DanglingLinkCannotBeWrittenThrough) {
   EXPECT_FALSE(std::filesystem::exists(outside + "/new.htm"));
 }
 
+// Links are followed where they stand: a chain that ends outside, ".." taken
+// from where a link led, and a dangling link halfway along are all refused.
+TEST_F(EscapeRoutesTest, LinksAreJudgedWhereTheyLead) {
+  std::filesystem::create_directories(outside + "/sub");
+  std::ofstream(outside + "/sub/a.htm") << "a";
+  std::filesystem::create_directory_symlink(outside, at("/out"));
+  std::filesystem::create_directory_symlink(at("/out"), at("/chain"));
+  std::filesystem::create_directory_symlink(outside + "/sub", at("/deep"));
+  std::filesystem::create_directory_symlink(outside + "/missing", at("/gone"));
+  SiteFolder site;
+  expectRefused([&] { site.FileExists("/chain/secret.htm"); }, "a link to a link that leads out");
+  expectRefused([&] { site.FileExists("/deep/../secret.htm"); }, "'..' from where a link led");
+  expectRefused([&] { site.MakeFolderSure("/gone/new/"); }, "a dangling link halfway along");
+  EXPECT_FALSE(std::filesystem::exists(outside + "/missing"));
+}
+
 TEST_F(EscapeRoutesTest, LinksThatStayInsideTheSiteAreFollowed) {
   put("/real/a.htm", "real");
   std::filesystem::create_directory_symlink(at("/real"), at("/alias"));
   EXPECT_EQ(SiteFolder().GetFile("/alias/a.htm")->GetBinaryContent().rawArray()->bytes.size(), 4u);
+  std::filesystem::create_directory_symlink(at("/alias"), at("/alias2"));
+  EXPECT_TRUE(SiteFolder().FileExists("/alias2/../real/a.htm"));
 }
 
 TEST_F(EscapeRoutesTest, DecodedTextIsCheckedBeforeUse) {

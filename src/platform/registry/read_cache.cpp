@@ -25,7 +25,7 @@ struct FileStamp {
 
 struct CachedValues {
   FileStamp stamp;
-  std::vector<NamedValue> values;
+  SharedValues values;
 };
 
 std::mutex cacheMutex;
@@ -37,33 +37,14 @@ bool isFolder(const std::filesystem::path& path) {
   return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-}  // namespace
-
-std::optional<std::filesystem::path> cachedKeyFolder(std::string_view keyPath,
-                                                     const std::vector<std::string>& segments) {
-  // The root folder is part of the name: tests and tools point
-  // $CORVELA_REGISTRY at other folders while the process runs.
-  std::string name = rootFolder().string() + "\n" + std::string(keyPath);
-  {
-    std::lock_guard lock(cacheMutex);
-    auto found = keyFolders.find(name);
-    if (found != keyFolders.end()) {
-      if (isFolder(found->second)) return found->second;
-      keyFolders.erase(found);
-    }
-  }
-  std::optional<std::filesystem::path> folder = findKeyFolder(segments);
-  if (folder && isFolder(*folder)) {
-    std::lock_guard lock(cacheMutex);
-    keyFolders[name] = *folder;
-  }
-  return folder;
+SharedValues shared(std::optional<std::vector<NamedValue>> values) {
+  return values ? std::make_shared<const std::vector<NamedValue>>(std::move(*values)) : nullptr;
 }
 
-std::optional<std::vector<NamedValue>> cachedValues(const std::filesystem::path& folder) {
+SharedValues cachedValues(const std::filesystem::path& folder) {
   std::string file = (folder / kValueFileName).string();
   struct stat info;
-  if (::stat(file.c_str(), &info) != 0) return loadValues(folder);
+  if (::stat(file.c_str(), &info) != 0) return shared(loadValues(folder));
   FileStamp stamp{info.st_ino, info.st_size, info.st_mtim};
   {
     std::lock_guard lock(cacheMutex);
@@ -72,12 +53,41 @@ std::optional<std::vector<NamedValue>> cachedValues(const std::filesystem::path&
   }
   // Read after the stat: a file replaced in between is read new under the
   // old stamp, so the next read looks again; never the other way round.
-  std::optional<std::vector<NamedValue>> values = loadValues(folder);
+  SharedValues values = shared(loadValues(folder));
   if (values) {
     std::lock_guard lock(cacheMutex);
-    valueFiles[file] = CachedValues{stamp, *values};
+    valueFiles[file] = CachedValues{stamp, values};
   }
   return values;
+}
+
+}  // namespace
+
+SharedValues cachedKeyValues(std::string_view keyPath) {
+  // The root folder is part of the name: tests and tools point
+  // $CORVELA_REGISTRY at other folders while the process runs.
+  std::string name = rootFolder().string() + "\n" + std::string(keyPath);
+  std::optional<std::filesystem::path> remembered;
+  {
+    std::lock_guard lock(cacheMutex);
+    auto found = keyFolders.find(name);
+    if (found != keyFolders.end()) remembered = found->second;
+  }
+  if (remembered) {
+    if (auto values = cachedValues(*remembered)) return values;
+    std::lock_guard lock(cacheMutex);
+    keyFolders.erase(name);
+  }
+  // Only valid key paths are remembered, so a path is checked on a miss.
+  auto segments = splitKeyPath(keyPath);
+  if (!segments) return nullptr;
+  std::optional<std::filesystem::path> folder = findKeyFolder(*segments);
+  if (!folder || !isFolder(*folder)) return nullptr;
+  {
+    std::lock_guard lock(cacheMutex);
+    keyFolders[name] = *folder;
+  }
+  return cachedValues(*folder);
 }
 
 }  // namespace corvela::registry::detail

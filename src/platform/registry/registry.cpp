@@ -36,8 +36,8 @@ bool isComputerNameKey(std::string_view keyPath) {
   return segments && detail::isComputerNameKey(*segments);
 }
 
-std::vector<NamedValue>::iterator findValue(std::vector<NamedValue>& values,
-                                            std::string_view name) {
+template <class Values>
+auto findValue(Values& values, std::string_view name) {
   return std::find_if(values.begin(), values.end(), [&](const NamedValue& value) {
     return detail::namesEqual(value.name, name);
   });
@@ -71,15 +71,11 @@ bool deleteKey(std::string_view keyPath) {
 std::optional<std::string> readValue(std::string_view keyPath, std::string_view valueName) {
   if (isComputerNameKey(keyPath) && detail::namesEqual(valueName, kComputerNameValue))
     return hostName();
-  auto segments = detail::splitKeyPath(keyPath);
-  if (!segments) return std::nullopt;
-  auto folder = detail::cachedKeyFolder(keyPath, *segments);
-  if (!folder) return std::nullopt;
-  auto values = detail::cachedValues(*folder);
+  auto values = detail::cachedKeyValues(keyPath);
   if (!values) return std::nullopt;
   auto it = findValue(*values, valueName);
   if (it == values->end()) return std::nullopt;
-  return std::move(it->data);
+  return it->data;
 }
 
 bool writeValue(std::string_view keyPath, std::string_view valueName, std::string_view value) {
