@@ -216,9 +216,8 @@ class Interpreter {
   bool sealed_ = false;
 
   // One jump or call: stops the run once the host's step limit is spent.
-  // Without a limit nothing is written: a counter decremented in memory on
-  // every loop turn chains the turns through a store (about 15% of a tight
-  // integer loop).
+  // Without a limit nothing is written, so loop turns are not chained
+  // through a store to the counter.
   void step() {
     if (stepLimit_ != 0 && --stepsLeft_ == 0) stepLimitReached();
   }
