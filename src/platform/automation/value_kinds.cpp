@@ -5,24 +5,9 @@
 namespace corvela {
 
 bool isNumericValue(const Variant& v) {
-  switch (v.type()) {
-    case VarType::Empty:
-    case VarType::Boolean:
-    case VarType::Byte:
-    case VarType::Integer:
-    case VarType::Long:
-    case VarType::Single:
-    case VarType::Double:
-    case VarType::Currency:
-    case VarType::Decimal:
-      return true;
-    case VarType::String: {
-      double ignored;
-      return parseNumber(v.rawString(), ignored);
-    }
-    default:
-      return false;
-  }
+  if (v.isNumeric() || v.isEmpty() || v.type() == VarType::Boolean) return true;
+  double ignored;
+  return v.isString() && parseNumber(v.rawString(), ignored);
 }
 
 bool isDateValue(const Variant& v) {
