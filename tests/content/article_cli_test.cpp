@@ -1,8 +1,5 @@
 // `corvela article` as users run it: add with pages from files and --submit,
 // list by status, and the errors of a bad channel or status list.
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -10,33 +7,15 @@
 
 #include <gtest/gtest.h>
 
+#include "support/cli_runner.h"
 #include "support/temp_env.h"
 
 namespace corvela::testing {
 namespace {
 
-std::string slurp(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-struct Outcome {
-  int status = -1;
-  std::string out, err;
-};
-
 class ArticleCli : public IsolatedTest {
  protected:
-  Outcome run(const std::string& arguments) {
-    std::string program = (buildDir() / "bin" / "corvela").string();
-    std::filesystem::path out = root_.path() / "stdout", err = root_.path() / "stderr";
-    int status = std::system(("'" + program + "' " + arguments + " >'" + out.string() + "' 2>'" + err.string() +
-                              "' </dev/null")
-                                 .c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(out), slurp(err)};
-  }
+  CommandOutcome run(const std::string& arguments) { return runCorvela(root_.path(), arguments); }
   std::string pageFile(const std::string& name, const std::string& text) {
     std::filesystem::path path = root_.path() / name;
     std::ofstream(path, std::ios::binary) << text;
@@ -58,7 +37,7 @@ class ArticleCli : public IsolatedTest {
 TEST_F(ArticleCli, AddsArticlesWithPagesAndListsThemByStatus) {
   ASSERT_EQ(run("init").status, 0);
   ASSERT_EQ(run("channel add /News").status, 0);
-  Outcome added = run("article add --channel /News --title \"It's here\" --page " + pageFile("p1", "one <b>1</b>") +
+  CommandOutcome added = run("article add --channel /News --title \"It's here\" --page " + pageFile("p1", "one <b>1</b>") +
                       " --page " + pageFile("p2", "two") + " --submit");
   EXPECT_EQ(added.status, 0) << added.err;
   EXPECT_EQ(added.out, "added article 1 (2 pages) in /News\n");
@@ -66,14 +45,14 @@ TEST_F(ArticleCli, AddsArticlesWithPagesAndListsThemByStatus) {
   EXPECT_EQ(listed(run("article list --channel /News").out),
             (std::vector<std::string>{"2\t1\tDraft", "1\t3\tIt's here"}));
   EXPECT_EQ(listed(run("article list --channel /News --status 3").out), (std::vector<std::string>{"1\t3\tIt's here"}));
-  Outcome sql = run("sql \"SELECT count(*) AS n FROM cms_pages WHERE contentid=1\"");
+  CommandOutcome sql = run("sql \"SELECT count(*) AS n FROM cms_pages WHERE contentid=1\"");
   EXPECT_NE(sql.out.find('2'), std::string::npos) << sql.out;
 }
 
 TEST_F(ArticleCli, ReportsErrorsAndUsage) {
   ASSERT_EQ(run("init").status, 0);
   ASSERT_EQ(run("channel add /News").status, 0);
-  Outcome badList = run("article list --channel /News --status '1) OR (1=1'");
+  CommandOutcome badList = run("article list --channel /News --status '1) OR (1=1'");
   EXPECT_EQ(badList.status, 1);
   EXPECT_NE(badList.err.find("1051"), std::string::npos) << badList.err;
   EXPECT_EQ(run("article add --channel /Nope --title x").status, 1);
@@ -83,7 +62,7 @@ TEST_F(ArticleCli, ReportsErrorsAndUsage) {
   EXPECT_EQ(run("article add --channel /News").status, 2);
   EXPECT_EQ(run("article list --channel /News --submit").status, 2);
   EXPECT_EQ(run("article remove").status, 2);
-  Outcome help = run("article --help");
+  CommandOutcome help = run("article --help");
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("Usage: corvela article add"), std::string::npos);
 }

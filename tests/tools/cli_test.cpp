@@ -1,59 +1,23 @@
 // The `corvela` program as users run it: exit statuses, help, init twice,
 // config through the Config checks, and sql output.
-#include <fcntl.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "support/cli_runner.h"
 #include "support/temp_env.h"
 
 namespace corvela::testing {
 namespace {
 
-struct Outcome {
-  int status = -1;
-  std::string out, err;
-};
-
-std::string slurp(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 class CliTest : public IsolatedTest {
  protected:
   // Runs the built program with the arguments; the environment (registry
   // root and data folder of this test) is inherited.
-  Outcome run(std::vector<std::string> args) {
-    std::string program = (buildDir() / "bin" / "corvela").string();
-    std::filesystem::path outFile = root_.path() / "stdout", errFile = root_.path() / "stderr";
-    pid_t pid = fork();
-    if (pid == 0) {
-      int out = open(outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-      int err = open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-      dup2(out, 1);
-      dup2(err, 2);
-      std::vector<char*> argv{program.data()};
-      for (std::string& a : args) argv.push_back(a.data());
-      argv.push_back(nullptr);
-      execv(program.c_str(), argv.data());
-      _exit(127);
-    }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    Outcome outcome;
-    outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    outcome.out = slurp(outFile);
-    outcome.err = slurp(errFile);
-    return outcome;
+  CommandOutcome run(const std::vector<std::string>& args, const std::string& input = "") {
+    return runCorvelaWith(root_.path(), args, input);
   }
 
   void init() { ASSERT_EQ(run({"init"}).status, 0); }
@@ -63,7 +27,7 @@ TEST_F(CliTest, HelpOnTheProgramAndEverySubcommand) {
   std::vector<std::vector<std::string>> helps = {
       {"--help"}, {"init", "--help"}, {"config", "--help"}, {"sql", "--help"}};
   for (const auto& args : helps) {
-    Outcome o = run(args);
+    CommandOutcome o = run(args);
     EXPECT_EQ(o.status, 0) << args[0];
     EXPECT_NE(o.out.find("Usage"), std::string::npos) << args[0] << ": " << o.out;
   }
@@ -83,14 +47,14 @@ TEST_F(CliTest, UsageErrorsExitWithTwo) {
       {"sql", "a", "b"},
   };
   for (const auto& args : bad) {
-    Outcome o = run(args);
+    CommandOutcome o = run(args);
     EXPECT_EQ(o.status, 2) << (args.empty() ? "(none)" : args[0]) << " " << o.err;
     EXPECT_FALSE(o.err.empty());
   }
 }
 
 TEST_F(CliTest, InitCreatesSettingsFoldersAndDatabase) {
-  Outcome o = run({"init"});
+  CommandOutcome o = run({"init"});
   ASSERT_EQ(o.status, 0) << o.err;
   EXPECT_TRUE(std::filesystem::is_directory(dataDir() / "site"));
   EXPECT_TRUE(std::filesystem::is_directory(dataDir() / "temp"));
@@ -108,7 +72,7 @@ TEST_F(CliTest, InitAgainKeepsDataAndSettings) {
   init();
   ASSERT_EQ(run({"config", "set", "plugin", "Acme.Plugin"}).status, 0);
   ASSERT_EQ(run({"sql", "INSERT INTO tips (tid,tip) VALUES (1,'survives')"}).out, "ok\n");
-  Outcome again = run({"init"});
+  CommandOutcome again = run({"init"});
   ASSERT_EQ(again.status, 0) << again.err;
   EXPECT_NE(again.out.find("kept"), std::string::npos) << again.out;
   EXPECT_EQ(run({"sql", "SELECT tip FROM tips"}).out, "tip\nsurvives\n");
@@ -118,7 +82,7 @@ TEST_F(CliTest, InitAgainKeepsDataAndSettings) {
 TEST_F(CliTest, InitHonoursItsOptions) {
   std::string site = (root_.path() / "www").string(), temp = (root_.path() / "t" / "u").string();
   std::string db = "Provider=SQLite;Data Source=" + (root_.path() / "own.db").string();
-  Outcome o = run({"init", "--site", site, "--temp", temp, "--db", db});
+  CommandOutcome o = run({"init", "--site", site, "--temp", temp, "--db", db});
   ASSERT_EQ(o.status, 0) << o.err;
   EXPECT_TRUE(std::filesystem::is_directory(site));
   EXPECT_TRUE(std::filesystem::is_directory(temp));
@@ -128,7 +92,7 @@ TEST_F(CliTest, InitHonoursItsOptions) {
 
 TEST_F(CliTest, ConfigSetGoesThroughTheChecks) {
   init();
-  Outcome bad = run({"config", "set", "ConnString", "Provider=Nothing"});
+  CommandOutcome bad = run({"config", "set", "ConnString", "Provider=Nothing"});
   EXPECT_EQ(bad.status, 1);
   EXPECT_EQ(bad.err, "6145 Corvela.Config: 错误的数据库连接串：Provider=Nothing\n");
   std::string deep = (root_.path() / "a" / "b").string();
@@ -140,33 +104,33 @@ TEST_F(CliTest, ConfigSetGoesThroughTheChecks) {
 
 TEST_F(CliTest, ConfigFailuresExitWithOneAndStoreNothing) {
   init();
-  Outcome tooLong = run({"config", "set", "plugin", std::string(255, 'p')});
+  CommandOutcome tooLong = run({"config", "set", "plugin", std::string(255, 'p')});
   EXPECT_EQ(tooLong.status, 1);
   EXPECT_EQ(tooLong.err, "6145 Corvela.Config: Setting value longer than 254 bytes: plugin\n");
   EXPECT_EQ(run({"config", "get", "plugin"}).out, "\n");
 
-  Outcome missing = run({"config", "get", "NeverSet"});
+  CommandOutcome missing = run({"config", "get", "NeverSet"});
   EXPECT_EQ(missing.status, 1);
   EXPECT_EQ(missing.out, "");
   EXPECT_EQ(missing.err, "corvela config: no value NeverSet in HKEY_LOCAL_MACHINE\\SOFTWARE\\Corvela\n");
 
   // Damaged settings: set and init say so, name the file and change nothing.
   auto file = registryDir() / "HKEY_LOCAL_MACHINE" / "SOFTWARE" / "Corvela" / "@values";
-  std::string good = slurp(file);
+  std::string good = readFileText(file);
   std::string truncated = good.substr(0, good.size() / 2);
   std::ofstream(file, std::ios::binary | std::ios::trunc) << truncated;
   for (const std::vector<std::string>& args : {std::vector<std::string>{"config", "set", "plugin", "x"},
                                                 std::vector<std::string>{"init"}}) {
-    Outcome o = run(args);
+    CommandOutcome o = run(args);
     EXPECT_EQ(o.status, 1) << args[0];
     EXPECT_NE(o.err.find(file.string() + " is damaged"), std::string::npos) << o.err;
     EXPECT_EQ(o.out.find("set "), std::string::npos) << o.out;
-    EXPECT_EQ(slurp(file), truncated);
+    EXPECT_EQ(readFileText(file), truncated);
   }
 }
 
 TEST_F(CliTest, ConfigSetBeforeInitFails) {
-  Outcome o = run({"config", "set", "plugin", "x"});
+  CommandOutcome o = run({"config", "set", "plugin", "x"});
   EXPECT_EQ(o.status, 1);
   EXPECT_NE(o.err.find("corvela init"), std::string::npos) << o.err;
 }
@@ -178,10 +142,10 @@ TEST_F(CliTest, SqlPrintsRowsOkAndErrors) {
   EXPECT_EQ(run({"sql", "SELECT tid, tip FROM tips ORDER BY tid"}).out, "tid\ttip\n1\ta b\n2\tNULL\n");
   EXPECT_EQ(run({"sql", "select TOP 1 tip from tips order by tid"}).out, "tip\na b\n");
 
-  Outcome bad = run({"sql", "INSERT INTO nowhere VALUES (1)"});
+  CommandOutcome bad = run({"sql", "INSERT INTO nowhere VALUES (1)"});
   EXPECT_EQ(bad.status, 1);
   EXPECT_EQ(bad.err.rfind("-2147217900 comDAL:DoSelect Method: ", 0), 0u) << bad.err;
-  Outcome badSelect = run({"sql", "SELECT * FROM nowhere"});
+  CommandOutcome badSelect = run({"sql", "SELECT * FROM nowhere"});
   EXPECT_EQ(badSelect.status, 1);
   EXPECT_EQ(badSelect.err.rfind("-2147217900 comDAL:DoSelect Method: ", 0), 0u) << badSelect.err;
 }
@@ -190,7 +154,7 @@ TEST_F(CliTest, SqlRunsExactlyOneStatement) {
   init();
   run({"sql", "INSERT INTO tips (tid,tip) VALUES (1,'keep')"});
   for (const char* batch : {"SELECT 1; DROP TABLE tips", "DELETE FROM tips; SELECT 1", "SELECT 1; nonsense"}) {
-    Outcome o = run({"sql", batch});
+    CommandOutcome o = run({"sql", batch});
     EXPECT_EQ(o.status, 1) << batch;
     EXPECT_EQ(o.err, "-2147217900 comDAL:DoSelect Method: Only one statement may be run here; the text holds more.\n")
         << batch;
@@ -199,7 +163,7 @@ TEST_F(CliTest, SqlRunsExactlyOneStatement) {
 }
 
 TEST_F(CliTest, RunFailsOnAFolderAndOnNonZeroQuitCodes) {
-  Outcome folder = run({"run", root_.path().string()});
+  CommandOutcome folder = run({"run", root_.path().string()});
   EXPECT_EQ(folder.status, 1);
   EXPECT_NE(folder.err.find("cannot read"), std::string::npos) << folder.err;
   struct Case {
@@ -214,7 +178,7 @@ TEST_F(CliTest, RunFailsOnAFolderAndOnNonZeroQuitCodes) {
 }
 
 TEST_F(CliTest, SqlWithoutSettingsReportsRegReadErr) {
-  Outcome o = run({"sql", "SELECT 1"});
+  CommandOutcome o = run({"sql", "SELECT 1"});
   EXPECT_EQ(o.status, 1);
   EXPECT_EQ(o.err, "1001 comDAL:DoSelect Method: RegReadErr\n");
 }

@@ -1,34 +1,19 @@
 // `corvela generate` and `corvela publish` as users run them: the same files
 // for one worker and for several, the summary, a failing template (old page
 // kept, listed, exit 1), usage errors, and publishing a channel.
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <sstream>
 
 #include <gtest/gtest.h>
 
+#include "support/cli_runner.h"
 #include "support/temp_env.h"
 
 namespace corvela::testing {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string slurp(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-struct Outcome {
-  int status = -1;
-  std::string out, err;
-};
 
 class GenerateCli : public IsolatedTest {
  protected:
@@ -49,13 +34,7 @@ class GenerateCli : public IsolatedTest {
                     .status,
                 0);
   }
-  Outcome run(const std::string& arguments) {
-    std::string program = (buildDir() / "bin" / "corvela").string();
-    fs::path out = root_.path() / "stdout", err = root_.path() / "stderr";
-    int status = std::system(
-        ("'" + program + "' " + arguments + " >'" + out.string() + "' 2>'" + err.string() + "' </dev/null").c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(out), slurp(err)};
-  }
+  CommandOutcome run(const std::string& arguments) { return runCorvela(root_.path(), arguments); }
   fs::path site() const { return dataDir() / "site"; }
   void writeSite(const std::string& uri, const std::string& text) {
     fs::create_directories((site() / uri.substr(1)).parent_path());
@@ -65,19 +44,19 @@ class GenerateCli : public IsolatedTest {
   std::map<std::string, std::string> newsFiles() {
     std::map<std::string, std::string> files;
     for (const auto& entry : fs::recursive_directory_iterator(site() / "news"))
-      if (entry.is_regular_file()) files[entry.path().filename().string()] = slurp(entry.path());
+      if (entry.is_regular_file()) files[entry.path().filename().string()] = readFileText(entry.path());
     return files;
   }
 };
 
 TEST_F(GenerateCli, SeveralWorkersWriteTheSameFilesAsOne) {
-  Outcome single = run("generate --channel /News --jobs 1");
+  CommandOutcome single = run("generate --channel /News --jobs 1");
   EXPECT_EQ(single.status, 0) << single.err;
   EXPECT_EQ(single.out, "9 created, 0 overwritten, 0 failed\n") << "8 articles and the index of an empty channel";
   auto first = newsFiles();
   ASSERT_EQ(run("publish --channel /News").status, 0);
   fs::remove_all(site() / "news");
-  Outcome parallel = run("generate --channel /News --jobs 3");
+  CommandOutcome parallel = run("generate --channel /News --jobs 3");
   EXPECT_EQ(parallel.status, 0) << parallel.err;
   EXPECT_EQ(parallel.out, "11 created, 0 overwritten, 0 failed\n") << "now three index pages";
   auto second = newsFiles();
@@ -91,13 +70,13 @@ TEST_F(GenerateCli, SeveralWorkersWriteTheSameFilesAsOne) {
 
 TEST_F(GenerateCli, FailingTemplateKeepsTheOldPagesAndFails) {
   ASSERT_EQ(run("generate --all").status, 0);
-  std::string before = slurp(site() / "news" / "1.htm");
+  std::string before = readFileText(site() / "news" / "1.htm");
   writeSite("/t/article.htm", "<!--%Response.Output 1 / 0%-->");
-  Outcome broken = run("generate --all --jobs 2");
+  CommandOutcome broken = run("generate --all --jobs 2");
   EXPECT_EQ(broken.status, 1);
   EXPECT_EQ(broken.out, "0 created, 1 overwritten, 8 failed\n");
   EXPECT_NE(broken.err.find("Error:/news/1.htm Division by zero"), std::string::npos) << broken.err;
-  EXPECT_EQ(slurp(site() / "news" / "1.htm"), before);
+  EXPECT_EQ(readFileText(site() / "news" / "1.htm"), before);
 }
 
 TEST_F(GenerateCli, UsageErrors) {
@@ -111,11 +90,11 @@ TEST_F(GenerateCli, UsageErrors) {
 
 TEST_F(GenerateCli, PublishListsTheIndexPages) {
   ASSERT_EQ(run("generate --channel /News").status, 0);
-  Outcome published = run("publish --channel /News");
+  CommandOutcome published = run("publish --channel /News");
   EXPECT_EQ(published.status, 0) << published.err;
   EXPECT_EQ(published.out,
             "ColumnName:News\nOverWrite:/news/index.htm\nCreateFile:/news/index_2.htm\nCreateFile:/news/index_3.htm\n");
-  EXPECT_EQ(slurp(site() / "news" / "index_3.htm"), "/news/2.htm /news/1.htm ");
+  EXPECT_EQ(readFileText(site() / "news" / "index_3.htm"), "/news/2.htm /news/1.htm ");
 }
 
 }  // namespace

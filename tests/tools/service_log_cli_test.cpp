@@ -3,23 +3,17 @@
 #include <signal.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <fstream>
-#include <sstream>
 #include <thread>
 
 #include <gtest/gtest.h>
 
 #include "platform/service/service_state.h"
+#include "support/cli_runner.h"
 #include "support/temp_env.h"
 
 namespace corvela::testing {
 namespace {
-
-struct Result {
-  int status;
-  std::string out, err;
-};
 
 class ServiceCliTest : public IsolatedTest {
  protected:
@@ -28,17 +22,8 @@ class ServiceCliTest : public IsolatedTest {
     auto left = service::runningProcess("Shipvane");
     if (left.pid) ::kill(left.pid, SIGKILL);
   }
-  Result run(const std::string& program, const std::string& args) {
-    std::string out = (root_.path() / "out").string(), err = (root_.path() / "err").string();
-    int status = std::system(("'" + (buildDir() / "bin" / program).string() + "' " + args + " >'" + out + "' 2>'" +
-                              err + "'").c_str());
-    auto slurp = [](const std::string& path) {
-      std::ifstream in(path);
-      std::stringstream text;
-      text << in.rdbuf();
-      return text.str();
-    };
-    return {WEXITSTATUS(status), slurp(out), slurp(err)};
+  CommandOutcome run(const std::string& program, const std::string& args) {
+    return runShell(root_.path(), "'" + builtProgram(program) + "' " + args);
   }
   bool statusBecomes(const std::string& wanted) {
     for (int i = 0; i < 300; ++i) {
@@ -52,7 +37,7 @@ class ServiceCliTest : public IsolatedTest {
 
 TEST_F(ServiceCliTest, ServiceActionsAndTheLog) {
   ASSERT_EQ(run("corvela", "init").status, 0);
-  Result missing = run("corvela", "service status");
+  CommandOutcome missing = run("corvela", "service status");
   EXPECT_EQ(missing.status, 1);
   EXPECT_NE(missing.err.find("The specified service does not exist as an installed service."), std::string::npos);
 
@@ -68,7 +53,7 @@ TEST_F(ServiceCliTest, ServiceActionsAndTheLog) {
   EXPECT_TRUE(statusBecomes("Stop"));
   EXPECT_EQ(run("corvela", "service reboot").status, 2);
 
-  Result log = run("corvela", "log");
+  CommandOutcome log = run("corvela", "log");
   EXPECT_EQ(log.status, 0);
   size_t stop = log.out.find("Service.Stop：内容发布服务停止。"), start = log.out.find("Service.Start：内容发布服务启动。");
   ASSERT_NE(stop, std::string::npos) << log.out;

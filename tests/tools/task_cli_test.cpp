@@ -3,47 +3,31 @@
 // after a file has been written through a script.
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include <gtest/gtest.h>
 
+#include "support/cli_runner.h"
 #include "support/temp_env.h"
 
 namespace corvela::testing {
 namespace {
 
-struct Outcome {
-  int status = -1;
-  std::string out, err;
-};
-
 class TaskCliTest : public IsolatedTest {
  protected:
   // Runs `corvela ARGS` with `input` on standard input.
-  Outcome run(const std::string& args, const std::string& input = "") {
-    std::filesystem::path in = root_.path() / "stdin", out = root_.path() / "stdout", err = root_.path() / "stderr";
-    std::ofstream(in) << input;
-    std::string command = "'" + (buildDir() / "bin" / "corvela").string() + "' " + args + " <'" + in.string() +
-                          "' >'" + out.string() + "' 2>'" + err.string() + "'";
-    int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(out), slurp(err)};
-  }
-  static std::string slurp(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
+  CommandOutcome run(const std::string& args, const std::string& input = "") {
+    return runCorvela(root_.path(), args, input);
   }
   std::string site() const { return (dataDir() / "site").string(); }
 };
 
 TEST_F(TaskCliTest, AddListAndRemoveTasks) {
   ASSERT_EQ(run("init").status, 0);
-  Outcome ftp = run("task add --target /www --ftp ftp.example.com --port 2121 --user bob", "s3cret'\n");
+  CommandOutcome ftp = run("task add --target /www --ftp ftp.example.com --port 2121 --user bob", "s3cret'\n");
   ASSERT_EQ(ftp.status, 0) << ftp.err;
   EXPECT_EQ(ftp.out, "1\n");
   EXPECT_EQ(run("task add --dir /srv/other --target /backup").out, "2\n");
-  Outcome list = run("task list");
+  CommandOutcome list = run("task list");
   EXPECT_EQ(list.out,
             "id\tmethod\tdirectory\ttarget\tserver\tport\tusername\tactive\n"
             "1\tFTP\t" + site() + "\t/www\tftp.example.com\t2121\tbob\tN\n"
@@ -51,7 +35,7 @@ TEST_F(TaskCliTest, AddListAndRemoveTasks) {
   EXPECT_EQ(list.out.find("s3cret"), std::string::npos);
   EXPECT_EQ(run("sql \"SELECT password FROM dep_task WHERE id=1\"").out, "password\ns3cret'\n");
   EXPECT_EQ(run("task rm 2").status, 0);
-  Outcome missing = run("task rm 2");
+  CommandOutcome missing = run("task rm 2");
   EXPECT_EQ(missing.status, 1);
   EXPECT_EQ(missing.err, "1050 : NoRecord\n");
 }
@@ -67,7 +51,7 @@ TEST_F(TaskCliTest, RefusedInputAndUsage) {
   EXPECT_EQ(run("task").status, 2);
   EXPECT_EQ(run("queue extra").status, 2);
   for (const char* help : {"task --help", "queue --help"}) {
-    Outcome o = run(help);
+    CommandOutcome o = run(help);
     EXPECT_EQ(o.status, 0);
     EXPECT_NE(o.out.find("Usage"), std::string::npos);
   }
@@ -79,9 +63,9 @@ TEST_F(TaskCliTest, QueueListsFilesWrittenByAScript) {
   ASSERT_EQ(run("task add --target /mirror").status, 0);
   std::filesystem::path script = root_.path() / "write.vbs";
   std::ofstream(script) << "CreateObject(\"Corvela.SiteFolder\").GetFile(\"/news/a.htm\").Content = \"x\"\n";
-  Outcome wrote = run("run '" + script.string() + "'");
+  CommandOutcome wrote = run("run '" + script.string() + "'");
   ASSERT_EQ(wrote.status, 0) << wrote.err;
-  Outcome queue = run("queue");
+  CommandOutcome queue = run("queue");
   EXPECT_EQ(queue.status, 0);
   EXPECT_NE(queue.out.find("\t1\tcreate\tNTFS\t\t"), std::string::npos) << queue.out;
   EXPECT_NE(queue.out.find("\t/mirror/news/a.htm\n"), std::string::npos) << queue.out;

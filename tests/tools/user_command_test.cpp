@@ -9,27 +9,15 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "support/cli_runner.h"
 #include "support/temp_env.h"
 
 namespace corvela::testing {
 namespace {
-
-struct Outcome {
-  int status = -1;
-  std::string out, err;
-};
-
-std::string slurp(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 std::vector<char*> argvOf(std::string& program, std::vector<std::string>& args) {
   std::vector<char*> argv{program.data()};
@@ -48,32 +36,16 @@ class UserCommandTest : public IsolatedTest {
  protected:
   UserCommandTest() { EXPECT_EQ(run({"init"}).status, 0); }
 
-  std::string program() const { return (buildDir() / "bin" / "corvela").string(); }
+  std::string program() const { return builtProgram("corvela"); }
 
   // Runs the program with `input` as its standard input.
-  Outcome run(std::vector<std::string> args, const std::string& input = "") {
-    std::string path = program();
-    std::filesystem::path inFile = root_.path() / "stdin", outFile = root_.path() / "stdout",
-                          errFile = root_.path() / "stderr";
-    std::ofstream(inFile, std::ios::binary) << input;
-    pid_t pid = fork();
-    if (pid == 0) {
-      dup2(open(inFile.c_str(), O_RDONLY), 0);
-      dup2(open(outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 1);
-      dup2(open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 2);
-      execv(path.c_str(), argvOf(path, args).data());
-      _exit(127);
-    }
-    Outcome outcome;
-    outcome.status = exitStatus(pid);
-    outcome.out = slurp(outFile);
-    outcome.err = slurp(errFile);
-    return outcome;
+  CommandOutcome run(const std::vector<std::string>& args, const std::string& input = "") {
+    return runCorvelaWith(root_.path(), args, input);
   }
 
   // Runs the program on a terminal, typing each answer after each prompt.
   // Everything the terminal shows lands in `out`.
-  Outcome runOnTerminal(std::vector<std::string> args, const std::vector<std::string>& answers) {
+  CommandOutcome runOnTerminal(std::vector<std::string> args, const std::vector<std::string>& answers) {
     std::string path = program();
     int terminal = -1;
     pid_t pid = forkpty(&terminal, nullptr, nullptr, nullptr);
@@ -81,7 +53,7 @@ class UserCommandTest : public IsolatedTest {
       execv(path.c_str(), argvOf(path, args).data());
       _exit(127);
     }
-    Outcome outcome;
+    CommandOutcome outcome;
     size_t answered = 0, promptsSeen = 0;
     char buffer[256];
     for (;;) {
@@ -114,14 +86,14 @@ class UserCommandTest : public IsolatedTest {
                              "On Error Resume Next\n"
                              "m.Login WScript.Arguments(0), WScript.Arguments(1), CLng(WScript.Arguments(2)), \"S\", \"\"\n"
                              "WScript.Echo Err.Description\n";
-    Outcome o = run({"run", script.string(), name, password, std::to_string(role)});
+    CommandOutcome o = run({"run", script.string(), name, password, std::to_string(role)});
     EXPECT_EQ(o.status, 0) << o.err;
     return o.out == "\n";
   }
 };
 
 TEST_F(UserCommandTest, AddListRolesPasswdAndRemove) {
-  Outcome added = run({"user", "add", "admin", "--role", "1", "--role", "2", "--password-stdin"}, "s3cret\n");
+  CommandOutcome added = run({"user", "add", "admin", "--role", "1", "--role", "2", "--password-stdin"}, "s3cret\n");
   ASSERT_EQ(added.status, 0) << added.err;
   EXPECT_EQ(added.out, "added admin (id 1, roles 1,2)\n");
   EXPECT_TRUE(logsIn("admin", "s3cret", 2));
@@ -138,7 +110,7 @@ TEST_F(UserCommandTest, AddListRolesPasswdAndRemove) {
   EXPECT_TRUE(logsIn("editor", "n3w", 4));
   EXPECT_FALSE(logsIn("editor", "pw", 4));
 
-  Outcome removed = run({"user", "rm", "admin"});
+  CommandOutcome removed = run({"user", "rm", "admin"});
   EXPECT_EQ(removed.status, 0) << removed.err;
   EXPECT_EQ(run({"user", "list"}).out, "userid\tusername\troles\n2\teditor\t4\n");
   EXPECT_EQ(run({"sql", "SELECT COUNT(*) AS n FROM userrole WHERE userid=1"}).out, "n\n0\n");
@@ -166,24 +138,24 @@ TEST_F(UserCommandTest, RefusalsSayWhy) {
       {{"user", "frob"}, "", 2, "unknown action"},
   };
   for (const Case& c : cases) {
-    Outcome o = run(c.args, c.input);
+    CommandOutcome o = run(c.args, c.input);
     EXPECT_EQ(o.status, c.status) << c.args[1] << " " << o.err;
     EXPECT_NE(o.err.find(c.message), std::string::npos) << o.err;
   }
   EXPECT_EQ(run({"user", "list"}).out, "userid\tusername\troles\n1\tadmin\t1\n") << "nothing else was made";
-  Outcome help = run({"user", "--help"});
+  CommandOutcome help = run({"user", "--help"});
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("Usage: corvela user add"), std::string::npos);
 }
 
 TEST_F(UserCommandTest, TerminalPasswordIsAskedTwiceWithoutEcho) {
-  Outcome o = runOnTerminal({"user", "add", "tty", "--role", "1"}, {"hidden-word", "hidden-word"});
+  CommandOutcome o = runOnTerminal({"user", "add", "tty", "--role", "1"}, {"hidden-word", "hidden-word"});
   EXPECT_EQ(o.status, 0) << o.out;
   EXPECT_NE(o.out.find("Password again: "), std::string::npos) << o.out;
   EXPECT_EQ(o.out.find("hidden-word"), std::string::npos) << "the password was echoed: " << o.out;
   EXPECT_TRUE(logsIn("tty", "hidden-word", 1));
 
-  Outcome mismatch = runOnTerminal({"user", "passwd", "tty"}, {"one", "two"});
+  CommandOutcome mismatch = runOnTerminal({"user", "passwd", "tty"}, {"one", "two"});
   EXPECT_EQ(mismatch.status, 1);
   EXPECT_NE(mismatch.out.find("the two passwords differ"), std::string::npos) << mismatch.out;
   EXPECT_TRUE(logsIn("tty", "hidden-word", 1)) << "the password stayed";
