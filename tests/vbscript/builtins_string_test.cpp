@@ -109,6 +109,30 @@ TEST(StringBuiltins, ResultsKnowTheirLength) {
   EXPECT_EQ(describe(call("Len", {parts.rawArray()->items[1]})), "Long:2");
 }
 
+// A String remembers where its last cut or search by characters ended and
+// the next one starts there when it can. Cuts and searches in a scrambled
+// order on one String (so the remembered place is ahead, behind, inside a
+// pair, or stale after an append) must answer as on a fresh copy.
+TEST(StringBuiltins, CutsAndSearchesAgreeInAnyOrder) {
+  const std::string text = "a中\xF0\x9F\x98\x80b文,x\xF0\x9F\x98\x80,中中cd";  // 15 units, pairs at 3 and 9
+  Variant shared(text);
+  auto fresh = [&] { return Variant(text); };
+  std::vector<int> starts;
+  for (int i = 1; i <= 18; ++i) starts.push_back((i * 7) % 18 + 1);
+  for (int start : starts)
+    for (int count : {0, 1, 2, 3, 20}) {
+      SCOPED_TRACE(std::to_string(start) + "," + std::to_string(count));
+      EXPECT_EQ(describe(call("Mid", {shared, start, count})), describe(call("Mid", {fresh(), start, count})));
+      EXPECT_EQ(describe(call("InStr", {start, shared, ","})), describe(call("InStr", {start, fresh(), ","})));
+      EXPECT_EQ(describe(call("InStrRev", {shared, "中", start})), describe(call("InStrRev", {fresh(), "中", start})));
+    }
+  Variant grown(text);
+  EXPECT_EQ(describe(call("Mid", {grown, 13, 2})), "String:中c");
+  grown.appendString("\xF0\x9F\x98\x80z");
+  EXPECT_EQ(describe(call("Mid", {grown, 18, 1})), "String:z");
+  EXPECT_EQ(describe(call("InStr", {17, grown, "z"})), "Long:18");
+}
+
 TEST(StringBuiltins, InStrTakesOptionalStartAndCompare) {
   expectCases({
       {"InStr", {"abcabc", "c"}, "Long:3"},

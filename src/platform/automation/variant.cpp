@@ -22,6 +22,7 @@ StringRep* StringRep::make(std::string_view text, size_t capacity) {
   if (!memory) throw std::bad_alloc();
   auto* rep = static_cast<StringRep*>(memory);
   new (&rep->refs) std::atomic<uint32_t>(1);
+  new (&rep->unitMark) std::atomic<uint64_t>(0);
   rep->size = static_cast<uint32_t>(text.size());
   rep->capacity = static_cast<uint32_t>(capacity);
   rep->codePoints = -1;
@@ -111,6 +112,7 @@ StringRep* truncatedForJoin(StringRep* rep, std::string_view text, std::string& 
   rep->size = static_cast<uint32_t>(kept);
   rep->data[kept] = '\0';
   rep->codePoints = -1;
+  rep->unitMark.store(0, std::memory_order_relaxed);
   return rep;
 }
 
@@ -321,6 +323,7 @@ void Variant::appendString(std::string_view text) {
     rep->size = static_cast<uint32_t>(needed);
     rep->data[needed] = '\0';
     rep->codePoints = -1;
+    rep->unitMark.store(0, std::memory_order_relaxed);
     return;
   }
   // Grow geometrically so that building a string piece by piece stays linear.

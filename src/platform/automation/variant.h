@@ -57,6 +57,12 @@ struct StringRep {
   uint32_t size;      // bytes, without the terminating NUL
   uint32_t capacity;  // bytes available in data, without the NUL
   int32_t codePoints; // UTF-16 code units (Len), -1 until counted
+  // A character start found by cutting or searching by code units: code
+  // units in the high half, bytes in the low half; 0 is the start. The next
+  // cut or search further on begins there, so walking a text in order costs
+  // its length once. Reset with codePoints; atomic since shared strings are
+  // read by many threads.
+  std::atomic<uint64_t> unitMark;
   char data[1];       // size bytes + NUL
 
   static StringRep* make(std::string_view text, size_t capacity = 0);

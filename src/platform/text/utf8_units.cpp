@@ -252,9 +252,20 @@ std::string unitSlice(std::string_view s, size_t first, size_t count) {
   return out;
 }
 
-size_t byteOffsetOfUnit(std::string_view s, size_t index) {
-  size_t unit = 0;
-  size_t pos = 0;
+UnitMark advanceToUnit(std::string_view s, UnitMark from, size_t index) {
+  std::string_view whole = wholeUnits(s);
+  while (from.byte < whole.size()) {
+    size_t width = isPairLead(byteAt(whole, from.byte)) ? 2 : 1;
+    if (from.unit + width > index) break;
+    from.unit += width;
+    from.byte = nextCharacter(whole, from.byte);
+  }
+  return from;
+}
+
+size_t byteOffsetOfUnit(std::string_view s, size_t index, UnitMark from) {
+  size_t unit = from.unit;
+  size_t pos = from.byte;
   while (pos < s.size() && unit < index) {
     unit += isPairLead(byteAt(s, pos)) ? 2 : 1;
     pos = nextCharacter(s, pos);

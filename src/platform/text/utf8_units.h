@@ -92,13 +92,23 @@ void appendJoined(std::string& out, std::string_view piece);
 
 // --- Cutting and comparing by code units ------------------------------------
 
+// A character start in a text: `unit` code units and `byte` bytes in.
+struct UnitMark {
+  size_t unit = 0;
+  size_t byte = 0;
+};
+// From the character start `from`, the last character start among the whole
+// units at or before code unit `index`.
+UnitMark advanceToUnit(std::string_view s, UnitMark from, size_t index);
+
 // The whole units [first, first + count), clamped to the text. A cut
 // through a pair leaves the half that is inside as a lone surrogate.
 std::string unitSlice(std::string_view s, size_t first, size_t count = SIZE_MAX);
 // Byte offset of the first character that begins at or after code unit
 // `index` (the end when past it). A pair's low half begins no character, so
 // an index there gives the offset after the pair.
-size_t byteOffsetOfUnit(std::string_view s, size_t index);
+// The scan begins at `from`, a character start at or before `index`.
+size_t byteOffsetOfUnit(std::string_view s, size_t index, UnitMark from = {});
 // Binary order of VBScript: by UTF-16 code unit value, a prefix before a
 // longer text; a half unit sorts by its byte, just before a whole unit of
 // the same value. The same as byte order except where a character above

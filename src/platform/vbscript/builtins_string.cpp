@@ -38,13 +38,13 @@ Variant longResult(size_t n) { return Variant(static_cast<int32_t>(n)); }
 
 // Characters before byte `offset` of the text.
 size_t charIndexOf(const TextArg& text, size_t offset) {
-  return text.isAscii() ? offset : text::utf16Length(text.view().substr(0, offset));
+  return text.isAscii() ? offset : text.unitsBefore(offset);
 }
 
 // Byte offset of the first character at or after character `index`.
 size_t byteOffsetOf(const TextArg& text, size_t index) {
   if (text.isAscii()) return index < text.view().size() ? index : text.view().size();
-  return text::byteOffsetOfUnit(text.view(), index);
+  return text::byteOffsetOfUnit(text.view(), index, text.markAt(index));
 }
 
 // True when the result of cutting would be the whole argument unchanged.
@@ -60,7 +60,8 @@ Variant piece(const TextArg& text, size_t first, size_t count) {
     first = first < view.size() ? first : view.size();
     return builtin_text::pieceOf(view.substr(first, count), true);
   }
-  return builtin_text::pieceOf(text::unitSlice(text.view(), first, count), false);
+  text::UnitMark mark = text.markAt(first);
+  return builtin_text::pieceOf(text::unitSlice(text.view().substr(mark.byte), first - mark.unit, count), false);
 }
 
 Variant lenFn(BuiltinCall& call) {

@@ -32,9 +32,31 @@ size_t TextArg::length() const {
   return string_ ? string_->stringLength() : text::codePointCount(view_);
 }
 
-size_t TextArg::byteOffset(size_t index) const {
-  if (isAscii()) return index < view_.size() ? index : view_.size();
-  return text::byteOffsetOfCodePoint(view_, index);
+text::UnitMark TextArg::remembered() const {
+  if (!string_) return {};
+  uint64_t packed = string_->rawStringRep()->unitMark.load(std::memory_order_relaxed);
+  return {static_cast<size_t>(packed >> 32), static_cast<size_t>(packed & 0xFFFFFFFFu)};
+}
+
+void TextArg::remember(text::UnitMark mark) const {
+  if (!string_ || mark.byte > text::wholeUnits(view_).size()) return;
+  string_->rawStringRep()->unitMark.store((uint64_t{mark.unit} << 32) | mark.byte, std::memory_order_relaxed);
+}
+
+text::UnitMark TextArg::markAt(size_t index) const {
+  text::UnitMark from = remembered();
+  if (from.unit > index) from = {};
+  text::UnitMark mark = text::advanceToUnit(view_, from, index);
+  remember(mark);
+  return mark;
+}
+
+size_t TextArg::unitsBefore(size_t byte) const {
+  text::UnitMark from = remembered();
+  if (from.byte > byte) from = {};
+  size_t units = from.unit + text::utf16Length(view_.substr(from.byte, byte - from.byte));
+  if (byte == view_.size() || (static_cast<unsigned char>(view_[byte]) & 0xC0) != 0x80) remember({units, byte});
+  return units;
 }
 
 Variant TextArg::whole() const { return string_ ? *string_ : Variant(view_); }

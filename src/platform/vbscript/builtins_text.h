@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/text/utf8_units.h"
 #include "platform/vbscript/builtin.h"
 
 namespace corvela::vbs::builtin_text {
@@ -30,12 +31,18 @@ class TextArg {
   size_t length() const;
   // True when every character is one byte, so byte and character offsets agree.
   bool isAscii() const { return length() == view_.size(); }
-  // Byte offset of the 0-based character `index` (the end when past it).
-  size_t byteOffset(size_t index) const;
+  // The last character start at or before code unit `index`.
+  text::UnitMark markAt(size_t index) const;
+  // Code units before `byte`, a character start.
+  size_t unitsBefore(size_t byte) const;
   // The whole text as a Variant; shares the caller's String when it was one.
   Variant whole() const;
 
  private:
+  // Where the String remembers its last mark (see StringRep::unitMark).
+  text::UnitMark remembered() const;
+  void remember(text::UnitMark mark) const;
+
   const Variant* string_ = nullptr;  // the String Variant viewed, when there is one
   Variant held_;                     // an object's default value
   std::string converted_;
