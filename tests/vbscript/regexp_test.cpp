@@ -65,18 +65,15 @@ TEST(RegExp, JScriptDialectOnPcre2) {
       {"\\bo", {}, "é o", "o@2"},
       {".", {}, "a\r\nb\xe2\x80\xa8" "c", "a@0 b@3 c@5"}, // "." stops at every line terminator
       {"^b", {false, true, true}, "a\rb", "b@2"},        // \r alone ends a line under Multiline
-      {"a$", {false, true, true}, "a\r\na", "a@0 a@3"},
-      {"^a", {}, "b\na", ""},
+      {"a$", {false, true, true}, "a\r\na", "a@0 a@3"}, {"^a", {}, "b\na", ""},
       {"a$", {}, "a\n", ""},                              // $ only at the very end
       {"\\v", {}, "\n\x0b", "\x0b@1"},                   // \v is U+000B, not any vertical space
-      {"[\\b]", {}, "b\x08", "\x08@1"},
-      {"\\u4e2d", {}, "中文", "中@0"},
+      {"[\\b]", {}, "b\x08", "\x08@1"}, {"\\u4e2d", {}, "中文", "中@0"},
       {"\\x41\\u", {}, "Au", "Au@0"},                    // \u without four hex digits is "u"
       {"\\A\\Q", {}, "AQ", "AQ@0"},                      // unknown escapes are the letters
       {"[[:alpha:]]", {}, "a]", "a]@0"},                 // no POSIX classes
       {"[\\w-.]+", {}, "a-.b c", "a-.b@0 c@5"},           // "-" beside \w is a plain "-"
-      {"[.-\\d]+", {}, "x.-5", ".-5@1"},
-      {"[a-c-e]+", {}, "b-ed", "b-e@0"},
+      {"[.-\\d]+", {}, "x.-5", ".-5@1"}, {"[a-c-e]+", {}, "b-ed", "b-e@0"},
       {"a{,2}", {}, "a{,2}", "a{,2}@0"},                 // not a quantifier
       {"a{2}", {}, "aaa", "aa@0"},
       {"\\1(a)", {}, "a", "a@0"},                        // a reference to an unset group is empty
@@ -84,8 +81,7 @@ TEST(RegExp, JScriptDialectOnPcre2) {
       {"\\2(a)", {}, std::string("\x02" "a"), "\x02" "a@0"},  // no group 2: octal
       {"[]a", {}, "a", ""},                              // [] matches nothing
       {"[^]", {}, "\n", "\n@0"},                          // [^] matches anything
-      {"ÄÖ", {true}, "xäö", "äö@1"},
-      {"straße", {true}, "STRASSE Straße", "Straße@8"},
+      {"ÄÖ", {true}, "xäö", "äö@1"}, {"straße", {true}, "STRASSE Straße", "Straße@8"},
       {"世界", {}, "你好世界，世界", "世界@2 世界@5"},
       {"x*", {}, "ab", "@0 @1 @2"},                       // empty matches step one character
       {"a|", {}, "ba", "@0 a@1 @2"},
@@ -128,18 +124,13 @@ struct ReplaceCase {
 
 TEST(RegExp, ReplaceTemplates) {
   const ReplaceCase cases[] = {
-      {"(\\w+) (\\w+)", {}, "hello world", "$2 $1", "world hello"},
-      {"o", {}, "foo", "[$&]", "f[o][o]"},
-      {"b", {}, "abc", "<$`|$'>", "a<a|c>c"},
-      {"b", {}, "abc", "$$", "a$c"},
+      {"(\\w+) (\\w+)", {}, "hello world", "$2 $1", "world hello"}, {"o", {}, "foo", "[$&]", "f[o][o]"},
+      {"b", {}, "abc", "<$`|$'>", "a<a|c>c"}, {"b", {}, "abc", "$$", "a$c"},
       {"(b)", {}, "abc", "$2$0$", "a$2$0$c"},             // no group 2, no $0: left as written
       {"(b)", {}, "abc", "$10", "ab0c"},                  // $10 with one group is $1 then "0"
-      {"(a)(b)(c)(d)(e)(f)(g)(h)(i)(j)", {}, "abcdefghij", "$10$9", "ji"},
-      {"(x)?b", {}, "abc", "[$1]", "a[]c"},
-      {"x*", {}, "abc", "-", "-a-b-c-"},
+      {"(a)(b)(c)(d)(e)(f)(g)(h)(i)(j)", {}, "abcdefghij", "$10$9", "ji"}, {"(x)?b", {}, "abc", "[$1]", "a[]c"},
       {"o", {false, false}, "foo", "0", "f0o"},
-      {"世", {}, "你好世界世界", "🌍", "你好🌍界🌍界"},
-      {"^", {false, true, true}, "a\nb", "> ", "> a\n> b"},
+      {"世", {}, "你好世界世界", "🌍", "你好🌍界🌍界"}, {"^", {false, true, true}, "a\nb", "> ", "> a\n> b"},
       {"L", {true}, "hello", "1", "he11o"},
   };
   for (const ReplaceCase& c : cases) {
@@ -226,17 +217,6 @@ TEST(RegExp, LongSubjectsDoNotRunOutOfMatcherStack) {
   }
 }
 
-TEST(RegExp, ChangingFlagsRecompiles) {
-  auto re = makeRegExp("^b$");
-  EXPECT_FALSE(re->Test("a\nB"));
-  re->setIgnoreCase(true);
-  EXPECT_FALSE(re->Test("a\nB"));
-  re->setMultiline(true);
-  EXPECT_TRUE(re->Test("a\nB"));
-  re->setPattern("^c$");
-  EXPECT_FALSE(re->Test("a\nB"));
-}
-
 Variant invokeByName(Object& object, std::string_view name, int kind, std::vector<Variant> args = {}) {
   const DispId id = object.memberId(name);
   EXPECT_NE(id, DISPID_UNKNOWN) << name;
@@ -245,49 +225,31 @@ Variant invokeByName(Object& object, std::string_view name, int kind, std::vecto
   return result;
 }
 
+// Scripts reach these members late-bound; the corpus programs regexp*.vbs
+// and inspect_b.vbs run the common uses (Replace, Execute, For Each, the
+// type names). What they do not reach is pinned here.
 TEST(RegExp, LateBoundMembersAsScriptsUseThem) {
   std::shared_ptr<Object> re = createRegExp();
-  EXPECT_EQ(re->className(), "IRegExp2");
   invokeByName(*re, "pattern", InvokeLet, {Variant("(\\w)(\\d)")});
   invokeByName(*re, "GLOBAL", InvokeLet, {Variant(true)});
   invokeByName(*re, "IgnoreCase", InvokeLet, {Variant(1)});
   EXPECT_EQ(invokeByName(*re, "Pattern", InvokeGet).toString(), "(\\w)(\\d)");
   EXPECT_EQ(invokeByName(*re, "IgnoreCase", InvokeGet).type(), VarType::Boolean);
-  EXPECT_FALSE(invokeByName(*re, "Multiline", InvokeGet).rawBool());
   EXPECT_TRUE(invokeByName(*re, "Test", InvokeMethod, {Variant("xA1")}).rawBool());
-  EXPECT_EQ(invokeByName(*re, "Replace", InvokeMethod, {Variant("a1 b2"), Variant("$2$1")}).toString(), "1a 2b");
   // Booleans reach Replace as Automation writes them, not as CStr does.
-  EXPECT_EQ(invokeByName(*re, "Replace", InvokeMethod, {Variant("a1 b2"), Variant(true)}).toString(), "-1 -1");
   EXPECT_EQ(invokeByName(*re, "Replace", InvokeMethod, {Variant(false), Variant("x")}).toString(), "0");
 
   const Variant matches = invokeByName(*re, "Execute", InvokeMethod, {Variant("a1 b2 c3")});
   ASSERT_TRUE(matches.isObject());
-  Object& collection = *matches.rawObject();
-  EXPECT_EQ(collection.className(), "IMatchCollection2");
-  EXPECT_EQ(invokeByName(collection, "Count", InvokeGet).rawLong(), 3);
   Variant index(1);
   Variant second;
-  collection.invoke(DISPID_VALUE, InvokeGet, std::span<Variant>(&index, 1), second);
+  matches.rawObject()->invoke(DISPID_VALUE, InvokeGet, std::span<Variant>(&index, 1), second);
   ASSERT_TRUE(second.isObject());
-  EXPECT_EQ(second.rawObject()->className(), "IMatch2");
   EXPECT_EQ(second.dereferenced().toString(), "b2") << "Value is the default member";
-  EXPECT_EQ(invokeByName(*second.rawObject(), "FirstIndex", InvokeGet).rawLong(), 3);
   const Variant sub = invokeByName(*second.rawObject(), "SubMatches", InvokeGet);
-  EXPECT_EQ(sub.rawObject()->className(), "ISubMatches");
   EXPECT_EQ(invokeByName(*sub.rawObject(), "Item", InvokeGet, {Variant(1)}).toString(), "2");
   EXPECT_EQ(invokeByName(*second.rawObject(), "SubMatches", InvokeMethod | InvokeGet, {Variant(0)}).toString(), "b")
       << "m.SubMatches(0) indexes the collection";
-
-  std::string walked;
-  auto each = collection.newEnum();
-  ASSERT_TRUE(each);
-  for (Variant item; each->next(item);) walked += item.dereferenced().toString() + ";";
-  EXPECT_EQ(walked, "a1;b2;c3;");
-  auto eachSub = sub.rawObject()->newEnum();
-  ASSERT_TRUE(eachSub);
-  walked.clear();
-  for (Variant item; eachSub->next(item);) walked += item.toString() + ";";
-  EXPECT_EQ(walked, "b;2;");
   EXPECT_EQ(errorOf([&] { invokeByName(*re, "Test", InvokeMethod, {}); }), 450);
   EXPECT_EQ(re->memberId("LastIndex"), DISPID_UNKNOWN);
 }
