@@ -13,12 +13,10 @@ TEST(TextCollation, StrCompTextOrdersByTheCurrentLocale) {
   {
     LocaleScope locale(kLcidEnUs);
     expectCases({
-        {"StrComp", {"ä", "b", 1}, "Integer:-1"},
-        {"StrComp", {"Z", "ä", 1}, "Integer:1"},
+        {"StrComp", {"ä", "b", 1}, "Integer:-1"}, {"StrComp", {"Z", "ä", 1}, "Integer:1"},
         {"StrComp", {"ÄPFEL", "apfel", 1}, "Integer:1"},  // the accent outweighs case
         {"StrComp", {10, 9, 1}, "Integer:-1"},              // numbers compare as their text
-        {"StrComp", {"中", "国", 1}, "Integer:-1"},
-        {"StrComp", {"ä", "b", 0}, "Integer:1"},
+        {"StrComp", {"中", "国", 1}, "Integer:-1"}, {"StrComp", {"ä", "b", 0}, "Integer:1"},
         {"StrComp", {Null(), "a", 1}, "Null"},
     });
   }
@@ -26,8 +24,7 @@ TEST(TextCollation, StrCompTextOrdersByTheCurrentLocale) {
     LocaleScope locale(kLcidZhCn);
     expectCases({
         {"StrComp", {"中", "国", 1}, "Integer:1"},  // zhong after guo
-        {"StrComp", {"中", "国", 0}, "Integer:-1"},
-        {"StrComp", {"abc", "阿", 1}, "Integer:-1"},
+        {"StrComp", {"中", "国", 0}, "Integer:-1"}, {"StrComp", {"abc", "阿", 1}, "Integer:-1"},
         {"StrComp", {"ä", "b", 1}, "Integer:-1"},
     });
   }
@@ -37,8 +34,7 @@ TEST(TextCollation, CaselessMatchingIsNotCollation) {
   // Collation equates "ß" and "ss" but a search still matches by case mapping.
   LocaleScope locale(kLcidEnUs);
   expectCases({
-      {"InStr", {1, "Straße", "SS", 1}, "Long:0"},
-      {"InStr", {1, "Äpfel", "äP", 1}, "Long:1"},
+      {"InStr", {1, "Straße", "SS", 1}, "Long:0"}, {"InStr", {1, "Äpfel", "äP", 1}, "Long:1"},
       {"InStr", {1, "Äpfel", "a", 1}, "Long:0"},
       {"Replace", {"co-op", "COOP", "x", 1, -1, 1}, "String:co-op"},
   });
