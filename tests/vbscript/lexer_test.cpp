@@ -30,35 +30,17 @@ struct NumberCase {
 
 TEST(LexerTest, NumericLiteralsAreTypedAsVBScriptTypesThem) {
   const NumberCase cases[] = {
-      {"1", VarType::Integer, 1},
-      {"32767", VarType::Integer, 32767},
-      {"32768", VarType::Long, 32768},
-      {"2147483647", VarType::Long, 2147483647.0},
-      {"2147483648", VarType::Double, 2147483648.0},
-      {"99999999999999999999", VarType::Double, 1e20},
-      {"010", VarType::Integer, 10},
-      {"10.", VarType::Double, 10},
-      {".5", VarType::Double, 0.5},
-      {"34e+5", VarType::Double, 3400000},
-      {"2E3", VarType::Double, 2000},
-      {"1e-94938484", VarType::Double, 0},
-      {"&hffff", VarType::Integer, -1},
-      {"&hffff&", VarType::Long, 65535},
-      {"&h10&", VarType::Integer, 16},
-      {"&hffFFffFF&", VarType::Integer, -1},
-      {"&hffFFffFE&", VarType::Integer, -2},
-      {"&h8000&", VarType::Long, 32768},
-      {"&h10000&", VarType::Long, 65536},
-      {"&O17&", VarType::Integer, 15},
-      {"&H8000", VarType::Long, -32768},
-      {"&H7FFF", VarType::Integer, 32767},
-      {"&H10000", VarType::Long, 65536},
-      {"&HFFFFFFFF", VarType::Long, -1},
-      {"&H000000000001", VarType::Integer, 1},
-      {"&O17", VarType::Integer, 15},
-      {"&17", VarType::Integer, 15},
-      {"&o177777", VarType::Integer, -1},
-      {"&O37777777777", VarType::Long, -1},
+      {"1", VarType::Integer, 1}, {"32767", VarType::Integer, 32767}, {"32768", VarType::Long, 32768},
+      {"2147483647", VarType::Long, 2147483647.0}, {"2147483648", VarType::Double, 2147483648.0},
+      {"99999999999999999999", VarType::Double, 1e20}, {"010", VarType::Integer, 10},
+      {"10.", VarType::Double, 10}, {".5", VarType::Double, 0.5}, {"34e+5", VarType::Double, 3400000},
+      {"2E3", VarType::Double, 2000}, {"1e-94938484", VarType::Double, 0}, {"&hffff", VarType::Integer, -1},
+      {"&hffff&", VarType::Long, 65535}, {"&h10&", VarType::Integer, 16}, {"&hffFFffFF&", VarType::Integer, -1},
+      {"&hffFFffFE&", VarType::Integer, -2}, {"&h8000&", VarType::Long, 32768},
+      {"&h10000&", VarType::Long, 65536}, {"&O17&", VarType::Integer, 15}, {"&H8000", VarType::Long, -32768},
+      {"&H7FFF", VarType::Integer, 32767}, {"&H10000", VarType::Long, 65536}, {"&HFFFFFFFF", VarType::Long, -1},
+      {"&H000000000001", VarType::Integer, 1}, {"&O17", VarType::Integer, 15}, {"&17", VarType::Integer, 15},
+      {"&o177777", VarType::Integer, -1}, {"&O37777777777", VarType::Long, -1},
   };
   for (const auto& c : cases) {
     const Token token = firstToken(c.source);
@@ -186,16 +168,9 @@ TEST(LexerTest, LexicalErrorsCarryTheirPosition) {
     int32_t number;
     int column;
   } cases[] = {
-      {"x = 1 $ 2", 1032, 7},
-      {"x = \"abc", 1033, 9},
-      {"x = \"abc\ny\"", 1033, 9},
-      {"x = [abc", 1007, 9},
-      {"a _ b", 1032, 3},
-      {"x = " + std::string(256, 'a'), 1030, 5},
-      {"x = \xC2\xA0", 1032, 5},
-      {"x = \xFF", 1032, 5},
-      {"x = #1/1/2011", 1002, 5},
-      {"x = #not a date#", 1002, 5},
+      {"x = 1 $ 2", 1032, 7}, {"x = \"abc", 1033, 9}, {"x = \"abc\ny\"", 1033, 9}, {"x = [abc", 1007, 9},
+      {"a _ b", 1032, 3}, {"x = " + std::string(256, 'a'), 1030, 5}, {"x = \xC2\xA0", 1032, 5},
+      {"x = \xFF", 1032, 5}, {"x = #1/1/2011", 1002, 5}, {"x = #not a date#", 1002, 5},
   };
   for (const auto& c : cases) {
     const auto tokens = lexAll(c.source);
