@@ -15,26 +15,13 @@ using namespace ast;
 
 const char* binaryName(BinaryOp op) {
   switch (op) {
-    case BinaryOp::Power: return "^";
-    case BinaryOp::Multiply: return "*";
-    case BinaryOp::Divide: return "/";
-    case BinaryOp::IntDivide: return "\\";
-    case BinaryOp::Mod: return "Mod";
-    case BinaryOp::Add: return "+";
-    case BinaryOp::Subtract: return "-";
-    case BinaryOp::Concat: return "&";
-    case BinaryOp::Equal: return "=";
-    case BinaryOp::NotEqual: return "<>";
-    case BinaryOp::Less: return "<";
-    case BinaryOp::Greater: return ">";
-    case BinaryOp::LessEqual: return "<=";
-    case BinaryOp::GreaterEqual: return ">=";
-    case BinaryOp::Is: return "Is";
-    case BinaryOp::And: return "And";
-    case BinaryOp::Or: return "Or";
-    case BinaryOp::Xor: return "Xor";
-    case BinaryOp::Eqv: return "Eqv";
-    case BinaryOp::Imp: return "Imp";
+    case BinaryOp::Power: return "^"; case BinaryOp::Multiply: return "*"; case BinaryOp::Divide: return "/";
+    case BinaryOp::IntDivide: return "\\"; case BinaryOp::Mod: return "Mod"; case BinaryOp::Add: return "+";
+    case BinaryOp::Subtract: return "-"; case BinaryOp::Concat: return "&"; case BinaryOp::Equal: return "=";
+    case BinaryOp::NotEqual: return "<>"; case BinaryOp::Less: return "<"; case BinaryOp::Greater: return ">";
+    case BinaryOp::LessEqual: return "<="; case BinaryOp::GreaterEqual: return ">=";
+    case BinaryOp::Is: return "Is"; case BinaryOp::And: return "And"; case BinaryOp::Or: return "Or";
+    case BinaryOp::Xor: return "Xor"; case BinaryOp::Eqv: return "Eqv"; case BinaryOp::Imp: return "Imp";
   }
   return "?";
 }
