@@ -58,30 +58,23 @@ TEST_F(DateBuiltins, PartReadersGiveIntegers) {
 }
 
 TEST_F(DateBuiltins, WeekdayAndNamesFollowTheFirstDayOfWeek) {
-  const Variant sunday = date(2003, 1, 5);
-  EXPECT_EQ(call("Weekday", {sunday}).rawInteger(), 1);
-  EXPECT_EQ(call("Weekday", {sunday, Variant(2)}).rawInteger(), 7);
-  EXPECT_EQ(call("Weekday", {sunday, Variant(7)}).rawInteger(), 2);
-  EXPECT_EQ(call("Weekday", {sunday, Variant(0)}).rawInteger(), 1) << "en-US weeks start on Sunday";
-  EXPECT_TRUE(call("Weekday", {Variant::null()}).isNull());
-  // The first-day argument is checked before a Null date passes through.
-  EXPECT_EQ(errorOf("Weekday", {Variant::null(), Variant(-1)}), 5);
-  EXPECT_EQ(errorOf("Weekday", {Variant::null(), Variant::null()}), 94);
-  EXPECT_EQ(errorOf("Weekday", {Variant::null(), Variant("a")}), 13);
-
-  EXPECT_EQ(call("WeekdayName", {Variant(1), Variant(true)}).toString(), "Sun");
-  EXPECT_EQ(call("WeekdayName", {Variant(1), Variant(false), Variant(2)}).toString(), "Monday");
-  EXPECT_EQ(call("WeekdayName", {Variant(7), Variant::missing(), Variant(2)}).toString(), "Sunday");
-
-  EXPECT_EQ(errorOf("MonthName", {Variant::null()}), 94);
-  EXPECT_EQ(errorOf("MonthName", {Variant("a"), Variant::null()}), 94) << "abbreviate is read first";
-
+  const Variant sunday = date(2003, 1, 5), null = Variant::null();
+  testing::expectCases({
+      {"Weekday", {sunday}, "Integer:1"}, {"Weekday", {sunday, 2}, "Integer:7"}, {"Weekday", {sunday, 7}, "Integer:2"},
+      {"Weekday", {sunday, 0}, "Integer:1"},  // en-US weeks start on Sunday
+      {"Weekday", {null}, "Null"},
+      // The first-day argument is checked before a Null date passes through.
+      {"Weekday", {null, -1}, "error 5"}, {"Weekday", {null, null}, "error 94"}, {"Weekday", {null, "a"}, "error 13"},
+      {"WeekdayName", {1, true}, "String:Sun"}, {"WeekdayName", {1, false, 2}, "String:Monday"},
+      {"WeekdayName", {7, Variant::missing(), 2}, "String:Sunday"},
+      {"MonthName", {null}, "error 94"}, {"MonthName", {"a", null}, "error 94"},  // abbreviate is read first
+  });
   LocaleScope chinese(kLcidZhCn);
-  EXPECT_EQ(call("Weekday", {sunday, Variant(0)}).rawInteger(), 7) << "zh-CN weeks start on Monday";
-  EXPECT_EQ(call("WeekdayName", {Variant(2)}).toString(), "星期一");
-  EXPECT_EQ(call("WeekdayName", {Variant(2), Variant(true)}).toString(), "周一");
-  EXPECT_EQ(call("MonthName", {Variant(1)}).toString(), "一月");
-  EXPECT_EQ(call("MonthName", {Variant(11), Variant(true)}).toString(), "11月");
+  testing::expectCases({
+      {"Weekday", {sunday, 0}, "Integer:7"},  // zh-CN weeks start on Monday
+      {"WeekdayName", {2}, "String:星期一"}, {"WeekdayName", {2, true}, "String:周一"},
+      {"MonthName", {1}, "String:一月"}, {"MonthName", {11, true}, "String:11月"},
+  });
 }
 
 TEST_F(DateBuiltins, SerialFunctionsRunOver) {

@@ -126,28 +126,17 @@ TEST(Constants, HaveVBScriptsValuesAndTypes) {
       if (sameName(c.name, name)) return describe(c.value());
     return std::string("missing");
   };
-  EXPECT_EQ(value("vbCrLf"), "String:\r\n");
-  EXPECT_EQ(value("vbNewLine"), "String:\r\n");
-  EXPECT_EQ(value("vbNullString"), "String:");
-  EXPECT_EQ(value("vbNullChar"), std::string("String:\0", 8));
-  EXPECT_EQ(value("vbTextCompare"), "Integer:1");
-  EXPECT_EQ(value("vbDatabaseCompare"), "Integer:2");
-  EXPECT_EQ(value("vbArray"), "Integer:8192");
-  EXPECT_EQ(value("vbByte"), "Integer:17");
-  EXPECT_EQ(value("vbUseDefault"), "Integer:-2");
-  EXPECT_EQ(value("vbTrue"), "Integer:-1");
-  EXPECT_EQ(value("vbSaturday"), "Integer:7");
-  EXPECT_EQ(value("vbFirstFullWeek"), "Integer:3");
-  EXPECT_EQ(value("vbShortTime"), "Integer:4");
-  EXPECT_EQ(value("vbDefaultButton4"), "Integer:768");
-  EXPECT_EQ(value("vbSystemModal"), "Integer:4096");
-  EXPECT_EQ(value("vbNo"), "Integer:7");
-  EXPECT_EQ(value("vbMsgBoxRtlReading"), "Long:1048576");
-  EXPECT_EQ(value("vbMsgBoxHelpButton"), "Long:16384");
-  EXPECT_EQ(value("vbObjectError"), "Long:-2147221504");
-  EXPECT_EQ(value("vbBlack"), "Long:0");
-  EXPECT_EQ(value("vbBlue"), "Long:16711680");
-  EXPECT_EQ(value("vbWhite"), "Long:16777215");
+  const std::pair<const char*, std::string> cases[] = {
+      {"vbCrLf", "String:\r\n"}, {"vbNewLine", "String:\r\n"}, {"vbNullString", "String:"},
+      {"vbNullChar", std::string("String:\0", 8)}, {"vbTextCompare", "Integer:1"},
+      {"vbDatabaseCompare", "Integer:2"}, {"vbArray", "Integer:8192"}, {"vbByte", "Integer:17"},
+      {"vbUseDefault", "Integer:-2"}, {"vbTrue", "Integer:-1"}, {"vbSaturday", "Integer:7"},
+      {"vbFirstFullWeek", "Integer:3"}, {"vbShortTime", "Integer:4"}, {"vbDefaultButton4", "Integer:768"},
+      {"vbSystemModal", "Integer:4096"}, {"vbNo", "Integer:7"}, {"vbMsgBoxRtlReading", "Long:1048576"},
+      {"vbMsgBoxHelpButton", "Long:16384"}, {"vbObjectError", "Long:-2147221504"}, {"vbBlack", "Long:0"},
+      {"vbBlue", "Long:16711680"}, {"vbWhite", "Long:16777215"},
+  };
+  for (const auto& [name, expected] : cases) EXPECT_EQ(value(name), expected) << name;
   EXPECT_EQ(names.size(), 85u);
 }
 
