@@ -1,5 +1,7 @@
 // The VBScript lexer: literal typing, operator spellings, comments and
-// continuations, positions, and the lexical compile errors.
+// continuations, positions, and the lexical compile errors. Keywords after
+// ".", bracketed names and "&" before letters are checked through the parser
+// tests' expression trees and the corpus program lexical_a.vbs.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -66,22 +68,6 @@ TEST(LexerTest, MalformedNumbersAreCompileErrors) {
   }
 }
 
-TEST(LexerTest, AmpersandBeforeNonDigitsIsTheConcatenationOperator) {
-  // `"x" &hi` is "x" & hi; `(&h01or&h02)` is (&h01 Or &h02).
-  auto tokens = lexAll("\"x\" &hi");
-  ASSERT_EQ(tokens.size(), 4u);
-  EXPECT_EQ(tokens[1].kind, TokenKind::Ampersand);
-  EXPECT_EQ(tokens[2].kind, TokenKind::Identifier);
-  EXPECT_EQ(tokens[2].text, "hi");
-
-  tokens = lexAll("(&h01or&h02)");
-  ASSERT_EQ(tokens.size(), 6u);
-  EXPECT_EQ(tokens[1].kind, TokenKind::Number);
-  EXPECT_EQ(tokens[2].kind, TokenKind::KwOr);
-  EXPECT_EQ(tokens[3].kind, TokenKind::Number);
-  EXPECT_EQ(tokens[3].value.rawInteger(), 2);
-}
-
 TEST(LexerTest, StringAndDateLiterals) {
   Token token = firstToken("\"say \"\"hi\"\"\"");
   ASSERT_EQ(token.kind, TokenKind::String);
@@ -114,31 +100,6 @@ TEST(LexerTest, OperatorSpellings) {
     ASSERT_EQ(tokens.size(), 2u) << c.source;
     EXPECT_EQ(tokens[0].kind, c.kind) << c.source;
   }
-}
-
-TEST(LexerTest, KeywordsAreCaseInsensitiveAndNamesKeepTheirSpelling) {
-  auto tokens = lexAll("IF iF If myVar");
-  EXPECT_EQ(tokens[0].kind, TokenKind::KwIf);
-  EXPECT_EQ(tokens[1].kind, TokenKind::KwIf);
-  EXPECT_EQ(tokens[2].kind, TokenKind::KwIf);
-  EXPECT_EQ(tokens[3].kind, TokenKind::Identifier);
-  EXPECT_EQ(tokens[3].text, "myVar");
-
-  // After "." any word is a member name, Rem included.
-  tokens = lexAll("obj.Class obj.rem x");
-  ASSERT_EQ(tokens.size(), 8u);
-  EXPECT_EQ(tokens[2].kind, TokenKind::Identifier);
-  EXPECT_EQ(tokens[2].text, "Class");
-  EXPECT_EQ(tokens[5].kind, TokenKind::Identifier);
-  EXPECT_EQ(tokens[6].kind, TokenKind::Identifier);
-
-  tokens = lexAll("[a b] [if] []");
-  ASSERT_EQ(tokens.size(), 4u);
-  EXPECT_EQ(tokens[0].text, "a b");
-  EXPECT_EQ(tokens[1].kind, TokenKind::Identifier);
-  EXPECT_EQ(tokens[1].text, "if");
-  EXPECT_EQ(tokens[2].kind, TokenKind::Identifier);
-  EXPECT_EQ(tokens[2].text, "");
 }
 
 TEST(LexerTest, CommentsAndContinuationsNeverReachTheParser) {

@@ -417,35 +417,18 @@ TEST(ParserTest, TheFirstFaultInSourceOrderWins) {
   EXPECT_EQ(error.line, 2);
 }
 
+std::string repeat(std::string_view piece, int count) {
+  std::string out;
+  for (int i = 0; i < count; ++i) out += piece;
+  return out;
+}
+
 TEST(ParserTest, HostileNestingFailsCleanly) {
   const std::string cases[] = {
-      "x = " + std::string(100000, '('),
-      "x = " + std::string(100000, '-') + "1",
-      "x = Not " + [] {
-        std::string s;
-        for (int i = 0; i < 20000; ++i) s += "Not ";
-        return s;
-      }() + "1",
-      [] {
-        std::string s = "x = 1";
-        for (int i = 0; i < 100000; ++i) s += " + 1";
-        return s;
-      }(),
-      [] {
-        std::string s = "x = a";
-        for (int i = 0; i < 100000; ++i) s += ".b";
-        return s;
-      }(),
-      [] {
-        std::string s;
-        for (int i = 0; i < 10000; ++i) s += "If a Then\n";
-        return s;
-      }(),
-      [] {
-        std::string s;
-        for (int i = 0; i < 10000; ++i) s += "If a Then ";
-        return s + "x = 1";
-      }(),
+      "x = " + repeat("(", 100000),       "x = " + repeat("-", 100000) + "1",
+      "x = " + repeat("Not ", 20001) + "1", "x = 1" + repeat(" + 1", 100000),
+      "x = a" + repeat(".b", 100000),     repeat("If a Then\n", 10000),
+      repeat("If a Then ", 10000) + "x = 1",
   };
   for (const auto& code : cases) {
     ScriptError error;
