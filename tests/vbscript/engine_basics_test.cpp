@@ -24,24 +24,10 @@ TEST(EngineBasics, ErrorsCarryNumberAndPosition) {
   });
 }
 
+// The uncaught_*.vbs corpus programs check each error text with the name it
+// concerns; here the name keeps its spelling and Err.Description stays plain.
 TEST(EngineBasics, UncaughtErrorsNameWhatTheyConcern) {
-  struct Case {
-    const char* code;
-    const char* description;
-  };
-  const Case cases[] = {
-      {"Option Explicit\nx = 1", "Variable is undefined: 'x'"},
-      {"NoSuchSub 1", "Type mismatch: 'NoSuchSub'"},
-      {"Set o = New Nope", "Class not defined: 'Nope'"},
-      {"Function Add(a, b)\nEnd Function\nx = Add(1)", "Wrong number of arguments or invalid property assignment: 'Add'"},
-      {"Set o = CreateObject(\"No.Such\")", "ActiveX component can't create object: 'No.Such'"},
-      {"x = 1 / 0", "Division by zero"},
-  };
-  for (const Case& c : cases) {
-    RunResult r = runScript(c.code);
-    EXPECT_EQ(r.error.description, c.description) << c.code;
-  }
-  // Err.Description keeps the plain text.
+  EXPECT_EQ(runScript("NoSuchSub 1").error.description, "Type mismatch: 'NoSuchSub'");
   expectOutputs({{"err text", "On Error Resume Next\nNoSuchSub 1\nEcho Err.Description", "Type mismatch"}});
 }
 
