@@ -1,6 +1,7 @@
 // The VBScript parser: operator precedence (checked through a compact prefix
 // print of the tree), the shapes call statements normalise to, statement
-// structure, and compile errors with Microsoft's number and position.
+// structure, and compile errors with Microsoft's number and position (the
+// compile_*.vbs corpus programs check further ones by text and position).
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -295,12 +296,10 @@ void expectErrors(const ErrorCase* begin, const ErrorCase* end) {
 
 TEST(ParserTest, StatementErrorsAndTheirPositions) {
   const ErrorCase cases[] = {
-      {"x = 0 End If", 1042, 1, 7},
       {"For i = 1 To 2\nx = 1 End If\nNext", 1042, 2, 7},  // only the End of the open block
       {"If a Then :\nx = 1\nEnd If", 1024, 3, 1},          // `Then :` is a one-line If
       {"Select Case x\nCase 1 2\nEnd Select", 1025, 2, 8}, {"Sub f 5\nEnd Sub", 1025, 1, 7},
-      {"Class C\nPublic Property Foo\nEnd Class", 1049, 2, 17},
-      {"If a Then\nx = 1\nElse End If\nEnd If", 1024, 3, 6}, {"x = 0 Wend", 1025, 1, 7},
+      {"If a Then\nx = 1\nElse End If\nEnd If", 1024, 3, 6},
       {"x = 1 Rem no colon", 1025, 1, 7}, {"strcomp(\"x\", \"y\")", 1044, 1, 18},
       {"obj.m(1, 2)\nx = 1", 1044, 1, 12}, {"f (1, 2), 3", 1044, 1, 9}, {"Call f 1", 1025, 1, 8},
       {"x 1 2", 1025, 1, 5}, {"x = ", 1023, 1, 5}, {"x = (1 + 2", 1006, 1, 11}, {"x = f(1", 1006, 1, 8},
@@ -316,7 +315,7 @@ TEST(ParserTest, BlockErrorsAndTheirPositions) {
   const ErrorCase cases[] = {
       {"If a Then\nx = 1\n", 1014, 3, 1}, {"If a\nEnd If", 1017, 1, 5}, {"If a Then\nEnd Sub", 1012, 2, 5},
       {"For x.y = 1 To 2\nNext", 1040, 1, 6}, {"For x(1) = 1 To 2\nNext", 1040, 1, 6},
-      {"For 5 = 1 To 2\nNext", 1010, 1, 5}, {"For i 1 To 2\nNext", 1011, 1, 7},
+      {"For 5 = 1 To 2\nNext", 1010, 1, 5},
       {"For i = 1 2\nNext", 1013, 1, 11}, {"For i = 1 To 2\nx = 1", 1020, 2, 6},
       {"For Each x y\nNext", 1046, 1, 12}, {"Next", 1055, 1, 1}, {"Do\nNext", 1055, 2, 1}, {"Loop", 1038, 1, 1},
       {"For i = 1 To 2\nLoop", 1038, 2, 1}, {"Do\nx = 1", 1019, 2, 6}, {"Do Foo\nLoop", 1028, 1, 4},
@@ -334,12 +333,12 @@ TEST(ParserTest, BlockErrorsAndTheirPositions) {
 
 TEST(ParserTest, DeclarationErrorsAndTheirPositions) {
   const ErrorCase cases[] = {
-      {"Dim a(n)", 1026, 1, 7}, {"Dim a(1.5)", 1026, 1, 7}, {"Dim 5", 1010, 1, 5}, {"Const c = x", 1045, 1, 11},
+      {"Dim a(1.5)", 1026, 1, 7},
       {"Const c = 1 + 2", 1025, 1, 13}, {"Const c 1", 1011, 1, 9}, {"ReDim a", 1005, 1, 8},
       {"Dim x\nDim X", 1041, 2, 5}, {"Dim f\nSub f\nEnd Sub", 1041, 2, 5},
       {"Sub f\nEnd Sub\nDim F", 1041, 3, 5}, {"Sub f(a, A)\nEnd Sub", 1041, 1, 10},
       {"Sub f(a)\nDim a\nEnd Sub", 1041, 2, 5}, {"Sub f(a\nEnd Sub", 1006, 1, 8},
-      {"Sub f\nEnd Function", 1016, 2, 5}, {"Function f\nEnd Sub", 1015, 2, 5}, {"Sub f\nx = 1", 1014, 2, 6},
+      {"Sub f\nx = 1", 1014, 2, 6},
       {"Sub f\nSub g\nEnd Sub\nEnd Sub", 1024, 2, 1}, {"If a Then\nClass C\nEnd Class\nEnd If", 1024, 2, 1},
       {"For i = 1 To 2\nSub g\nExit For\nEnd Sub\nNext", 1039, 3, 6}, {"Sub f\nPrivate x\nEnd Sub", 1024, 2, 1},
       {"Property Get x\nEnd Property", 1048, 1, 1}, {"Public Property Get x\nEnd Property", 1048, 1, 8},
