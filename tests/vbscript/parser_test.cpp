@@ -282,20 +282,9 @@ struct ErrorCase {
   int column;
 };
 
-void expectErrors(const ErrorCase* begin, const ErrorCase* end) {
-  for (const ErrorCase* c = begin; c != end; ++c) {
-    ScriptError error;
-    auto script = parseScript(c->code, error);
-    EXPECT_TRUE(script == nullptr) << c->code;
-    EXPECT_EQ(error.number, c->number) << c->code << "\n -> " << error.description;
-    EXPECT_EQ(error.line, c->line) << c->code;
-    EXPECT_EQ(error.column, c->column) << c->code;
-    EXPECT_EQ(error.source, "Microsoft VBScript compilation error") << c->code;
-  }
-}
-
-TEST(ParserTest, StatementErrorsAndTheirPositions) {
+TEST(ParserTest, CompileErrorsAndTheirPositions) {
   const ErrorCase cases[] = {
+      // Statements
       {"For i = 1 To 2\nx = 1 End If\nNext", 1042, 2, 7},  // only the End of the open block
       {"If a Then :\nx = 1\nEnd If", 1024, 3, 1},          // `Then :` is a one-line If
       {"Select Case x\nCase 1 2\nEnd Select", 1025, 2, 8}, {"Sub f 5\nEnd Sub", 1025, 1, 7},
@@ -307,12 +296,7 @@ TEST(ParserTest, StatementErrorsAndTheirPositions) {
       {"x = Me", 1037, 1, 5}, {"x = 1\nOption Explicit", 1024, 2, 1}, {"On Error Resume", 1002, 1, 16},
       {"On Error GoTo 1", 1002, 1, 15}, {"On Foo", 1002, 1, 4}, {"Else", 1024, 1, 1}, {"End If", 1024, 1, 1},
       {"Wend", 1024, 1, 1},
-  };
-  expectErrors(std::begin(cases), std::end(cases));
-}
-
-TEST(ParserTest, BlockErrorsAndTheirPositions) {
-  const ErrorCase cases[] = {
+      // Blocks
       {"If a Then\nx = 1\n", 1014, 3, 1}, {"If a\nEnd If", 1017, 1, 5}, {"If a Then\nEnd Sub", 1012, 2, 5},
       {"For x.y = 1 To 2\nNext", 1040, 1, 6}, {"For x(1) = 1 To 2\nNext", 1040, 1, 6},
       {"For 5 = 1 To 2\nNext", 1010, 1, 5},
@@ -327,12 +311,7 @@ TEST(ParserTest, BlockErrorsAndTheirPositions) {
       {"While a\nExit Do\nWend", 1039, 2, 6}, {"Do\nExit For\nLoop", 1039, 2, 6},
       {"Function f\nExit Sub\nEnd Function", 1039, 2, 6}, {"Sub f\nExit Property\nEnd Sub", 1039, 2, 6},
       {"Exit Class", 1039, 1, 6},
-  };
-  expectErrors(std::begin(cases), std::end(cases));
-}
-
-TEST(ParserTest, DeclarationErrorsAndTheirPositions) {
-  const ErrorCase cases[] = {
+      // Declarations
       {"Dim a(1.5)", 1026, 1, 7},
       {"Const c = 1 + 2", 1025, 1, 13}, {"Const c 1", 1011, 1, 9}, {"ReDim a", 1005, 1, 8},
       {"Dim x\nDim X", 1041, 2, 5}, {"Dim f\nSub f\nEnd Sub", 1041, 2, 5},
@@ -343,12 +322,7 @@ TEST(ParserTest, DeclarationErrorsAndTheirPositions) {
       {"For i = 1 To 2\nSub g\nExit For\nEnd Sub\nNext", 1039, 3, 6}, {"Sub f\nPrivate x\nEnd Sub", 1024, 2, 1},
       {"Property Get x\nEnd Property", 1048, 1, 1}, {"Public Property Get x\nEnd Property", 1048, 1, 8},
       {"Public Default Function f\nEnd Function", 1048, 1, 8},
-  };
-  expectErrors(std::begin(cases), std::end(cases));
-}
-
-TEST(ParserTest, ClassErrorsAndTheirPositions) {
-  const ErrorCase cases[] = {
+      // Classes
       {"Class C End Class", 1024, 1, 9}, {"Class C\nEnd Sub", 1047, 2, 5}, {"Class C\n", 1014, 2, 1},
       {"Class C\nx = 1\nEnd Class", 1024, 2, 1},
       {"Class C\nProperty Foo\nEnd Property\nEnd Class", 1049, 2, 10},
@@ -369,7 +343,14 @@ TEST(ParserTest, ClassErrorsAndTheirPositions) {
       {"Class C\nEnd Class\nClass c\nEnd Class", 1041, 3, 7}, {"Class C\nConst k = 1\nEnd Class", 1024, 2, 1},
       {"Class C\nSub f\nClass D\nEnd Class\nEnd Sub\nEnd Class", 1024, 3, 1},
   };
-  expectErrors(std::begin(cases), std::end(cases));
+  for (const ErrorCase& c : cases) {
+    ScriptError error;
+    EXPECT_EQ(parseScript(c.code, error), nullptr) << c.code;
+    EXPECT_EQ(error.number, c.number) << c.code << "\n -> " << error.description;
+    EXPECT_EQ(error.line, c.line) << c.code;
+    EXPECT_EQ(error.column, c.column) << c.code;
+    EXPECT_EQ(error.source, "Microsoft VBScript compilation error") << c.code;
+  }
 }
 
 TEST(ParserTest, ValidScriptsParse) {
