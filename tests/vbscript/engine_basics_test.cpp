@@ -1,7 +1,8 @@
-// The engine end to end through its host interface: error numbers,
-// positions and texts, Eval/call/compile from the host, host objects with
-// default members and host errors, and cycles freed when the engine ends.
-// Plain statement behaviour is checked by the script corpus (tests/corpus).
+// The engine end to end through its host interface: run-time error numbers
+// and the statement they are reported at, error texts, Eval/call/compile
+// from the host, host objects with default members and host errors, and
+// cycles freed when the engine ends. Plain statement behaviour is checked by
+// the script corpus (tests/corpus).
 #include <map>
 
 #include "vbscript/engine_fixture.h"
@@ -19,8 +20,16 @@ TEST(EngineBasics, ErrorsCarryNumberAndPosition) {
       {"no member", "Host.Nope", 438, 1, 1},
       {"wrong args", "Sub S(a)\nEnd Sub\nS 1, 2", 450, 3, 1},
       {"raise in sub", "Sub S()\n  Err.Raise 5\nEnd Sub\nS", 5, 2, 3},
-      {"redefined", "Dim a\nDim a", 1041, 2, 5},
       {"unknown progid", "Set x = CreateObject(\"No.Such\")", 429, 1, 1},
+      {"undeclared in procedure", "Option Explicit\nSub S\nDim a\nb = 1\nEnd Sub\nS", 500, 4, 1},
+      {"read undeclared", "Option Explicit\nx = y", 500, 2, 1},
+      {"assign a constant", "Const K = 1\nK = 2", 501, 2, 1},
+      {"inside if body", "x = 1\nIf x = 1 Then\n  y = 1 / 0\nEnd If", 11, 3, 3},
+      {"in a condition", "If 1 / 0 Then\nEnd If", 11, 1, 1},
+      {"after colon", "x = 1: y = 1 / 0", 11, 1, 8},
+      {"in a class method", "Class C\nSub M\n    Err.Raise 9\nEnd Sub\nEnd Class\nSet o = New C\no.M", 9, 3, 5},
+      {"in a loop header", "For i = 1 To \"x\"\nNext", 13, 1, 1},
+      {"next after resumed header", "On Error Resume Next\nFor i = 1 / 0 To 2\nOn Error GoTo 0\n  Next", 92, 4, 3},
   });
 }
 

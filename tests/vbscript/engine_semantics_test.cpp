@@ -1,7 +1,9 @@
 // Semantics that are easy to get wrong and that the script corpus
 // (tests/corpus) does not already pin: ByRef through host objects and whole
 // arrays, On Error flow in loop and Select headers, Err.Raise numbers, class
-// lifetime and default members, and the array size errors.
+// lifetime and default members, array size errors, exits across loop kinds,
+// nested With, locals kept by recursion, and the scope of what Execute and
+// Eval create inside a procedure.
 #include "vbscript/engine_fixture.h"
 
 namespace corvela::vbs::testing {
@@ -100,6 +102,69 @@ TEST(EngineSemantics, RunawayRecursionIsOutOfStackSpace) {
       {"default property loop", "Class C\nPublic Default Property Get V\nV = Me\nEnd Property\nEnd Class\n"
                                 "Set obj = New C\nx = obj + 1", 28, 0, 0},
   });
+}
+
+TEST(EngineSemantics, LoopsSelectAndScopes) {
+  expectOutputs({
+      {"exit for inside do", "For i = 1 To 3\nDo\nExit Do\nLoop\nNext\nEcho i", "4"},
+      {"for each dictionary items", "Set d = CreateObject(\"Scripting.Dictionary\")\nd.Add 1, \"a\"\nd.Add 2, \"b\"\n"
+                                    "For Each v In d.Items\ns = s & v\nNext\nEcho s", "ab"},
+      {"nested with", "Class P\nPublic Name\nPublic Child\nEnd Class\nSet obj = New P\nSet obj.Child = New P\n"
+                      "With obj\n.Name = \"outer\"\nWith .Child\n.Name = \"inner\"\nEnd With\nEcho .Name, .Child.Name\nEnd With",
+       "outer inner"},
+      {"select strings binary", "Select Case \"b\"\nCase \"B\"\nEcho \"upper\"\nCase \"b\"\nEcho \"lower\"\nEnd Select", "lower"},
+      {"select no match no else", "Select Case 9\nCase 1\nEcho 1\nEnd Select\nEcho \"after\"", "after"},
+      {"recursion keeps locals", "Function D(n)\nDim k\nk = n\nIf n > 0 Then D = D(n - 1)\nD = D & k\nEnd Function\nEcho D(3)",
+       "0123"},
+      {"const in procedure", "Sub S\nConst K = \"k\"\nEcho K\nEnd Sub\nS", "k"},
+      {"append to number", "s = 1\ns = s & 2 & 3\nEcho s, TypeName(s)", "123 String"},
+      {"update in place", "n = 1\nn = n + 2.5\nEcho n\nn = n - 0.5\nEcho n", "3.5\n3"},
+      {"option explicit declared is fine", "Option Explicit\nDim a\na = 1\nSub S\nDim b\nb = a + 1\nEcho b\nEnd Sub\nS", "2"},
+  });
+}
+
+// Variables that Execute and Eval code create inside a procedure belong to
+// that one invocation, and the procedure's own undeclared names still reach
+// the globals of those names; vmfix_execute_locals.vbs covers the plain
+// procedure cases.
+TEST(EngineSemantics, ExecuteScopeVariablesBelongToTheInvocation) {
+  expectOutputs({
+      {"class method, call by call",
+       "Class C\nSub M(n)\nExecute \"Dim v : v = n\"\nEcho Eval(\"v\"), IsEmpty(Eval(\"w\"))\nExecute \"w = n\"\n"
+       "End Sub\nEnd Class\nSet o = New C\no.M 1\no.M 2\nEcho IsEmpty(v), IsEmpty(w)",
+       "1 True\n2 True\nTrue True"},
+      {"nested Execute adds to the procedure",
+       "Sub T\nExecute \"Execute \"\"Dim w : w = 2\"\" : Echo w\"\nEcho Eval(\"w\")\nEnd Sub\nT", "2\n2"},
+      {"ReDim makes a variable of the call",
+       "Sub T\nExecute \"ReDim a(2) : a(2) = 7\"\nEcho Eval(\"a(2)\")\nEnd Sub\nT\nEcho IsEmpty(a)", "7\nTrue"},
+      {"ReDim of a global resizes it",
+       "Dim g\nSub T\nExecute \"ReDim g(3)\"\nEnd Sub\nT\nEcho UBound(g)", "3"},
+      {"a failing statement keeps what ran before it",
+       "Sub T\nOn Error Resume Next\nExecute \"Dim k : k = 3 : x = 1 / 0\"\nEcho Err.Number, Eval(\"k\")\nEnd Sub\nT", "11 3"},
+      {"Const is a value of the call",
+       "Sub T\nExecute \"Const K = 5 : Echo K * 2\"\nEcho Eval(\"K\")\nEnd Sub\nT\nEcho IsEmpty(K)", "10\n5\nTrue"},
+      {"Eval reads an unknown name as Empty without making a global",
+       "Sub T\nEcho IsEmpty(Eval(\"nothingHere\"))\nEnd Sub\nT\nEcho IsEmpty(nothingHere)", "True\nTrue"},
+  });
+}
+
+TEST(EngineSemantics, ExecuteScopeUndeclaredNamesOfTheProcedureReachGlobals) {
+  expectOutputs({
+      // Echo is a local slot of T (used without Dim) but the host's Echo exists.
+      {"host member used by both", "Sub T\nExecute \"Echo 1\"\nEcho 2\nEnd Sub\nT", "1\n2"},
+      {"the procedure's own undeclared local",
+       "Sub T\nExecute \"n = 5\"\nEcho n\nEnd Sub\nT\nEcho IsEmpty(n)", "5\nTrue"},
+  });
+}
+
+TEST(EngineSemantics, ExecuteScopeProceduresItDefinesHaveTheirOwnScope) {
+  expectOutputs({
+      {"field of the definer's class is not theirs",
+       "Class C\nPublic f\nSub M\nf = 1\nExecute \"Function Look() : Look = IsEmpty(f) : End Function\"\n"
+       "End Sub\nEnd Class\nSet o = New C\no.M\nEcho Look()",
+       "True"},
+  });
+  expectErrors({{"Dim twice in one Execute", "Sub T\nExecute \"Dim a, a\"\nEnd Sub\nT", 1041, 0, 0}});
 }
 
 }  // namespace
