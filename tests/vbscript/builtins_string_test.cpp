@@ -64,21 +64,13 @@ TEST(StringBuiltins, SingleAsciiCharactersAreShared) {
 // Results carry their character count from birth; a wrong count would show
 // in Len and in every later cut.
 TEST(StringBuiltins, ResultsKnowTheirLength) {
-  auto lenOf = [](std::string_view name, std::vector<Variant> args) {
-    Variant result = call(name, std::move(args));
-    return describe(call("Len", {result}));
+  const std::vector<BuiltinCase> cases = {
+      {"Replace", {"中a中", "a", "bb"}, "Long:4"}, {"Replace", {"abc", "b", "中"}, "Long:3"},
+      {"Replace", {"abcabc", "b", "xy"}, "Long:8"}, {"Replace", {"a中a", "A", "x", 2, -1, 1}, "Long:2"},
+      {"UCase", {"äbc"}, "Long:3"}, {"StrReverse", {"中a"}, "Long:2"}, {"String", {3, "中"}, "Long:3"},
+      {"Space", {4}, "Long:4"}, {"Mid", {"a中bc", 2}, "Long:3"}, {"Trim", {" 中 "}, "Long:1"}, {"Left", {"abc", 2}, "Long:2"},
   };
-  EXPECT_EQ(lenOf("Replace", {"中a中", "a", "bb"}), "Long:4");
-  EXPECT_EQ(lenOf("Replace", {"abc", "b", "中"}), "Long:3");
-  EXPECT_EQ(lenOf("Replace", {"abcabc", "b", "xy"}), "Long:8");
-  EXPECT_EQ(lenOf("Replace", {"a中a", "A", "x", 2, -1, 1}), "Long:2");
-  EXPECT_EQ(lenOf("UCase", {"äbc"}), "Long:3");
-  EXPECT_EQ(lenOf("StrReverse", {"中a"}), "Long:2");
-  EXPECT_EQ(lenOf("String", {3, "中"}), "Long:3");
-  EXPECT_EQ(lenOf("Space", {4}), "Long:4");
-  EXPECT_EQ(lenOf("Mid", {"a中bc", 2}), "Long:3");
-  EXPECT_EQ(lenOf("Trim", {" 中 "}), "Long:1");
-  EXPECT_EQ(lenOf("Left", {"abc", 2}), "Long:2");
+  for (const BuiltinCase& c : cases) EXPECT_EQ(describe(call("Len", {call(c.name, c.args)})), c.expected) << c.name;
   Variant parts = call("Split", {"中文,ab", ","});
   EXPECT_EQ(describe(call("Len", {parts.rawArray()->items[0]})), "Long:2");
   EXPECT_EQ(describe(call("Len", {parts.rawArray()->items[1]})), "Long:2");
