@@ -189,7 +189,7 @@ TEST(StringBuiltins, StrCompGivesIntegerOrdering) {
       {"StrComp", {"a", "b"}, "Integer:-1"}, {"StrComp", {"b", "a"}, "Integer:1"},
       {"StrComp", {"a", "a"}, "Integer:0"}, {"StrComp", {"a", "A"}, "Integer:1"},
       {"StrComp", {"a", "A", 1}, "Integer:0"}, {"StrComp", {"abc", "ABD", 1}, "Integer:-1"},
-      {"StrComp", {"Ä", "ä", 1}, "Integer:0"},
+      {"StrComp", {"Ä", "ä", 1}, "Integer:0"}, {"StrComp", {"ab", "abc"}, "Integer:-1"},
       // Binary order is by UTF-16 unit: U+FFFD sorts after the surrogate
       // pair of U+1F600, though its code point is smaller.
       {"StrComp", {"\xEF\xBF\xBD", "\xF0\x9F\x98\x80"}, "Integer:1"}, {"StrComp", {Null(), "a"}, "Null"},
