@@ -8,6 +8,8 @@
 #include "platform/automation/oledate.h"
 #include "structure/channel.h"
 #include "structure/channel_manager.h"
+#include "structure/column.h"
+#include "structure/magazine.h"
 
 namespace corvela::content {
 
@@ -51,6 +53,28 @@ int32_t GenerationTest::saveDatedArticle(int32_t columnId, const std::string& ti
   for (const std::string& page : pages) article.AddPage(0, page);
   article.Save2();
   return article.ID();
+}
+
+void GenerationTest::addMagazineWithColumn(const std::string& columnIndexTemplate) {
+  structure::Magazine magazine;
+  magazine.setName("Weekly");
+  magazine.setDirectory("/mag/");
+  magazine.setIndexPage("index.htm");
+  magazine.setIndexTemplate("/t/issue.htm");
+  magazine.setCoverPage("cover.htm");
+  magazine.setCoverTemplate("/t/cover.htm");
+  magazine.Save();
+  magazine_ = magazine.ID();
+  structure::Column column;
+  column.setName("Essays");
+  column.setTemplate("/t/article.htm");
+  column.setDirectory("/mag/essays/");
+  column.setNameMethod("{@uid}.htm");
+  column.setIndexTemplate(columnIndexTemplate);
+  column.setIndexPage("list.htm");
+  column.setMagazineID(magazine_);
+  column.Save();
+  column_ = column.ID();
 }
 
 }  // namespace corvela::content

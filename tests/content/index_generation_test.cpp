@@ -13,7 +13,6 @@
 #include "structure/channel.h"
 #include "structure/column.h"
 #include "structure/issue.h"
-#include "structure/magazine.h"
 #include "template/template_system.h"
 
 namespace corvela::content {
@@ -123,33 +122,20 @@ TEST_F(IndexGenerationTest, NonPositivePageSizeRaisesAndWritesNothing) {
 }
 
 TEST_F(IndexGenerationTest, MagazineColumnHasOnePagePerPublishedIssueYear) {
-  structure::Magazine magazine;
-  magazine.setName("Weekly");
-  magazine.setDirectory("/mag/");
-  magazine.setIndexPage("index.htm");
-  magazine.Save();
-  structure::Column column;
-  column.setName("Essays");
-  column.setTemplate("/t/article.htm");
-  column.setDirectory("/mag/essays/");
-  column.setNameMethod("{@uid}.htm");
-  column.setIndexTemplate("/t/year.htm");
-  column.setIndexPage("list.htm");
-  column.setMagazineID(magazine.ID());
-  column.Save();
+  addMagazineWithColumn("/t/year.htm");
   writeSite("/t/year.htm",
             "<!--%Dim l, s : For Each l In Column.TOC.AllLinks : s = s & l.Title & \",\" : Next\r\n"
             "Dim p : For Each p In Channel.TOC.AllPages : s = s & \"[\" & p.Title & \" \" & p.url & \"]\" : Next\r\n"
             "Response.Output s%-->");
   for (auto [year, number, status] : {std::tuple{"2003", "1", 2}, {"2004", "1", 2}, {"2005", "1", 1}}) {
     structure::Issue issue;
-    issue.setMagazineID(magazine.ID());
+    issue.setMagazineID(magazine_);
     issue.setIssueYear(year);
     issue.setIssueNumber(number);
     issue.setStatus(status);
     issue.Save();
     Content article;
-    article.setColumnid(column.ID());
+    article.setColumnid(column_);
     article.setissueId(issue.ID());
     article.setTitle(std::string("in ") + year);
     article.setStatus(kStatusPublished);
@@ -159,7 +145,7 @@ TEST_F(IndexGenerationTest, MagazineColumnHasOnePagePerPublishedIssueYear) {
   }
   auto system = std::make_shared<tmpl::TemplateSystem>();
   structure::Column loaded;
-  loaded.Load(column.ID());
+  loaded.Load(column_);
   GenerationReport report = generateColumnIndex(loaded, *system);
   EXPECT_EQ(report.text, "ColumnName:Essays<br>CreateFile:/mag/essays/list.htm<br>CreateFile:/mag/essays/list_2003.htm<br>");
   const std::string years = "[2004年 /mag/essays/list_2004.htm][2003年 /mag/essays/list_2003.htm]";

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include "generation_fixture.h"
-#include "structure/column.h"
 #include "structure/issue.h"
 #include "structure/magazine.h"
 
@@ -26,25 +25,7 @@ class MagazineGenerationTest : public GenerationTest {
     writeSite("/t/cover.htm", "<!--%Response.Output \"cover \" & Magazine.CurrentYear & \"/\" & Magazine.CurrentIssue%-->");
     writeSite("/t/article.htm", "<!--%Response.Output Issue.IndexPage & \" \" & Document(\"content\")%-->");
     writeSite("/t/list.htm", "<!--%Response.Output \"list\"%-->");
-    structure::Magazine magazine;
-    magazine.setName("Weekly");
-    magazine.setDirectory("/mag/");
-    magazine.setIndexPage("index.htm");
-    magazine.setIndexTemplate("/t/issue.htm");
-    magazine.setCoverPage("cover.htm");
-    magazine.setCoverTemplate("/t/cover.htm");
-    magazine.Save();
-    magazine_ = magazine.ID();
-    structure::Column column;
-    column.setName("Essays");
-    column.setTemplate("/t/article.htm");
-    column.setDirectory("/mag/essays/");
-    column.setNameMethod("{@uid}.htm");
-    column.setIndexTemplate("/t/list.htm");
-    column.setIndexPage("list.htm");
-    column.setMagazineID(magazine_);
-    column.Save();
-    column_ = column.ID();
+    addMagazineWithColumn("/t/list.htm");
   }
   int32_t addIssue(const std::string& number, const std::string& articleTitle, int32_t articleStatus) {
     structure::Issue issue;
@@ -66,7 +47,6 @@ class MagazineGenerationTest : public GenerationTest {
     issue.Load(issueId);
     issuePublishMember(issue);
   }
-  int32_t magazine_ = 0, column_ = 0;
 };
 
 TEST_F(MagazineGenerationTest, PublishingANewIssueRewritesTheOldIssuePageButNotTheIndex) {
