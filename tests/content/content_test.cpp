@@ -52,7 +52,7 @@ TEST_F(ArticleTest, StatusOfSavesAndResaves) {
   }
 }
 
-TEST_F(ArticleTest, TextsAreCutToTheirColumnsAndFlagsNormalised) {
+TEST_F(ArticleTest, TextsAreCutToTheirColumnsEmptyOnesStoredAsASpaceAndFlagsNormalised) {
   std::string title(250, 'x');
   title += "it's quoted";  // 261 characters: the cut falls after "it's q"
   Content article;
@@ -69,15 +69,10 @@ TEST_F(ArticleTest, TextsAreCutToTheirColumnsAndFlagsNormalised) {
   EXPECT_EQ(read.PutInTopx(), "Y");
   EXPECT_EQ(read.IsImageNews(), "N");
   EXPECT_EQ(article.Title(), read.Title()) << "the object reflects the stored row";
-}
-
-TEST_F(ArticleTest, EmptyTextsAreStoredAsOneSpace) {
-  Content article;
-  article.setColumnid(news_);
-  article.setTitle("");
-  article.setAuthor("");
-  article.Save();
-  EXPECT_EQ(scalar("SELECT title || '|' || author FROM cms_content"), " | ");
+  read.setTitle("");
+  read.setAuthor("");
+  read.Save();
+  EXPECT_EQ(scalar("SELECT title || '|' || author FROM cms_content"), " | ") << "empty texts are stored as one space";
 }
 
 TEST_F(ArticleTest, TrickyTextsRoundTrip) {
@@ -273,12 +268,10 @@ TEST_F(ArticleTest, PluginHearsOfTheFirstPageOnSaveAndDelete) {
 }
 
 TEST_F(ArticleTest, MissingOrFailingPluginsNeverFailASave) {
-  for (const char* progId : {"Test.FailingPlugin", "No.SuchPlugin", ""}) {
-    setSetting("plugin", progId);
-    EXPECT_GT(saveArticle(news_, "t", kStatusNew, {"page"}), 0) << progId;
+  for (const char* progId : std::initializer_list<const char*>{"Test.FailingPlugin", "No.SuchPlugin", "", nullptr}) {
+    progId ? setSetting("plugin", progId) : removeSetting("plugin");
+    EXPECT_GT(saveArticle(news_, "t", kStatusNew, {"page"}), 0) << (progId ? progId : "no setting");
   }
-  removeSetting("plugin");
-  EXPECT_GT(saveArticle(news_, "t", kStatusNew, {"page"}), 0);
 }
 
 TEST_F(ArticleTest, MoveToTakesANumberOfTheNewColumnAndCopyToCopiesPages) {
