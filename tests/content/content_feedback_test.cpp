@@ -3,14 +3,13 @@
 // would break SQL built without quoting.
 #include "content/content_feedback.h"
 
-#include <barrier>
+#include <atomic>
 #include <functional>
-#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "core/core_fixture.h"
+#include "content_fixture.h"
 #include "platform/automation/object.h"
 #include "platform/db/recordset.h"
 #include "support/tricky_texts.h"
@@ -19,8 +18,6 @@ namespace corvela::content::feedback {
 namespace {
 
 using testing::CoreTest;
-using testing::Raised;
-using testing::raised;
 
 constexpr double kSecond = 1.0 / 86400;
 
@@ -58,24 +55,14 @@ class ContentFeedbackTest : public CoreTest {
   // Runs the action from `threads` threads released together; the number
   // that were stored. Every refusal must be the limit's own error.
   int concurrently(const Limited& action, int threads, int32_t cid, const std::string& ip, OleDate now) {
-    std::barrier start(threads);
     std::atomic<int> stored = 0;
-    std::vector<std::string> failures(threads);
-    std::vector<std::thread> pool;
-    for (int i = 0; i < threads; ++i) {
-      pool.emplace_back([&, i] {
-        start.arrive_and_wait();
-        try {
-          action.act(cid, ip, now);
-          ++stored;
-        } catch (const ComError& e) {
-          if (e.number() != kRateLimitError || e.source() != action.source || e.description() != action.text)
-            failures[i] = std::to_string(e.number()) + " " + e.source() + " " + e.description();
-        }
-      });
-    }
-    for (auto& t : pool) t.join();
-    for (const auto& f : failures) EXPECT_EQ(f, "") << action.name << ": unexpected error";
+    std::vector<Raised> errors(threads);
+    runTogether(threads, [&](int i) {
+      errors[i] = raised([&] { action.act(cid, ip, now); });
+      if (errors[i].number == 0) ++stored;
+    });
+    const Raised limit{kRateLimitError, action.source, action.text};
+    for (const Raised& e : errors) EXPECT_EQ(e.number ? e : limit, limit) << action.name << ": unexpected error";
     return stored;
   }
 };
@@ -121,14 +108,7 @@ TEST_F(ContentFeedbackTest, ConcurrentRequestsOnDifferentArticlesAreAllStored) {
   constexpr int kThreads = 6;
   for (const Limited& action : limitedActions()) {
     SCOPED_TRACE(action.name);
-    std::barrier start(kThreads);
-    std::vector<std::thread> pool;
-    for (int i = 0; i < kThreads; ++i)
-      pool.emplace_back([&, i] {
-        start.arrive_and_wait();
-        action.act(100 + i, "10.1.1.1", at(0));
-      });
-    for (auto& t : pool) t.join();
+    runTogether(kThreads, [&](int i) { action.act(100 + i, "10.1.1.1", at(0)); });
     EXPECT_EQ(rows(action), kThreads);
     EXPECT_EQ(scalar(std::string("SELECT COUNT(DISTINCT id) FROM ") + action.table), std::to_string(kThreads));
   }

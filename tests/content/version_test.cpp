@@ -3,16 +3,12 @@
 // URIs.
 #include "content/version.h"
 
-#include <barrier>
 #include <filesystem>
 #include <fstream>
-#include <functional>
-#include <thread>
-#include <vector>
 
 #include <gtest/gtest.h>
 
-#include "core/core_fixture.h"
+#include "content_fixture.h"
 #include "deploy/deploy_task.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
@@ -45,17 +41,6 @@ class VersionTest : public CoreTest {
     return out;
   }
   std::string count(const std::string& table) { return scalar("SELECT COUNT(*) FROM " + table); }
-  // Runs work on `threads` threads released together.
-  static void concurrently(int threads, const std::function<void()>& work) {
-    std::barrier start(threads);
-    std::vector<std::thread> pool;
-    for (int i = 0; i < threads; ++i)
-      pool.emplace_back([&] {
-        start.arrive_and_wait();
-        work();
-      });
-    for (auto& t : pool) t.join();
-  }
 };
 
 TEST_F(VersionTest, ReadingTheCurrentVersionOnAnEmptyTableStartsTheFirst) {
@@ -142,10 +127,10 @@ TEST_F(VersionTest, AFailedPublishLeavesTheVersionOpenAndNothingQueued) {
 }
 
 TEST_F(VersionTest, ConcurrentRequestsStartOneVersionAndRecordAUriOnce) {
-  concurrently(6, [] { Version().CurrentVersionID(); });
+  runTogether(6, [](int) { Version().CurrentVersionID(); });
   EXPECT_EQ(count("Version"), "1");
   Version().PublishCurrentVersion();
-  concurrently(6, [] { Version().AddFile("/same.html"); });
+  runTogether(6, [](int) { Version().AddFile("/same.html"); });
   EXPECT_EQ(count("Version"), "2") << "one new version after the published one";
   EXPECT_EQ(count("VersionFile"), "1");
   EXPECT_EQ(scalar("SELECT group_concat(OrderNum) FROM (SELECT OrderNum FROM Version ORDER BY id)"), "2,1");
