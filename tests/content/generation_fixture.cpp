@@ -9,6 +9,7 @@
 #include "structure/channel.h"
 #include "structure/channel_manager.h"
 #include "structure/column.h"
+#include "structure/issue.h"
 #include "structure/magazine.h"
 
 namespace corvela::content {
@@ -75,6 +76,25 @@ void GenerationTest::addMagazineWithColumn(const std::string& columnIndexTemplat
   column.setMagazineID(magazine_);
   column.Save();
   column_ = column.ID();
+}
+
+int32_t GenerationTest::addIssue(const std::string& year, const std::string& number, int32_t issueStatus,
+                                 const std::string& articleTitle, int32_t articleStatus) {
+  structure::Issue issue;
+  issue.setMagazineID(magazine_);
+  issue.setIssueYear(year);
+  issue.setIssueNumber(number);
+  issue.setStatus(issueStatus);
+  issue.Save();
+  Content article;
+  article.setColumnid(column_);
+  article.setissueId(issue.ID());
+  article.setTitle(articleTitle);
+  article.setStatus(articleStatus);
+  article.AddPage(0, "text of " + articleTitle);
+  article.Save();
+  article_ = article.ID();
+  return issue.ID();
 }
 
 }  // namespace corvela::content

@@ -27,7 +27,11 @@ class GenerationTest : public ContentTest {
   // /t/cover.htm) with column "Essays" in /mag/essays/ ({@uid}.htm from
   // /t/article.htm, list.htm from the given template); sets the ids below.
   void addMagazineWithColumn(const std::string& columnIndexTemplate);
-  int32_t magazine_ = 0, column_ = 0;
+  // An issue of that magazine with one article of one page ("text of " and
+  // the title) in the column; returns the issue id and sets article_.
+  int32_t addIssue(const std::string& year, const std::string& number, int32_t issueStatus,
+                   const std::string& articleTitle, int32_t articleStatus);
+  int32_t magazine_ = 0, column_ = 0, article_ = 0;
 };
 
 }  // namespace corvela::content

@@ -3,7 +3,7 @@
 // pages per issue year.
 #include "content/index_generation.h"
 
-#include <tuple>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,6 @@
 #include "generation_fixture.h"
 #include "structure/channel.h"
 #include "structure/column.h"
-#include "structure/issue.h"
 #include "template/template_system.h"
 
 namespace corvela::content {
@@ -127,20 +126,10 @@ TEST_F(IndexGenerationTest, MagazineColumnHasOnePagePerPublishedIssueYear) {
             "<!--%Dim l, s : For Each l In Column.TOC.AllLinks : s = s & l.Title & \",\" : Next\r\n"
             "Dim p : For Each p In Channel.TOC.AllPages : s = s & \"[\" & p.Title & \" \" & p.url & \"]\" : Next\r\n"
             "Response.Output s%-->");
-  for (auto [year, number, status] : {std::tuple{"2003", "1", 2}, {"2004", "1", 2}, {"2005", "1", 1}}) {
-    structure::Issue issue;
-    issue.setMagazineID(magazine_);
-    issue.setIssueYear(year);
-    issue.setIssueNumber(number);
-    issue.setStatus(status);
-    issue.Save();
+  for (auto [year, status] : {std::pair{"2003", 2}, {"2004", 2}, {"2005", 1}}) {
+    addIssue(year, "1", status, std::string("in ") + year, kStatusPublished);
     Content article;
-    article.setColumnid(column_);
-    article.setissueId(issue.ID());
-    article.setTitle(std::string("in ") + year);
-    article.setStatus(kStatusPublished);
-    article.AddPage(0, "body");
-    article.Save();
+    article.Load(article_);
     generate2Member(article);
   }
   auto system = std::make_shared<tmpl::TemplateSystem>();
