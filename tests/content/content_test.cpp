@@ -160,22 +160,19 @@ TEST_F(ArticleTest, AddPageReplacesAnExistingPageOrAppendsTheNext) {
   article.AddPage(5, "three");
   article.AddPage(2, "TWO");
   article.AddPage(0, "four");
-  std::vector<std::shared_ptr<Page>> pages = article.pageList();
-  ASSERT_EQ(pages.size(), 4u);
-  const char* bodies[] = {"one", "TWO", "three", "four"};
-  for (int i = 0; i < 4; ++i) {
-    EXPECT_EQ(pages[i]->PageNum(), i + 1);
-    EXPECT_EQ(pages[i]->Content(), bodies[i]);
-  }
   article.Save();
   Content read;
   read.Load(article.ID());
-  pages = read.pageList();
-  ASSERT_EQ(pages.size(), 4u);
-  for (int i = 0; i < 4; ++i) {
-    EXPECT_EQ(pages[i]->Content(), bodies[i]);
-    EXPECT_EQ(pages[i]->contentid(), article.ID());
-    EXPECT_GE(pages[i]->PageID(), 0);
+  for (Content* held : {&article, &read}) {
+    std::vector<std::shared_ptr<Page>> pages = held->pageList();
+    ASSERT_EQ(pages.size(), 4u);
+    const char* bodies[] = {"one", "TWO", "three", "four"};
+    for (int i = 0; i < 4; ++i) {
+      EXPECT_EQ(pages[i]->PageNum(), i + 1);
+      EXPECT_EQ(pages[i]->Content(), bodies[i]);
+      EXPECT_EQ(pages[i]->contentid(), article.ID());
+      EXPECT_GE(pages[i]->PageID(), 0);
+    }
   }
 }
 
