@@ -45,34 +45,39 @@ std::vector<std::shared_ptr<T>> items(const std::shared_ptr<Collection>& list) {
   return out;
 }
 
-TEST_F(MagazineTest, SaveCutsTextsKeepsFileNamesAndRoundTripsQuotes) {
+TEST_F(MagazineTest, SaveCutsTextsKeepsFileNamesAndRoundTripsEveryText) {
+  struct Field {
+    void (Magazine::*set)(std::string_view);
+    std::string (Magazine::*get)() const;
+    std::string written, read;
+  };
+  const Field fields[] = {
+      {&Magazine::setName, &Magazine::Name, std::string(60, 'n'), std::string(50, 'n')},
+      {&Magazine::setAlias, &Magazine::Alias, "a'b", "a'b"},
+      {&Magazine::setCoverPage, &Magazine::CoverPage, "/mag/cover.htm", "cover.htm"},
+      {&Magazine::setIndexPage, &Magazine::IndexPage, "/mag/sub/index.htm", "index.htm"},
+      {&Magazine::setDirectory, &Magazine::Directory, std::string(600, 'd'), std::string(500, 'd')},
+      {&Magazine::setCurrentYear, &Magazine::CurrentYear, "", " "},
+  };
   Magazine magazine;
-  magazine.setName(std::string(60, 'n'));
-  magazine.setAlias("a'b");
-  magazine.setCoverPage("/mag/cover.htm");
-  magazine.setIndexPage("/mag/sub/index.htm");
-  magazine.setDirectory(std::string(600, 'd'));
-  magazine.setCurrentYear("");
+  for (const Field& f : fields) (magazine.*f.set)(f.written);
   magazine.setIsOpen(false);
   magazine.Save();
   EXPECT_EQ(magazine.Name(), std::string(50, 'n')) << "the object keeps the cut value";
   Magazine read;
   read.Load(magazine.ID());
-  EXPECT_EQ(read.Name(), std::string(50, 'n'));
-  EXPECT_EQ(read.Alias(), "a'b");
-  EXPECT_EQ(read.CoverPage(), "cover.htm");
-  EXPECT_EQ(read.IndexPage(), "index.htm");
-  EXPECT_EQ(read.Directory(), std::string(500, 'd'));
-  EXPECT_EQ(read.CurrentYear(), " ");
+  for (const Field& f : fields) EXPECT_EQ((read.*f.get)(), f.read) << f.written.substr(0, 20);
   EXPECT_FALSE(read.IsOpen());
   for (const std::string& text : testing::trickyTexts()) {
-    read.setName(text);
-    read.setExtProperty(text);
+    for (auto set : {&Magazine::setName, &Magazine::setAlias, &Magazine::setCoverTemplate, &Magazine::setIndexTemplate,
+                     &Magazine::setCoverPicture, &Magazine::setExtProperty})
+      (read.*set)(text);
     read.Save();
     Magazine again;
     again.Load(read.ID());
-    EXPECT_EQ(again.Name(), text);
-    EXPECT_EQ(again.ExtProperty(), text);
+    for (const std::string& field : {again.Name(), again.Alias(), again.CoverTemplate(), again.IndexTemplate(),
+                                     again.CoverPicture(), again.ExtProperty()})
+      EXPECT_EQ(field, text);
   }
   EXPECT_EQ(count("Magazine"), 1);
 }
