@@ -1,12 +1,26 @@
 // ContentTest helpers.
 #include "content_fixture.h"
 
+#include <barrier>
+#include <thread>
+
 #include "core/record_values.h"
 #include "platform/db/recordset.h"
 #include "structure/channel.h"
 #include "structure/channel_manager.h"
 
 namespace corvela::content {
+
+void runTogether(int threads, const std::function<void(int)>& work) {
+  std::barrier start(threads);
+  std::vector<std::thread> pool;
+  for (int i = 0; i < threads; ++i)
+    pool.emplace_back([&, i] {
+      start.arrive_and_wait();
+      work(i);
+    });
+  for (auto& thread : pool) thread.join();
+}
 
 int32_t ContentTest::addChannel(const std::string& path) {
   return structure::ChannelManager().AddChannel(path, "/t/article.htm", "/n/{@uid}.htm");

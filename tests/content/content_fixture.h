@@ -1,8 +1,9 @@
 // Helpers of the article tests: channels made in the tree, articles saved
-// through Content, errors caught as values.
+// through Content, errors caught as values, and threads started together.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,9 @@ namespace corvela::content {
 
 using testing::Raised;
 using testing::raised;
+
+// Runs work(i) for i in [0, threads) on as many threads, released together.
+void runTogether(int threads, const std::function<void(int)>& work);
 
 class ContentTest : public testing::CoreTest {
  protected:

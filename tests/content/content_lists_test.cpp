@@ -41,7 +41,7 @@ class ListTest : public ContentTest {
   int32_t news_ = 0;
 };
 
-TEST_F(ListTest, ListAllMovesPublishedArticlesPastTheReserveDaysToHistory) {
+TEST_F(ListTest, ListAllMovesPublishedArticlesPastTheReserveDaysToHistoryEvenAtZeroDays) {
   setReserveDays(news_, 7);
   int32_t old = articleSubmitted(10, kStatusPublished), recent = articleSubmitted(1, kStatusPublished);
   int32_t oldDraft = articleSubmitted(10, kStatusSubmitted);
@@ -50,13 +50,11 @@ TEST_F(ListTest, ListAllMovesPublishedArticlesPastTheReserveDaysToHistory) {
   EXPECT_EQ(statusOf(recent), "5");
   EXPECT_EQ(statusOf(oldDraft), "3") << "only published articles move";
   EXPECT_EQ(ids(Content().ListHistory(news_)), (std::vector<int32_t>{old}));
-}
 
-TEST_F(ListTest, ReserveDaysZeroMovesEveryPublishedArticle) {
   setReserveDays(news_, 0);
-  int32_t a = articleSubmitted(0.001, kStatusPublished), b = articleSubmitted(3, kStatusPublished);
-  EXPECT_TRUE(ids(Content().ListAll(news_, "5")).empty());
-  EXPECT_EQ(ids(Content().ListAll(news_, "4")), (std::vector<int32_t>{b, a}));
+  int32_t fresh = articleSubmitted(0.001, kStatusPublished);
+  EXPECT_TRUE(ids(Content().ListAll(news_, "5")).empty()) << "reserve days 0 move every published article";
+  EXPECT_EQ(ids(Content().ListAll(news_, "4")), (std::vector<int32_t>{fresh, recent, old}));
 }
 
 TEST_F(ListTest, StatusListsAreTakenOnlyAsIntegers) {

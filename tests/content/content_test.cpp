@@ -5,7 +5,6 @@
 
 #include <cmath>
 #include <set>
-#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -52,7 +51,7 @@ TEST_F(ArticleTest, StatusOfSavesAndResaves) {
   }
 }
 
-TEST_F(ArticleTest, TextsAreCutToTheirColumnsAndFlagsNormalised) {
+TEST_F(ArticleTest, TextsAreCutToTheirColumnsEmptyOnesStoredAsASpaceAndFlagsNormalised) {
   std::string title(250, 'x');
   title += "it's quoted";  // 261 characters: the cut falls after "it's q"
   Content article;
@@ -69,15 +68,10 @@ TEST_F(ArticleTest, TextsAreCutToTheirColumnsAndFlagsNormalised) {
   EXPECT_EQ(read.PutInTopx(), "Y");
   EXPECT_EQ(read.IsImageNews(), "N");
   EXPECT_EQ(article.Title(), read.Title()) << "the object reflects the stored row";
-}
-
-TEST_F(ArticleTest, EmptyTextsAreStoredAsOneSpace) {
-  Content article;
-  article.setColumnid(news_);
-  article.setTitle("");
-  article.setAuthor("");
-  article.Save();
-  EXPECT_EQ(scalar("SELECT title || '|' || author FROM cms_content"), " | ");
+  read.setTitle("");
+  read.setAuthor("");
+  read.Save();
+  EXPECT_EQ(scalar("SELECT title || '|' || author FROM cms_content"), " | ") << "empty texts are stored as one space";
 }
 
 TEST_F(ArticleTest, TrickyTextsRoundTrip) {
@@ -124,13 +118,10 @@ TEST_F(ArticleTest, OrderingNumbersCountPerColumn) {
 
 TEST_F(ArticleTest, ConcurrentSavesInOneColumnNeverShareAnOrderingNumber) {
   constexpr int kThreads = 4, kEach = 8;
-  std::vector<std::thread> threads;
-  for (int t = 0; t < kThreads; ++t)
-    threads.emplace_back([&] {
-      for (int i = 0; i < kEach; ++i) saveArticle(news_, "concurrent");
-      db::releasePooledConnection(connString());
-    });
-  for (auto& thread : threads) thread.join();
+  runTogether(kThreads, [&](int) {
+    for (int i = 0; i < kEach; ++i) saveArticle(news_, "concurrent");
+    db::releasePooledConnection(connString());
+  });
   EXPECT_EQ(count("cms_content"), kThreads * kEach);
   EXPECT_EQ(scalar("SELECT count(DISTINCT USN) FROM cms_content"), std::to_string(kThreads * kEach));
   EXPECT_EQ(scalar("SELECT max(USN) FROM cms_content"), std::to_string(kThreads * kEach));
@@ -169,22 +160,19 @@ TEST_F(ArticleTest, AddPageReplacesAnExistingPageOrAppendsTheNext) {
   article.AddPage(5, "three");
   article.AddPage(2, "TWO");
   article.AddPage(0, "four");
-  std::vector<std::shared_ptr<Page>> pages = article.pageList();
-  ASSERT_EQ(pages.size(), 4u);
-  const char* bodies[] = {"one", "TWO", "three", "four"};
-  for (int i = 0; i < 4; ++i) {
-    EXPECT_EQ(pages[i]->PageNum(), i + 1);
-    EXPECT_EQ(pages[i]->Content(), bodies[i]);
-  }
   article.Save();
   Content read;
   read.Load(article.ID());
-  pages = read.pageList();
-  ASSERT_EQ(pages.size(), 4u);
-  for (int i = 0; i < 4; ++i) {
-    EXPECT_EQ(pages[i]->Content(), bodies[i]);
-    EXPECT_EQ(pages[i]->contentid(), article.ID());
-    EXPECT_GE(pages[i]->PageID(), 0);
+  for (Content* held : {&article, &read}) {
+    std::vector<std::shared_ptr<Page>> pages = held->pageList();
+    ASSERT_EQ(pages.size(), 4u);
+    const char* bodies[] = {"one", "TWO", "three", "four"};
+    for (int i = 0; i < 4; ++i) {
+      EXPECT_EQ(pages[i]->PageNum(), i + 1);
+      EXPECT_EQ(pages[i]->Content(), bodies[i]);
+      EXPECT_EQ(pages[i]->contentid(), article.ID());
+      EXPECT_GE(pages[i]->PageID(), 0);
+    }
   }
 }
 
@@ -209,26 +197,21 @@ TEST_F(ArticleTest, DelRemovesPagesPropertiesAndTheSearchRowButNothingElse) {
     sql("INSERT INTO SearchMetadata (ContentID,Title) VALUES (" + n + ",'t')");
   }
   EXPECT_TRUE(Content().Del(id));
-  std::string n = std::to_string(id);
-  EXPECT_EQ(count("cms_content WHERE id=" + n), 0);
-  EXPECT_EQ(count("cms_pages WHERE contentid=" + n), 0);
-  EXPECT_EQ(count("ContentProperty WHERE ContentID=" + n), 0);
-  EXPECT_EQ(count("SearchMetadata WHERE ContentID=" + n), 0);
-  EXPECT_EQ(count("cms_pages"), 1);
-  EXPECT_EQ(count("ContentProperty"), 1);
-  EXPECT_EQ(count("SearchMetadata"), 1);
+  for (const char* table : {"cms_content WHERE id", "cms_pages WHERE contentid", "ContentProperty WHERE ContentID",
+                            "SearchMetadata WHERE ContentID"}) {
+    EXPECT_EQ(count(table + ("=" + std::to_string(id))), 0) << table;
+    EXPECT_EQ(count(table + ("=" + std::to_string(other))), 1) << table;
+  }
   EXPECT_EQ(raised([&] { Content().Load(id); }), (Raised{1050, "", "NoRecord"}));
   EXPECT_EQ(raised([&] { Content().Del(id); }), (Raised{1050, "", "NoRecord"}));
 }
 
 // A content plug-in that records its calls, or fails every one.
-struct PluginCalls {
-  static inline std::vector<std::string> log;
-};
-
 class RecordingPlugin : public DispatchObject<RecordingPlugin> {
  public:
   static constexpr std::string_view kClassName = "RecordingPlugin";
+  static inline std::vector<std::string> log;
+  static inline bool failing = false;
   static const DispatchTable<RecordingPlugin>& dispatchTable() {
     static const DispatchTable<RecordingPlugin> table = Members<RecordingPlugin>()
         .method<&RecordingPlugin::UpdateEntry>("UpdateEntry")
@@ -237,28 +220,16 @@ class RecordingPlugin : public DispatchObject<RecordingPlugin> {
     return table;
   }
   void UpdateEntry(std::string_view file, ByRef<int32_t> status) {
-    PluginCalls::log.push_back("update " + std::string(file) + " " + std::to_string(*status));
+    if (failing) throw ComError(77, "Plugin", "broken");
+    log.push_back("update " + std::string(file) + " " + std::to_string(*status));
   }
-  void DelEntry(std::string_view file) { PluginCalls::log.push_back("delete " + std::string(file)); }
-};
-
-class FailingPlugin : public DispatchObject<FailingPlugin> {
- public:
-  static constexpr std::string_view kClassName = "FailingPlugin";
-  static const DispatchTable<FailingPlugin>& dispatchTable() {
-    static const DispatchTable<FailingPlugin> table = Members<FailingPlugin>()
-        .method<&FailingPlugin::UpdateEntry>("UpdateEntry")
-        .build();
-    return table;
-  }
-  void UpdateEntry(std::string_view, int32_t) { throw ComError(77, "Plugin", "broken"); }
+  void DelEntry(std::string_view file) { log.push_back("delete " + std::string(file)); }
 };
 
 const ClassRegistration kRecording("Test.RecordingPlugin", [] { return std::make_shared<RecordingPlugin>(); });
-const ClassRegistration kFailing("Test.FailingPlugin", [] { return std::make_shared<FailingPlugin>(); });
 
 TEST_F(ArticleTest, PluginHearsOfTheFirstPageOnSaveAndDelete) {
-  PluginCalls::log.clear();
+  RecordingPlugin::log.clear();
   setSetting("plugin", "Test.RecordingPlugin");
   Content article;
   article.setColumnid(news_);
@@ -269,16 +240,16 @@ TEST_F(ArticleTest, PluginHearsOfTheFirstPageOnSaveAndDelete) {
   article.pageList()[1]->setFileName("/news/a_2.htm");
   article.Save();
   article.Del(article.ID());
-  EXPECT_EQ(PluginCalls::log, (std::vector<std::string>{"update /news/a.htm 3", "delete /news/a.htm"}));
+  EXPECT_EQ(RecordingPlugin::log, (std::vector<std::string>{"update /news/a.htm 3", "delete /news/a.htm"}));
 }
 
 TEST_F(ArticleTest, MissingOrFailingPluginsNeverFailASave) {
-  for (const char* progId : {"Test.FailingPlugin", "No.SuchPlugin", ""}) {
-    setSetting("plugin", progId);
-    EXPECT_GT(saveArticle(news_, "t", kStatusNew, {"page"}), 0) << progId;
+  RecordingPlugin::failing = true;
+  for (const char* progId : std::initializer_list<const char*>{"Test.RecordingPlugin", "No.SuchPlugin", "", nullptr}) {
+    progId ? setSetting("plugin", progId) : removeSetting("plugin");
+    EXPECT_GT(saveArticle(news_, "t", kStatusNew, {"page"}), 0) << (progId ? progId : "no setting");
   }
-  removeSetting("plugin");
-  EXPECT_GT(saveArticle(news_, "t", kStatusNew, {"page"}), 0);
+  RecordingPlugin::failing = false;
 }
 
 TEST_F(ArticleTest, MoveToTakesANumberOfTheNewColumnAndCopyToCopiesPages) {

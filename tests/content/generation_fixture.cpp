@@ -8,6 +8,9 @@
 #include "platform/automation/oledate.h"
 #include "structure/channel.h"
 #include "structure/channel_manager.h"
+#include "structure/column.h"
+#include "structure/issue.h"
+#include "structure/magazine.h"
 
 namespace corvela::content {
 
@@ -51,6 +54,47 @@ int32_t GenerationTest::saveDatedArticle(int32_t columnId, const std::string& ti
   for (const std::string& page : pages) article.AddPage(0, page);
   article.Save2();
   return article.ID();
+}
+
+void GenerationTest::addMagazineWithColumn(const std::string& columnIndexTemplate) {
+  structure::Magazine magazine;
+  magazine.setName("Weekly");
+  magazine.setDirectory("/mag/");
+  magazine.setIndexPage("index.htm");
+  magazine.setIndexTemplate("/t/issue.htm");
+  magazine.setCoverPage("cover.htm");
+  magazine.setCoverTemplate("/t/cover.htm");
+  magazine.Save();
+  magazine_ = magazine.ID();
+  structure::Column column;
+  column.setName("Essays");
+  column.setTemplate("/t/article.htm");
+  column.setDirectory("/mag/essays/");
+  column.setNameMethod("{@uid}.htm");
+  column.setIndexTemplate(columnIndexTemplate);
+  column.setIndexPage("list.htm");
+  column.setMagazineID(magazine_);
+  column.Save();
+  column_ = column.ID();
+}
+
+int32_t GenerationTest::addIssue(const std::string& year, const std::string& number, int32_t issueStatus,
+                                 const std::string& articleTitle, int32_t articleStatus) {
+  structure::Issue issue;
+  issue.setMagazineID(magazine_);
+  issue.setIssueYear(year);
+  issue.setIssueNumber(number);
+  issue.setStatus(issueStatus);
+  issue.Save();
+  Content article;
+  article.setColumnid(column_);
+  article.setissueId(issue.ID());
+  article.setTitle(articleTitle);
+  article.setStatus(articleStatus);
+  article.AddPage(0, "text of " + articleTitle);
+  article.Save();
+  article_ = article.ID();
+  return issue.ID();
 }
 
 }  // namespace corvela::content

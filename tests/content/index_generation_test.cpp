@@ -3,7 +3,7 @@
 // pages per issue year.
 #include "content/index_generation.h"
 
-#include <tuple>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -12,8 +12,6 @@
 #include "generation_fixture.h"
 #include "structure/channel.h"
 #include "structure/column.h"
-#include "structure/issue.h"
-#include "structure/magazine.h"
 #include "template/template_system.h"
 
 namespace corvela::content {
@@ -123,43 +121,20 @@ TEST_F(IndexGenerationTest, NonPositivePageSizeRaisesAndWritesNothing) {
 }
 
 TEST_F(IndexGenerationTest, MagazineColumnHasOnePagePerPublishedIssueYear) {
-  structure::Magazine magazine;
-  magazine.setName("Weekly");
-  magazine.setDirectory("/mag/");
-  magazine.setIndexPage("index.htm");
-  magazine.Save();
-  structure::Column column;
-  column.setName("Essays");
-  column.setTemplate("/t/article.htm");
-  column.setDirectory("/mag/essays/");
-  column.setNameMethod("{@uid}.htm");
-  column.setIndexTemplate("/t/year.htm");
-  column.setIndexPage("list.htm");
-  column.setMagazineID(magazine.ID());
-  column.Save();
+  addMagazineWithColumn("/t/year.htm");
   writeSite("/t/year.htm",
             "<!--%Dim l, s : For Each l In Column.TOC.AllLinks : s = s & l.Title & \",\" : Next\r\n"
             "Dim p : For Each p In Channel.TOC.AllPages : s = s & \"[\" & p.Title & \" \" & p.url & \"]\" : Next\r\n"
             "Response.Output s%-->");
-  for (auto [year, number, status] : {std::tuple{"2003", "1", 2}, {"2004", "1", 2}, {"2005", "1", 1}}) {
-    structure::Issue issue;
-    issue.setMagazineID(magazine.ID());
-    issue.setIssueYear(year);
-    issue.setIssueNumber(number);
-    issue.setStatus(status);
-    issue.Save();
+  for (auto [year, status] : {std::pair{"2003", 2}, {"2004", 2}, {"2005", 1}}) {
+    addIssue(year, "1", status, std::string("in ") + year, kStatusPublished);
     Content article;
-    article.setColumnid(column.ID());
-    article.setissueId(issue.ID());
-    article.setTitle(std::string("in ") + year);
-    article.setStatus(kStatusPublished);
-    article.AddPage(0, "body");
-    article.Save();
+    article.Load(article_);
     generate2Member(article);
   }
   auto system = std::make_shared<tmpl::TemplateSystem>();
   structure::Column loaded;
-  loaded.Load(column.ID());
+  loaded.Load(column_);
   GenerationReport report = generateColumnIndex(loaded, *system);
   EXPECT_EQ(report.text, "ColumnName:Essays<br>CreateFile:/mag/essays/list.htm<br>CreateFile:/mag/essays/list_2003.htm<br>");
   const std::string years = "[2004年 /mag/essays/list_2004.htm][2003年 /mag/essays/list_2003.htm]";

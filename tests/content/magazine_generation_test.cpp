@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include "generation_fixture.h"
-#include "structure/column.h"
 #include "structure/issue.h"
 #include "structure/magazine.h"
 
@@ -26,56 +25,22 @@ class MagazineGenerationTest : public GenerationTest {
     writeSite("/t/cover.htm", "<!--%Response.Output \"cover \" & Magazine.CurrentYear & \"/\" & Magazine.CurrentIssue%-->");
     writeSite("/t/article.htm", "<!--%Response.Output Issue.IndexPage & \" \" & Document(\"content\")%-->");
     writeSite("/t/list.htm", "<!--%Response.Output \"list\"%-->");
-    structure::Magazine magazine;
-    magazine.setName("Weekly");
-    magazine.setDirectory("/mag/");
-    magazine.setIndexPage("index.htm");
-    magazine.setIndexTemplate("/t/issue.htm");
-    magazine.setCoverPage("cover.htm");
-    magazine.setCoverTemplate("/t/cover.htm");
-    magazine.Save();
-    magazine_ = magazine.ID();
-    structure::Column column;
-    column.setName("Essays");
-    column.setTemplate("/t/article.htm");
-    column.setDirectory("/mag/essays/");
-    column.setNameMethod("{@uid}.htm");
-    column.setIndexTemplate("/t/list.htm");
-    column.setIndexPage("list.htm");
-    column.setMagazineID(magazine_);
-    column.Save();
-    column_ = column.ID();
-  }
-  int32_t addIssue(const std::string& number, const std::string& articleTitle, int32_t articleStatus) {
-    structure::Issue issue;
-    issue.setMagazineID(magazine_);
-    issue.setIssueYear("2003");
-    issue.setIssueNumber(number);
-    issue.Save();
-    Content article;
-    article.setColumnid(column_);
-    article.setissueId(issue.ID());
-    article.setTitle(articleTitle);
-    article.setStatus(articleStatus);
-    article.AddPage(0, "text of " + articleTitle);
-    article.Save();
-    return issue.ID();
+    addMagazineWithColumn("/t/list.htm");
   }
   void publish(int32_t issueId) {
     structure::Issue issue;
     issue.Load(issueId);
     issuePublishMember(issue);
   }
-  int32_t magazine_ = 0, column_ = 0;
 };
 
 TEST_F(MagazineGenerationTest, PublishingANewIssueRewritesTheOldIssuePageButNotTheIndex) {
-  int32_t fifth = addIssue("5", "five", kStatusSubmitted);
+  int32_t fifth = addIssue("2003", "5", 1, "five", kStatusSubmitted);
   publish(fifth);
   EXPECT_EQ(readSite("/mag/index.htm"), "Weekly 2003年第5期|2003/5,[five]");
   EXPECT_EQ(readSite("/mag/cover.htm"), "cover 2003/5");
-  int32_t sixth = addIssue("6", "six", kStatusSubmitted);
-  addIssue("7", "seven", kStatusSubmitted);  // never published: not listed, no page
+  int32_t sixth = addIssue("2003", "6", 1, "six", kStatusSubmitted);
+  addIssue("2003", "7", 1, "seven", kStatusSubmitted);  // never published: not listed, no page
   writeSite("/mag/2003_5.htm", "stale");
   publish(sixth);
   EXPECT_EQ(readSite("/mag/2003_6.htm"), "Weekly 2003年第6期|2003/6,2003/5,[six]");
@@ -89,7 +54,7 @@ TEST_F(MagazineGenerationTest, PublishingANewIssueRewritesTheOldIssuePageButNotT
 }
 
 TEST_F(MagazineGenerationTest, HistoryArticlesAreNotRegeneratedAndNewOnesAreNotListed) {
-  int32_t issue = addIssue("5", "old", kStatusHistory);
+  int32_t issue = addIssue("2003", "5", 1, "old", kStatusHistory);
   Content fresh;
   fresh.setColumnid(column_);
   fresh.setissueId(issue);
@@ -104,7 +69,7 @@ TEST_F(MagazineGenerationTest, HistoryArticlesAreNotRegeneratedAndNewOnesAreNotL
 }
 
 TEST_F(MagazineGenerationTest, FailingCoverIsRaisedAfterTheOtherPages) {
-  int32_t issue = addIssue("5", "five", kStatusSubmitted);
+  int32_t issue = addIssue("2003", "5", 1, "five", kStatusSubmitted);
   publish(issue);
   writeSite("/t/cover.htm", "<!--%Response.Output 1 / 0%-->");
   structure::Magazine magazine;

@@ -2,6 +2,8 @@
 // (all or nothing), storing limits, and changes of two managers at once.
 #include "structure/channel_manager.h"
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 #include "platform/automation/collection.h"
@@ -23,10 +25,9 @@ class ChannelManagerTest : public StructureTest {
     world = newChannel("World");
     football = newChannel("Football");
     blog = newChannel("Blog");
-    auto id = [](int32_t n) { return "\"" + std::to_string(n) + "\""; };
-    storeTree("<?xml version=\"1.0\" encoding=\"gb2312\"?><structure><News id=" + id(news) + "><Sports id=" +
-              id(sports) + "><Football id=" + id(football) + "/></Sports><World id=" + id(world) +
-              "/></News><Blog id=" + id(blog) + "/></structure>");
+    storeTree("<?xml version=\"1.0\" encoding=\"gb2312\"?><structure><News id=" + idAttr(news) + "><Sports id=" +
+              idAttr(sports) + "><Football id=" + idAttr(football) + "/></Sports><World id=" + idAttr(world) +
+              "/></News><Blog id=" + idAttr(blog) + "/></structure>");
     tree.Init();
   }
   std::vector<std::string> names(const std::shared_ptr<Collection>& channels) {
@@ -50,15 +51,6 @@ TEST_F(ChannelManagerTest, InitStoresTheEmptyTreeOnce) {
   EXPECT_EQ(tree.Structure(), kEmptyTree);
 }
 
-TEST_F(ChannelManagerTest, AStoredTreeThatDoesNotParseLoadsEmptyAndStays) {
-  sql("INSERT INTO cms_channels (id,structure) VALUES (1,'<structure><a id=\"1\">')");
-  tree.Init();
-  EXPECT_EQ(tree.RootChannels()->size(), 0u);
-  EXPECT_EQ(raised([&] { tree.GetChannelID("/a"); }),
-            (Raised{555, "ChannelManager.GetChannelID", "NoChannel"}));
-  EXPECT_EQ(storedTree(), "<structure><a id=\"1\">");
-}
-
 TEST_F(ChannelManagerTest, PathsWithAndWithoutTheTrailingSlash) {
   buildTree();
   struct Case {
@@ -67,20 +59,18 @@ TEST_F(ChannelManagerTest, PathsWithAndWithoutTheTrailingSlash) {
   } found[] = {{"/News", news}, {"/News/", news}, {"/News/Sports", sports}, {"/News/Sports/", sports},
                {"/News/Sports/Football", football}};
   for (const Case& c : found) EXPECT_EQ(tree.GetChannelID(c.path), c.id) << c.path;
-  EXPECT_EQ(raised([&] { tree.GetChannelID("News/Sports"); }),
-            (Raised{555, "ChannelManager.GetChannelID", "InvalidChannel"}));
-  EXPECT_EQ(raised([&] { tree.GetChannelID("/News/Nothing"); }),
-            (Raised{555, "ChannelManager.GetChannelID", "NoChannel"}));
-  EXPECT_EQ(raised([&] { tree.DelChannel("News"); }), (Raised{555, "ChannelManager.AddColumn", "InvlaidColumn"}));
-  EXPECT_EQ(raised([&] { tree.RenameChannel("x", "y"); }),
-            (Raised{555, "ChannelManager.RenameChannel", "InvalidChannel"}));
-  EXPECT_EQ(raised([&] { tree.RenameChannel("/x", "y"); }),
-            (Raised{555, "ChannelManager.RenameChannel", "NoChannel"}));
-  EXPECT_EQ(raised([&] { tree.SubChannels("x"); }), (Raised{555, "Project.AddColumn", "InvalidColumn"}));
-  EXPECT_EQ(raised([&] { tree.ParentChannel("/x"); }),
-            (Raised{555, "ChannelManager.ParentChannel", "InvalidChannel"}));
-  EXPECT_EQ(raised([&] { tree.DelChannel2(999); }), (Raised{555, "Project.Delcolumn", "NoColumn"}));
-  EXPECT_EQ(raised([&] { tree.GetPath(999); }), (Raised{555, "Project.GetPath", "Nocolumn"}));
+  const std::pair<std::function<void()>, Raised> errors[] = {
+      {[&] { tree.GetChannelID("News/Sports"); }, {555, "ChannelManager.GetChannelID", "InvalidChannel"}},
+      {[&] { tree.GetChannelID("/News/Nothing"); }, {555, "ChannelManager.GetChannelID", "NoChannel"}},
+      {[&] { tree.DelChannel("News"); }, {555, "ChannelManager.AddColumn", "InvlaidColumn"}},
+      {[&] { tree.RenameChannel("x", "y"); }, {555, "ChannelManager.RenameChannel", "InvalidChannel"}},
+      {[&] { tree.RenameChannel("/x", "y"); }, {555, "ChannelManager.RenameChannel", "NoChannel"}},
+      {[&] { tree.SubChannels("x"); }, {555, "Project.AddColumn", "InvalidColumn"}},
+      {[&] { tree.ParentChannel("/x"); }, {555, "ChannelManager.ParentChannel", "InvalidChannel"}},
+      {[&] { tree.DelChannel2(999); }, {555, "Project.Delcolumn", "NoColumn"}},
+      {[&] { tree.GetPath(999); }, {555, "Project.GetPath", "Nocolumn"}},
+  };
+  for (const auto& [call, error] : errors) EXPECT_EQ(raised(call), error) << error.source;
 }
 
 TEST_F(ChannelManagerTest, PathsParentsAndChildren) {
@@ -120,16 +110,11 @@ TEST_F(ChannelManagerTest, DelChannelRemovesTheBranchRowsThenTheElements) {
   EXPECT_EQ(scalar("SELECT count(*) FROM cms_channel"), "3");
   EXPECT_EQ(raised([&] { tree.GetChannelID("/News/Sports"); }).description, "NoChannel");
   EXPECT_EQ(storedTree().find("Football"), std::string::npos);
+  sql("DELETE FROM cms_channel WHERE id=" + std::to_string(world));
   tree.DelChannel2(news);
   EXPECT_EQ(names(tree.RootChannels()), (std::vector<std::string>{"Blog"}));
+  EXPECT_EQ(storedTree().find("World"), std::string::npos) << "an element without its row goes too";
   EXPECT_EQ(scalar("SELECT count(*) FROM cms_channel"), "1");
-}
-
-TEST_F(ChannelManagerTest, AnElementWithoutItsRowIsStillRemoved) {
-  buildTree();
-  sql("DELETE FROM cms_channel WHERE id=" + std::to_string(football));
-  tree.DelChannel("/News/Sports");
-  EXPECT_EQ(storedTree().find("Sports"), std::string::npos);
 }
 
 TEST_F(ChannelManagerTest, ADeletionThatFailsHalfWayLeavesEverythingAsItWas) {
@@ -183,9 +168,11 @@ TEST_F(ChannelManagerTest, StructureTextIsStoredIntactOrCutWhole) {
   EXPECT_EQ(storedTree(), kEmptyTree);
 }
 
-TEST_F(ChannelManagerTest, ChangesThatWouldLoseTheStoredTreeAreRefused) {
+TEST_F(ChannelManagerTest, ATreeThatDoesNotParseLoadsEmptyAndChangesThatWouldLoseItAreRefused) {
   sql("INSERT INTO cms_channels (id,structure) VALUES (1,'<structure><a id=\"1\">')");
   tree.Init();
+  EXPECT_EQ(tree.RootChannels()->size(), 0u);
+  EXPECT_EQ(raised([&] { tree.GetChannelID("/a"); }), (Raised{555, "ChannelManager.GetChannelID", "NoChannel"}));
   EXPECT_EQ(raised([&] { tree.AddChannel("/b", "/t", "/n"); }).number, 555);
   EXPECT_EQ(storedTree(), "<structure><a id=\"1\">") << "a tree cut short is kept for repair";
   EXPECT_EQ(scalar("SELECT count(*) FROM cms_channel"), "0");

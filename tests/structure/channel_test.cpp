@@ -1,7 +1,7 @@
-// Channel: the shared id counter, validation and cuts, texts that must not
-// break statements, the tree rename on save, the cascade of Del (all or
-// nothing), counts, publishing, and access entries and properties passed
-// down the branch.
+// Channel: the id counter shared with columns and magazines, validation and
+// cuts, texts that must not break statements, the tree rename on save, the
+// cascade of Del (all or nothing), counts and attachments, and access
+// entries and properties passed down the branch.
 #include "structure/channel.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +11,7 @@
 #include "structure/acl.h"
 #include "structure/channel_manager.h"
 #include "structure/column.h"
+#include "structure/magazine.h"
 #include "structure/property.h"
 #include "structure/schema.h"
 #include "structure_fixture.h"
@@ -26,25 +27,20 @@ class ChannelTest : public StructureTest {
     news = newChannel("News");
     sports = newChannel("Sports");
     football = newChannel("Football");
-    auto id = [](int32_t n) { return "\"" + std::to_string(n) + "\""; };
-    storeTree("<?xml version=\"1.0\"?><structure><News id=" + id(news) + "><Sports id=" + id(sports) +
-              "><Football id=" + id(football) + "/></Sports></News></structure>");
+    storeTree("<?xml version=\"1.0\"?><structure><News id=" + idAttr(news) + "><Sports id=" + idAttr(sports) +
+              "><Football id=" + idAttr(football) + "/></Sports></News></structure>");
   }
   int32_t news = 0, sports = 0, football = 0;
 };
 
-TEST_F(ChannelTest, ChannelsAndColumnsShareOneIdCounter) {
-  int32_t first = newChannel("A");
-  Column column;
-  column.setName("C");
-  column.setTemplate("/t");
-  column.setDirectory("/d");
-  column.setNameMethod("/n");
-  column.Save();
-  int32_t third = newChannel("B");
-  EXPECT_EQ(first, 1);
-  EXPECT_EQ(column.ID(), 2);
-  EXPECT_EQ(third, 3);
+TEST_F(ChannelTest, ChannelsColumnsAndMagazinesShareOneIdCounter) {
+  EXPECT_EQ(newChannel("A"), 1);
+  EXPECT_EQ(newColumn(), 2);
+  Magazine magazine;
+  magazine.setName("Monthly");
+  magazine.Save();
+  EXPECT_EQ(magazine.ID(), 3);
+  EXPECT_EQ(newChannel("B"), 4);
 }
 
 TEST_F(ChannelTest, SaveReportsEveryEmptyRequiredField) {
@@ -66,7 +62,7 @@ TEST_F(ChannelTest, SaveReportsEveryEmptyRequiredField) {
   EXPECT_EQ(scalar("SELECT count(*) FROM cms_channel"), "0");
 }
 
-TEST_F(ChannelTest, DefaultsAndCutsToTheColumnLimits) {
+TEST_F(ChannelTest, DefaultsCutsAndTrickyTextsRoundTrip) {
   Channel channel;
   EXPECT_EQ(channel.ID(), -1);
   EXPECT_EQ(channel.Name(), " ");
@@ -83,9 +79,7 @@ TEST_F(ChannelTest, DefaultsAndCutsToTheColumnLimits) {
   EXPECT_EQ(loaded.Template(), std::string(99, 't')) << "a character of two units is not split";
   EXPECT_EQ(loaded.IndexTemplate(), " ") << "empty texts are stored as one space";
   EXPECT_EQ(loaded.Alias(), "");
-}
 
-TEST_F(ChannelTest, TrickyTextsAreStoredAndReadBackIntact) {
   for (const std::string& text : testing::trickyTexts()) {
     Channel channel;
     channel.setName(text);
@@ -102,7 +96,7 @@ TEST_F(ChannelTest, TrickyTextsAreStoredAndReadBackIntact) {
                                      loaded.IndexTemplate(), loaded.IndexPath(), loaded.UploadDir()})
       EXPECT_EQ(field, text);
   }
-  EXPECT_EQ(scalar("SELECT count(*) FROM cms_channel"), std::to_string(testing::trickyTexts().size()));
+  EXPECT_EQ(scalar("SELECT count(*) FROM cms_channel"), std::to_string(testing::trickyTexts().size() + 1));
 }
 
 TEST_F(ChannelTest, SavingAnExistingChannelRenamesItsElementAndMovesItLast) {
@@ -130,7 +124,7 @@ TEST_F(ChannelTest, SavingAChannelMissingFromTheTreeChangesNothing) {
   EXPECT_EQ(scalar("SELECT alias FROM cms_channel WHERE id=" + std::to_string(id)), "");
 }
 
-TEST_F(ChannelTest, DelRemovesWhatHangsOnTheChannelOnly) {
+TEST_F(ChannelTest, DelRemovesWhatHangsOnTheChannelOnlyAllOrNothing) {
   int32_t a = newChannel("A"), b = newChannel("B");
   addSectionRows(a, 100);
   addSectionRows(b, 101);
@@ -141,18 +135,14 @@ TEST_F(ChannelTest, DelRemovesWhatHangsOnTheChannelOnly) {
   EXPECT_EQ(countSectionRows(b, 101), 7);
   EXPECT_EQ(raised([&] { channel.Del(a); }), (Raised{1050, "", "NoRecord"}));
   EXPECT_EQ(raised([&] { channel.Load(a); }), (Raised{1050, "", "NoRecord"}));
-}
 
-TEST_F(ChannelTest, ADelThatFailsHalfWayLeavesEveryRow) {
-  int32_t a = newChannel("A");
-  addSectionRows(a, 100);
   sql("CREATE TRIGGER refuse BEFORE DELETE ON cms_acl BEGIN SELECT RAISE(ABORT,'refused'); END");
-  EXPECT_NE(raised([&] { Channel().Del(a); }).number, 0);
-  EXPECT_EQ(countSectionRows(a, 100), 7);
+  EXPECT_NE(raised([&] { Channel().Del(b); }).number, 0) << "the last step fails: nothing is deleted";
+  EXPECT_EQ(countSectionRows(b, 101), 7);
   EXPECT_EQ(scalar("SELECT count(*) FROM cms_channel"), "1");
 }
 
-TEST_F(ChannelTest, CountsStatusAndPublishing) {
+TEST_F(ChannelTest, CountsOpenStatusAndAttachments) {
   int32_t a = newChannel("A"), b = newChannel("B");
   int32_t content = 100;
   for (int status : {1, 2, 3, 3, 5}) addSectionRows(a, content++, status);
@@ -162,17 +152,9 @@ TEST_F(ChannelTest, CountsStatusAndPublishing) {
   EXPECT_EQ(channel.ContentCount(a), 5);
   EXPECT_EQ(channel.NewContentCount(a), 2);
   EXPECT_TRUE(channel.GetOpenStatus(a));
-}
-
-TEST_F(ChannelTest, AttachPublishListsTheChannelsAttachments) {
-  int32_t a = newChannel("A"), b = newChannel("B");
-  addSectionRows(a, 100);
-  addSectionRows(b, 101);
-  Channel channel;
-  channel.Load(a);
   auto rows = std::dynamic_pointer_cast<db::Recordset>(channel.AttachPublish().toObject());
   ASSERT_TRUE(rows);
-  EXPECT_EQ(rows->recordCount(), 1);
+  EXPECT_EQ(rows->recordCount(), 5) << "the attachments of this channel only";
   EXPECT_EQ(rows->value("columnid").toLong(), a);
 }
 

@@ -1,5 +1,6 @@
-// Column: validation with the directory check, cuts, texts that must not
-// break statements, counts of an unsaved column, and the cascade of Del.
+// Column: validation with the directory check, cuts and texts that must not
+// break statements, counts of an unsaved column, and the cascade of Del (all
+// or nothing).
 #include "structure/column.h"
 
 #include <gtest/gtest.h>
@@ -10,18 +11,7 @@
 namespace corvela::structure {
 namespace {
 
-class ColumnTest : public StructureTest {
- protected:
-  int32_t newColumn() {
-    Column column;
-    column.setName("C");
-    column.setTemplate("/t");
-    column.setDirectory("/d");
-    column.setNameMethod("/n");
-    column.Save();
-    return column.ID();
-  }
-};
+using ColumnTest = StructureTest;
 
 TEST_F(ColumnTest, SaveReportsTheEmptyDirectory) {
   Column column;
@@ -37,7 +27,7 @@ TEST_F(ColumnTest, SaveReportsTheEmptyDirectory) {
             "empty!The NameMethod can not be empty!");
 }
 
-TEST_F(ColumnTest, CutsDefaultsAndRoundTrip) {
+TEST_F(ColumnTest, SaveCutsAndRoundTripsEveryText) {
   Column column;
   EXPECT_EQ(column.MagazineID(), -1);
   column.setName("C");
@@ -57,20 +47,17 @@ TEST_F(ColumnTest, CutsDefaultsAndRoundTrip) {
   loaded.Save();
   EXPECT_EQ(loaded.ID(), column.ID()) << "an existing row is updated";
   EXPECT_EQ(scalar("SELECT count(*) FROM cms_column"), "1");
-}
 
-TEST_F(ColumnTest, TrickyTextsAreStoredAndReadBackIntact) {
   for (const std::string& text : testing::trickyTexts()) {
-    Column column;
+    Column tricky;
     for (auto set : {&Column::setName, &Column::setAlias, &Column::setDirectory, &Column::setTemplate,
                      &Column::setNameMethod, &Column::setIndexTemplate, &Column::setIndexPage, &Column::setUploadDir})
-      (column.*set)(text);
-    column.Save();
-    Column loaded;
-    loaded.Load(column.ID());
-    for (const std::string& field : {loaded.Name(), loaded.Alias(), loaded.Directory(), loaded.Template(),
-                                     loaded.NameMethod(), loaded.IndexTemplate(), loaded.IndexPage(),
-                                     loaded.UploadDir()})
+      (tricky.*set)(text);
+    tricky.Save();
+    Column read;
+    read.Load(tricky.ID());
+    for (const std::string& field : {read.Name(), read.Alias(), read.Directory(), read.Template(), read.NameMethod(),
+                                     read.IndexTemplate(), read.IndexPage(), read.UploadDir()})
       EXPECT_EQ(field, text);
   }
 }
@@ -79,8 +66,7 @@ TEST_F(ColumnTest, CountsOfSavedAndUnsavedColumns) {
   int32_t id = newColumn();
   addSectionRows(id, 100, 1);
   addSectionRows(id, 101, 5);
-  Column unsaved;
-  EXPECT_EQ(unsaved.NewContentCount(), 0);
+  EXPECT_EQ(Column().NewContentCount(), 0);
   Column column;
   column.Load(id);
   EXPECT_EQ(column.NewContentCount(), 1);

@@ -3,6 +3,7 @@
 
 #include "structure/channel.h"
 #include "structure/channel_manager.h"
+#include "structure/column.h"
 
 namespace corvela::structure {
 
@@ -13,6 +14,17 @@ int32_t StructureTest::newChannel(const std::string& name) {
   channel.setNameMethod("/n/{@uid}.htm");
   channel.Save();
   return channel.ID();
+}
+
+int32_t StructureTest::newColumn(const std::string& name, int32_t magazineId) {
+  Column column;
+  column.setName(name);
+  column.setTemplate("/t.htm");
+  column.setDirectory("/d");
+  column.setNameMethod("/n.htm");
+  column.setMagazineID(magazineId);
+  column.Save();
+  return column.ID();
 }
 
 void StructureTest::storeTree(const std::string& structure) {

@@ -17,6 +17,10 @@ class StructureTest : public testing::CoreTest {
  protected:
   // A saved channel (not in the tree); returns its id.
   int32_t newChannel(const std::string& name);
+  // A saved column, in the magazine when one is given; returns its id.
+  int32_t newColumn(const std::string& name = "C", int32_t magazineId = -1);
+  // The id as a quoted attribute value: "\"7\"".
+  static std::string idAttr(int32_t id) { return "\"" + std::to_string(id) + "\""; }
   // Stores the tree text as it is.
   void storeTree(const std::string& structure);
   // Content of a section with a page, a property value, a search row, a

@@ -29,13 +29,17 @@ class ChannelViews : public testing::CoreTest {
     channel.Save();
   }
 
-  // Article id with a first page; status 5 unless given.
-  void article(int id, const std::string& title, int usn, int status = 5, const std::string& file = "") {
-    sql("INSERT INTO cms_content (id,columnid,title,author,submitdate,status,USN) VALUES (" + std::to_string(id) + "," +
-        std::to_string(news) + ",'" + title + "','au','2024-01-0" + std::to_string(id % 9 + 1) + " 00:00:00'," +
-        std::to_string(status) + "," + std::to_string(usn) + ")");
-    sql("INSERT INTO cms_pages (pageid,pagenum,filename,contentid) VALUES (" + std::to_string(id) + ",1,'" +
-        (file.empty() ? "/news/" + std::to_string(id) + ".htm" : file) + "'," + std::to_string(id) + ")");
+  // Article id titled "t<id>" in the channel (News unless given), with a
+  // first page unless the file name is empty.
+  void article(int id, int usn, int status, const std::string& file, int channel = 0, const char* top = "N",
+               const std::string& published = "2024-01-01") {
+    std::string n = std::to_string(id);
+    sql("INSERT INTO cms_content (id,columnid,title,author,submitdate,status,USN,putintopx,isimagenews,publishdate) "
+        "VALUES (" + n + "," + std::to_string(channel ? channel : news) + ",'t" + n + "','au','2024-01-0" +
+        std::to_string(id % 9 + 1) + " 00:00:00'," + std::to_string(status) + "," + std::to_string(usn) + ",'" + top +
+        "','N','" + published + " 00:00:00')");
+    if (!file.empty())
+      sql("INSERT INTO cms_pages (pageid,pagenum,filename,contentid) VALUES (" + n + ",1,'" + file + "'," + n + ")");
   }
 
   static std::vector<std::string> titles(const std::shared_ptr<Collection>& links) {
@@ -71,33 +75,28 @@ TEST_F(ChannelViews, ViewsCarryNamePathAliasAndCoverPage) {
 }
 
 TEST_F(ChannelViews, QueryPagesThePublishedArticles) {
-  for (int i = 1; i <= 7; ++i) article(i, std::string(1, static_cast<char>('a' + i)), i);
-  article(8, "waiting", 8, 3);
-  article(9, "no file", 9, 5, " ");
+  for (int i = 1; i <= 7; ++i) article(i, i, 5, "/news/" + std::to_string(i) + ".htm");
+  article(8, 8, 3, "/news/8.htm");  // waiting
+  article(9, 9, 5, " ");
   TemplateColumn view;
   view.Init(news);
-  EXPECT_EQ(titles(view.Query("usn", 1, 3)), (std::vector<std::string>{"h", "g"}))
+  EXPECT_EQ(titles(view.Query("usn", 1, 3)), (std::vector<std::string>{"t7", "t6"}))
       << "a row without a file name still fills its place on the page";
-  EXPECT_EQ(titles(view.Query("TITLE", 2, 3)), (std::vector<std::string>{"f", "e", "d"}));
-  EXPECT_EQ(titles(view.Query("title", 99, 3)), (std::vector<std::string>{"c", "b"})) << "past the end: the last page";
-  EXPECT_EQ(titles(view.Query("title; DROP TABLE cms_content", 1, 2)), (std::vector<std::string>{"h"}))
+  EXPECT_EQ(titles(view.Query("TITLE", 2, 3)), (std::vector<std::string>{"t5", "t4", "t3"}));
+  EXPECT_EQ(titles(view.Query("title", 99, 3)), (std::vector<std::string>{"t2", "t1"})) << "past the end: the last page";
+  EXPECT_EQ(titles(view.Query("title; DROP TABLE cms_content", 1, 2)), (std::vector<std::string>{"t7"}))
       << "an unknown column orders by ordering number";
   EXPECT_EQ(titles(view.Query("usn", 1, -1)).size(), 2u) << "the channel's page size (3) with one row skipped";
 }
 
 TEST_F(ChannelViews, TopListsPublishedTopArticlesAsDocuments) {
-  auto add = [&](int id, int channel, int status, const char* top, int usn, const char* published) {
-    sql("INSERT INTO cms_content (id,columnid,title,status,USN,putintopx,isimagenews,publishdate) VALUES (" +
-        std::to_string(id) + "," + std::to_string(channel) + ",'t" + std::to_string(id) + "'," +
-        std::to_string(status) + "," + std::to_string(usn) + ",'" + top + "','N','" + published + "')");
-  };
-  add(1, news, 5, "Y", 1, "2024-01-05 00:00:00");
-  add(2, news, 4, "Y", 3, "2024-01-01 00:00:00");
-  add(3, news, 5, "Y", 2, "2024-01-02 00:00:00");
-  add(4, news, 3, "Y", 9, "2024-01-09 00:00:00");
-  add(5, news, 5, "N", 8, "2024-01-08 00:00:00");
-  add(6, sport, 5, "Y", 1, "2024-01-07 00:00:00");
-  add(7, arts, 5, "Y", 1, "2024-01-03 00:00:00");
+  article(1, 1, 5, "", news, "Y", "2024-01-05");
+  article(2, 3, 4, "", news, "Y", "2024-01-01");
+  article(3, 2, 5, "", news, "Y", "2024-01-02");
+  article(4, 9, 3, "", news, "Y", "2024-01-09");
+  article(5, 8, 5, "", news, "N", "2024-01-08");
+  article(6, 1, 5, "", sport, "Y", "2024-01-07");
+  article(7, 1, 5, "", arts, "Y", "2024-01-03");
   TemplateColumn view;
   view.Init(news);
   auto titlesOf = [](const std::shared_ptr<Collection>& documents) {

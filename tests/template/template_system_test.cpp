@@ -71,17 +71,26 @@ TEST_F(TemplateSystemTest, TheStepLimitSettingStopsARunawayTemplate) {
   EXPECT_EQ(system->Execute("/short.tpl"), "101") << "an unreadable limit is no limit";
 }
 
-TEST_F(TemplateSystemTest, MissingOrBlankTemplatesGiveEmptyPages) {
-  EXPECT_EQ(system->Execute("/none.tpl"), "");
-  writeTemplate("/blank.tpl", "  \r\n\r\n   ");
-  std::string page = "x";
-  EXPECT_TRUE(system->render("/blank.tpl", page));
-  EXPECT_EQ(page, "");
-}
-
-TEST_F(TemplateSystemTest, MetadataIsStrippedFromTheOutput) {
-  writeTemplate("/m.tpl", "<!--% Response.Output \"a<!--METADATA x -->b\" %-->");
-  EXPECT_EQ(system->Execute("/m.tpl"), "ab");
+TEST_F(TemplateSystemTest, PagesOfSmallTemplates) {
+  struct Case {
+    const char *name, *text, *page;
+  } cases[] = {
+      {"blank", "  \r\n\r\n   ", ""},
+      {"metadata is stripped from the output", "<!--% Response.Output \"a<!--METADATA x -->b\" %-->", "ab"},
+      {"read in the system code page", "<p>中文</p>", "<p>中文</p>\r\n"},
+      {"scripts reach System and create objects",
+       "<!--% Set d = CreateObject(\"Corvela.TemplateDocument\")\r\nd.Add \"k\", \"v\"\r\n"
+       "Response.Output d(\"K\").Value & System.URLEncodeUtf(\"a b\") %-->",
+       "va%20b"},
+  };
+  for (const Case& c : cases) {
+    const std::string uri = "/" + std::string(c.name).substr(0, 5) + ".tpl";
+    writeTemplate(uri, c.text);
+    std::string page = "x";
+    EXPECT_TRUE(system->render(uri, page)) << c.name;
+    EXPECT_EQ(page, c.page) << c.name;
+  }
+  EXPECT_EQ(system->Execute("/none.tpl"), "") << "a missing template gives an empty page";
 }
 
 TEST_F(TemplateSystemTest, CompilesOnceAndAgainAfterAnEdit) {
@@ -96,19 +105,6 @@ TEST_F(TemplateSystemTest, CompilesOnceAndAgainAfterAnEdit) {
   writeTemplate("/c.tpl", "two, longer");
   EXPECT_EQ(system->Execute("/c.tpl"), "two, longer\r\n");
   EXPECT_EQ(templateCompileCount() - before, 2u);
-}
-
-TEST_F(TemplateSystemTest, TemplatesReadInTheSystemCodePage) {
-  writeTemplate("/zh.tpl", "<p>中文</p>");
-  EXPECT_EQ(system->Execute("/zh.tpl"), "<p>中文</p>\r\n");
-}
-
-TEST_F(TemplateSystemTest, ScriptsReachSystemAndCreateObjects) {
-  writeTemplate("/s.tpl",
-                "<!--% Set d = CreateObject(\"Corvela.TemplateDocument\")\r\n"
-                "d.Add \"k\", \"v\"\r\n"
-                "Response.Output d(\"K\").Value & System.URLEncodeUtf(\"a b\") %-->");
-  EXPECT_EQ(system->Execute("/s.tpl"), "va%20b");
 }
 
 struct UrlMapCase {
