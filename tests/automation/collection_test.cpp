@@ -7,20 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "automation/fake_objects.h"
 #include "platform/automation/collection.h"
-#include "platform/automation/com_error.h"
 
 namespace corvela {
 namespace {
 
-int errorOf(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (const ComError& e) {
-    return e.number();
-  }
-  return 0;
-}
+using testing::errorOf;
 
 std::string itemsOf(Collection& c) {
   std::string out;
@@ -51,17 +44,11 @@ TEST(CollectionTest, KeysAreCaselessAndUnique) {
 }
 
 TEST(CollectionTest, BeforeAndAfterPlaceTheItem) {
-  struct Case {
-    const char* label;
-    Variant before, after;
-    const char* order;
-    int error;
-  } cases[] = {
+  struct Case { const char* label; Variant before, after; const char* order; int error; } cases[] = {
       {"before index", Variant(1), Variant::missing(), "x,a,b,c,", 0},
       {"before key", Variant("B"), Variant::missing(), "a,x,b,c,", 0},
       {"after index", Variant::missing(), Variant(3), "a,b,c,x,", 0},
-      {"after key", Variant::missing(), Variant("a"), "a,x,b,c,", 0},
-      {"both", Variant(1), Variant(2), "a,b,c,", 5},
+      {"after key", Variant::missing(), Variant("a"), "a,x,b,c,", 0}, {"both", Variant(1), Variant(2), "a,b,c,", 5},
       {"bad index", Variant(4), Variant::missing(), "a,b,c,", 9},
       {"bad key", Variant::missing(), Variant("zz"), "a,b,c,", 5},
   };

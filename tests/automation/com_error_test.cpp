@@ -9,19 +9,11 @@ namespace corvela {
 namespace {
 
 TEST(StandardErrorText, GivesTheWindowsWordingWhereSourcesDisagree) {
-  struct Case {
-    int32_t number;
-    const char* text;
-  } cases[] = {
-      {7, "Out of memory"},
-      {10, "This array is fixed or temporarily locked"},
-      {35, "Sub or function not defined"},
-      {457, "This key is already associated with an element of this collection"},
-      {501, "Illegal assignment"},
-      {5008, "Illegal assignment"},
-      {1028, "Expected 'While', 'Until' or end of statement"},
-      {1032, "Invalid character"},
-      {1054, "Property set or let must have at least one argument"},
+  struct Case { int32_t number; const char* text; } cases[] = {
+      {7, "Out of memory"}, {10, "This array is fixed or temporarily locked"}, {35, "Sub or function not defined"},
+      {457, "This key is already associated with an element of this collection"}, {501, "Illegal assignment"},
+      {5008, "Illegal assignment"}, {1028, "Expected 'While', 'Until' or end of statement"},
+      {1032, "Invalid character"}, {1054, "Property set or let must have at least one argument"},
       {32811, "Element not found"},
   };
   for (const Case& c : cases) EXPECT_EQ(std::string(standardErrorText(c.number)), c.text) << c.number;

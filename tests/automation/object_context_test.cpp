@@ -1,5 +1,5 @@
-// The object context: scopes per thread, votes, and commit or rollback of
-// enlisted resources when the outermost scope closes.
+// The object context: scopes per thread carrying the request, votes, and
+// commit or rollback of enlisted resources when the outermost scope closes.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -44,9 +44,13 @@ TEST(ObjectContextTest, OutermostScopeOwnsTheContextOfItsThread) {
     ContextScope outer;
     ObjectContext* context = ObjectContext::current();
     ASSERT_NE(context, nullptr);
+    EXPECT_EQ(context->request, nullptr);
+    auto request = std::make_shared<testing::ValueHolder>(Variant(1));
+    context->request = request;
     {
       ContextScope inner;
       EXPECT_EQ(ObjectContext::current(), context) << "nested scopes join";
+      EXPECT_EQ(ObjectContext::current()->request, request) << "and carry the request object";
     }
     EXPECT_EQ(ObjectContext::current(), context) << "closing a nested scope keeps the context";
     ObjectContext* elsewhere = context;
@@ -57,14 +61,8 @@ TEST(ObjectContextTest, OutermostScopeOwnsTheContextOfItsThread) {
 }
 
 TEST(ObjectContextTest, VotesDecideCommitOrRollback) {
-  struct Case {
-    const char* label;
-    bool innerAbort;
-    bool outerComplete;
-    const char* outcome;
-  } cases[] = {
-      {"no votes", false, false, "db:commit"},
-      {"complete", false, true, "db:commit"},
+  struct Case { const char* label; bool innerAbort; bool outerComplete; const char* outcome; } cases[] = {
+      {"no votes", false, false, "db:commit"}, {"complete", false, true, "db:commit"},
       {"abort in a nested call dooms the outer complete", true, true, "db:rollback"},
   };
   for (const Case& c : cases) {
@@ -136,17 +134,6 @@ TEST(ObjectContextTest, FailedCommitRollsBackTheRestAndRaises) {
   }
   EXPECT_EQ(log, (Log{"b:rollback", "raised"}));
   EXPECT_EQ(ObjectContext::current(), nullptr);
-}
-
-TEST(ObjectContextTest, CarriesTheRequestObject) {
-  ContextScope scope;
-  EXPECT_EQ(ObjectContext::current()->request, nullptr);
-  auto request = std::make_shared<testing::ValueHolder>(Variant(1));
-  ObjectContext::current()->request = request;
-  {
-    ContextScope inner;
-    EXPECT_EQ(ObjectContext::current()->request, request);
-  }
 }
 
 }  // namespace
