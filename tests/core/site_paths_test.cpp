@@ -13,28 +13,15 @@ using testing::CoreTest;
 class SitePathsTest : public CoreTest {
  protected:
   void expectError(const std::function<void()>& call, const char* source, const char* description) {
-    try {
-      call();
-      ADD_FAILURE() << "expected 12289 " << source;
-    } catch (const ComError& error) {
-      EXPECT_EQ(error.number(), 12289);
-      EXPECT_EQ(error.source(), source);
-      EXPECT_EQ(error.description(), description);
-    }
+    EXPECT_EQ(testing::raised(call), (testing::Raised{12289, source, description})) << source;
   }
 };
 
 TEST_F(SitePathsTest, UriToPathJoinsBelowTheSiteDirectory) {
   setSetting(kSiteDirectoryValue, "/srv/site/");
-  struct Case {
-    std::string uri, expected;
-  } cases[] = {
-      {"news/a.html", "/srv/site/news/a.html"},
-      {"/news/a.html", "/srv/site/news/a.html"},
-      {"", "/srv/site/"},
-      {"   ", "/srv/site/"},
-      {"\\news\\A.html", "/srv/site/news/A.html"},
-      {"/a/../b", "/srv/site/a/../b"},
+  struct Case { std::string uri, expected; } cases[] = {
+      {"news/a.html", "/srv/site/news/a.html"}, {"/news/a.html", "/srv/site/news/a.html"}, {"", "/srv/site/"},
+      {"   ", "/srv/site/"}, {"\\news\\A.html", "/srv/site/news/A.html"}, {"/a/../b", "/srv/site/a/../b"},
   };
   for (const auto& c : cases) EXPECT_EQ(UriToPath(c.uri), c.expected) << c.uri;
   setSetting(kSiteDirectoryValue, "/srv/site");
@@ -42,12 +29,11 @@ TEST_F(SitePathsTest, UriToPathJoinsBelowTheSiteDirectory) {
 }
 
 TEST_F(SitePathsTest, MissingOrEmptySiteDirectoryIsRegReadErr) {
-  setSetting(kSiteDirectoryValue, "");
-  expectError([] { UriToPath("/a"); }, "URIMap", "RegReadErr");
-  expectError([] { PathToUri("/srv/site/a"); }, "GetUri", "RegReadErr");
-  removeSetting(kSiteDirectoryValue);
-  expectError([] { UriToPath("/a"); }, "URIMap", "RegReadErr");
-  expectError([] { PathToUri("/srv/site/a"); }, "GetUri", "RegReadErr");
+  for (bool remove : {false, true}) {
+    remove ? removeSetting(kSiteDirectoryValue) : setSetting(kSiteDirectoryValue, "");
+    expectError([] { UriToPath("/a"); }, "URIMap", "RegReadErr");
+    expectError([] { PathToUri("/srv/site/a"); }, "GetUri", "RegReadErr");
+  }
 }
 
 TEST_F(SitePathsTest, PathToUriKeepsTheCaseOfLinuxNames) {
