@@ -1,27 +1,12 @@
 // Tests of FileSystemObject and its File, Folder, Files and Folders objects.
-#include <fstream>
-
-#include "platform/scripting/file_system_object.h"
 #include "script_call.h"
-#include "support/temp_env.h"
 
 namespace corvela::scripting {
 namespace {
 
-class FileSystemObjectTest : public ::testing::Test {
- protected:
-  std::string at(const std::string& name) const { return (dir_.path() / name).string(); }
-  void make(const std::string& name, const std::string& bytes) {
-    std::ofstream(dir_.path() / name, std::ios::binary) << bytes;
-  }
-  Variant fso(std::string_view member, std::vector<Variant> args = {}) { return call(fso_, member, std::move(args)); }
-  bool exists(const std::string& name) const { return std::filesystem::exists(dir_.path() / name); }
+using FileSystemObjectTest = FsoTest;
 
-  corvela::testing::TempDir dir_;
-  std::shared_ptr<Object> fso_ = std::make_shared<FileSystemObject>();
-};
-
-TEST_F(FileSystemObjectTest, PathFunctionsReadBackslashesAsSlashes) {
+TEST_F(FileSystemObjectTest, PathFunctionsReadBackslashesAsSlashesAndTempFollowsTmpdir) {
   EXPECT_EQ(fso("BuildPath", {"\\srv\\site", "a.htm"}).toString(), "/srv/site/a.htm");
   EXPECT_EQ(fso("GetFileName", {"\\srv\\site\\a.htm"}).toString(), "a.htm");
   EXPECT_EQ(fso("GetBaseName", {"/srv/site/a.b.htm"}).toString(), "a.b");
@@ -30,9 +15,6 @@ TEST_F(FileSystemObjectTest, PathFunctionsReadBackslashesAsSlashes) {
   EXPECT_EQ(fso("GetAbsolutePathName", {"/srv/./site/../x"}).toString(), "/srv/x");
   EXPECT_EQ(fso("GetTempName").toString().substr(0, 3), "rad");
   EXPECT_EQ(fso("GetDriveName", {"C:\\x"}).toString(), "");
-}
-
-TEST_F(FileSystemObjectTest, TemporaryFolderFollowsTmpdir) {
   corvela::testing::ScopedEnv tmpdir("TMPDIR", dir_.str());
   EXPECT_EQ(get(callObject(fso_, "GetSpecialFolder", {Variant(2)}), "Path").toString(), dir_.str());
   EXPECT_EQ(errorNumberOf([&] { fso("GetSpecialFolder", {Variant(0)}); }), 5);
@@ -80,11 +62,7 @@ TEST_F(FileSystemObjectTest, FailuresRaiseVBScriptNumbers) {
   make("a.txt", "x");
   std::filesystem::create_directory(dir_.path() / "sub");
   auto folder = callObject(fso_, "GetFolder", {Variant(at("sub"))});
-  const struct {
-    const char* what;
-    std::function<void()> action;
-    int number;
-  } cases[] = {
+  const struct { const char* what; std::function<void()> action; int number; } cases[] = {
       {"GetFile of missing", [&] { fso("GetFile", {at("missing.txt")}); }, 53},
       {"GetFile of a folder", [&] { fso("GetFile", {at("sub")}); }, 53},
       {"GetFolder of missing", [&] { fso("GetFolder", {at("nothing")}); }, 76},
