@@ -49,7 +49,7 @@ TEST_F(FileHelpersTest, MakeParentFolderSureMakesTheFoldersOfAFileAndEnsureFileT
   EXPECT_EQ(stdfs::file_size(at("e.txt")), 4u) << "EnsureFile creates only what is missing";
 }
 
-TEST_F(FileHelpersTest, ReadTextFileEndsEveryLineWithCrLf) {
+TEST_F(FileHelpersTest, ReadTextFileEndsEveryLineWithCrLfAndDecodesTheSystemCodePage) {
   struct Case { std::string bytes, text; } cases[] = {
       {"", ""}, {"one", "one\r\n"}, {"one\n", "one\r\n"}, {"one\r\ntwo\r\n", "one\r\ntwo\r\n"},
       {"a\n\nb", "a\r\n\r\nb\r\n"},
@@ -59,9 +59,6 @@ TEST_F(FileHelpersTest, ReadTextFileEndsEveryLineWithCrLf) {
     EXPECT_EQ(ReadTextFile(at("t.txt")), c.text) << c.bytes;
   }
   EXPECT_EQ(ReadTextFile(at("missing.txt")), "");
-}
-
-TEST_F(FileHelpersTest, ReadTextFileDecodesTheSystemCodePage) {
   writeBytes(at("gb.txt"), "\xB0\xA1");
   ScopedEnv codePage("CORVELA_CODEPAGE", "GB2312");
   EXPECT_EQ(ReadTextFile(at("gb.txt")), "啊\r\n");

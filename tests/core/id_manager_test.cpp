@@ -94,24 +94,21 @@ TEST_F(IdManagerTest, TwoProcessesNeverReceiveTheSameId) {
   constexpr int kPerProcess = 500;
   int start[2];
   ASSERT_EQ(pipe(start), 0);
-  int first = -1, second = -1;
-  pid_t a = spawnAllocator(kPerProcess, start, first);
-  pid_t b = spawnAllocator(kPerProcess, start, second);
+  int readEnds[2] = {-1, -1};
+  const pid_t pids[2] = {spawnAllocator(kPerProcess, start, readEnds[0]),
+                         spawnAllocator(kPerProcess, start, readEnds[1])};
   close(start[0]);
   close(start[1]);
-  ASSERT_GT(a, 0);
-  ASSERT_GT(b, 0);
-  std::vector<int32_t> idsA = readIds(first);
-  std::vector<int32_t> idsB = readIds(second);
-  int statusA = 0, statusB = 0;
-  waitpid(a, &statusA, 0);
-  waitpid(b, &statusB, 0);
-  ASSERT_TRUE(WIFEXITED(statusA) && WEXITSTATUS(statusA) == 0) << "first allocator failed";
-  ASSERT_TRUE(WIFEXITED(statusB) && WEXITSTATUS(statusB) == 0) << "second allocator failed";
-  ASSERT_EQ(idsA.size(), size_t{kPerProcess});
-  ASSERT_EQ(idsB.size(), size_t{kPerProcess});
-  std::set<int32_t> all(idsA.begin(), idsA.end());
-  all.insert(idsB.begin(), idsB.end());
+  std::set<int32_t> all;
+  for (int k = 0; k < 2; ++k) {
+    ASSERT_GT(pids[k], 0);
+    std::vector<int32_t> ids = readIds(readEnds[k]);
+    int status = 0;
+    waitpid(pids[k], &status, 0);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "allocator " << k << " failed";
+    ASSERT_EQ(ids.size(), size_t{kPerProcess});
+    all.insert(ids.begin(), ids.end());
+  }
   EXPECT_EQ(all.size(), size_t{2 * kPerProcess}) << "an id was handed out twice";
   EXPECT_EQ(*all.begin(), 1);
   EXPECT_EQ(*all.rbegin(), 2 * kPerProcess);

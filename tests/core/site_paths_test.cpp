@@ -36,22 +36,16 @@ TEST_F(SitePathsTest, MissingOrEmptySiteDirectoryIsRegReadErr) {
   }
 }
 
-TEST_F(SitePathsTest, PathToUriKeepsTheCaseOfLinuxNames) {
+TEST_F(SitePathsTest, PathToUriKeepsTheCaseOfLinuxNamesAndRefusesPathsOutsideTheSite) {
   setSetting(kSiteDirectoryValue, "/srv/Site");
   EXPECT_EQ(PathToUri("/srv/Site/News/A.html"), "/News/A.html");
   EXPECT_EQ(PathToUri("  /srv/Site/x.html "), "/x.html");
   EXPECT_EQ(PathToUri("\\srv\\Site\\d\\e.htm"), "/d/e.htm");
   EXPECT_EQ(PathToUri("/srv/Site"), "");
-}
-
-TEST_F(SitePathsTest, PathToUriRefusesPathsOutsideTheSite) {
   setSetting(kSiteDirectoryValue, "/srv/site");
   for (const char* outside : {"/other/x.html", "/srv/site2/x.html", "/srv/sit", "/SRV/SITE/x.html"})
     expectError([&] { PathToUri(outside); }, "GetUri", "File Not is a valid resource in Site");
-}
-
-TEST_F(SitePathsTest, UriToPathAndPathToUriRoundTrip) {
-  setSetting(kSiteDirectoryValue, "/srv/site");
+  // UriToPath and PathToUri round trip.
   for (const char* uri : {"/a.html", "/News/Index_2.html", "/深圳/页.htm"})
     EXPECT_EQ(PathToUri(UriToPath(uri)), uri);
 }

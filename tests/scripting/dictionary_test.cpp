@@ -17,6 +17,11 @@ std::vector<std::string> keysOf(const std::shared_ptr<Object>& d) {
 
 class DictionaryTest : public ::testing::Test {
  protected:
+  Variant invoke(DispId id, InvokeKind kind, std::vector<Variant> args) {
+    Variant result;
+    d_->invoke(id, kind, args, result);
+    return result;
+  }
   std::shared_ptr<Object> d_ = std::make_shared<Dictionary>();
 };
 
@@ -54,9 +59,7 @@ TEST_F(DictionaryTest, ErrorsCarryVBScriptNumbers) {
       {"Add with one argument", [&] { call(d_, "Add", {Variant("b")}); }, 450},
   };
   for (const auto& c : cases) EXPECT_EQ(errorNumberOf(c.action), c.number) << c.what;
-  Variant args[] = {Variant("missing"), Variant("new")};
-  Variant ignored;
-  EXPECT_EQ(errorNumberOf([&] { d_->invoke(d_->memberId("Key"), InvokeLet, args, ignored); }), 32811);
+  EXPECT_EQ(errorNumberOf([&] { invoke(d_->memberId("Key"), InvokeLet, {"missing", "new"}); }), 32811);
   EXPECT_EQ(get(d_, "Count").toLong(), 1);
   // Reading a missing item adds it empty.
   Variant value = get(d_, "Item", {Variant("ghost")});
@@ -66,24 +69,16 @@ TEST_F(DictionaryTest, ErrorsCarryVBScriptNumbers) {
 }
 
 TEST_F(DictionaryTest, DefaultMemberReadsAndWritesItems) {
-  Variant assign[] = {Variant("k"), Variant(42)};
-  Variant ignored;
-  d_->invoke(DISPID_VALUE, InvokeLet, assign, ignored);
-  Variant key[] = {Variant("k")};
-  Variant result;
-  d_->invoke(DISPID_VALUE, static_cast<InvokeKind>(InvokeMethod | InvokeGet), key, result);
-  EXPECT_EQ(result.toLong(), 42);
-  Variant replace[] = {Variant("k"), Variant(std::shared_ptr<Object>(std::make_shared<Dictionary>()))};
-  d_->invoke(d_->memberId("ITEM"), InvokeSet, replace, ignored);
+  invoke(DISPID_VALUE, InvokeLet, {"k", Variant(42)});
+  EXPECT_EQ(invoke(DISPID_VALUE, static_cast<InvokeKind>(InvokeMethod | InvokeGet), {"k"}).toLong(), 42);
+  invoke(d_->memberId("ITEM"), InvokeSet, {"k", Variant(std::shared_ptr<Object>(std::make_shared<Dictionary>()))});
   EXPECT_TRUE(get(d_, "Item", {Variant("k")}).isObject());
 }
 
 TEST_F(DictionaryTest, KeepsInsertionOrderThroughRenamesAndRemovals) {
   for (int i = 0; i < 200; ++i) call(d_, "Add", {Variant("k" + std::to_string(i)), Variant(i)});
   for (int i = 0; i < 200; i += 2) call(d_, "Remove", {Variant("k" + std::to_string(i))});
-  Variant rename[] = {Variant("k1"), Variant("first")};
-  Variant ignored;
-  d_->invoke(d_->memberId("Key"), InvokeLet, rename, ignored);
+  invoke(d_->memberId("Key"), InvokeLet, {"k1", "first"});
   std::vector<std::string> keys = keysOf(d_);
   ASSERT_EQ(keys.size(), 100u);
   EXPECT_EQ(keys[0], "first");
