@@ -127,10 +127,10 @@ TEST_F(TextStreamTest, MisuseRaisesVBScriptErrors) {
   };
   for (const auto& c : cases) EXPECT_EQ(errorNumberOf(c.action), c.number) << c.what;
   EXPECT_EQ(bytesOf("exists.txt"), "keep");
-  EXPECT_FALSE(std::filesystem::exists(at("missing.txt")));
+  EXPECT_FALSE(exists("missing.txt"));
   auto created = open("new.txt", kForReading, true);
   EXPECT_TRUE(get(created, "AtEndOfStream").toBool());
-  EXPECT_TRUE(std::filesystem::exists(at("new.txt")));
+  EXPECT_TRUE(exists("new.txt"));
 }
 
 }  // namespace
