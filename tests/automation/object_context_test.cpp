@@ -15,24 +15,21 @@
 namespace corvela {
 namespace {
 
-// Writes "name:commit" / "name:rollback" into a shared log.
-class FakeResource : public TransactionResource {
- public:
-  FakeResource(std::string name, std::vector<std::string>& log, bool failCommit = false)
-      : name_(std::move(name)), log_(log), failCommit_(failCommit) {}
-  void commit() override {
-    if (failCommit_) throw ComError(-2147467259, "Fake", "commit failed");
-    log_.push_back(name_ + ":commit");
-  }
-  void rollback() noexcept override { log_.push_back(name_ + ":rollback"); }
-
- private:
-  std::string name_;
-  std::vector<std::string>& log_;
-  bool failCommit_;
-};
-
 using Log = std::vector<std::string>;
+
+// Writes "name:commit" / "name:rollback" into a shared log.
+struct FakeResource : TransactionResource {
+  FakeResource(std::string name, Log& log, bool failCommit = false)
+      : name(std::move(name)), log(log), failCommit(failCommit) {}
+  void commit() override {
+    if (failCommit) throw ComError(-2147467259, "Fake", "commit failed");
+    log.push_back(name + ":commit");
+  }
+  void rollback() noexcept override { log.push_back(name + ":rollback"); }
+  std::string name;
+  Log& log;
+  bool failCommit;
+};
 
 void enlistFake(const char* name, Log& log, bool failCommit = false) {
   ObjectContext::current()->enlist(name, std::make_shared<FakeResource>(name, log, failCommit));
