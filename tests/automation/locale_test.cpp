@@ -14,13 +14,10 @@ namespace corvela {
 namespace {
 
 // Switches the thread to a locale for one test and back afterwards.
-class LocaleScope {
- public:
-  explicit LocaleScope(int lcid) : previous_(setCurrentLcid(lcid)) {}
-  ~LocaleScope() { setCurrentLcid(previous_); }
-
- private:
-  int previous_;
+struct LocaleScope {
+  explicit LocaleScope(int lcid) : previous(setCurrentLcid(lcid)) {}
+  ~LocaleScope() { setCurrentLcid(previous); }
+  int previous;
 };
 
 double dateOf(int y, int m, int d, int h = 0, int n = 0, int s = 0) {
@@ -29,17 +26,10 @@ double dateOf(int y, int m, int d, int h = 0, int n = 0, int s = 0) {
   return value;
 }
 
-struct FormatCase {
-  double date;
-  DateFormat format;
-  const char* enUs;
-  const char* zhCn;
-};
-
 TEST(Locale, DatesAreWrittenInTheLocalesFormats) {
   const double morning = dateOf(2003, 1, 5, 9, 3, 7);
   const double evening = dateOf(2003, 11, 25, 21, 3, 7);
-  const FormatCase cases[] = {
+  const struct { double date; DateFormat format; const char* enUs; const char* zhCn; } cases[] = {
       {morning, DateFormat::General, "1/5/2003 9:03:07 AM", "2003/1/5 9:03:07"},
       {evening, DateFormat::General, "11/25/2003 9:03:07 PM", "2003/11/25 21:03:07"},
       {dateOf(2003, 1, 5), DateFormat::General, "1/5/2003", "2003/1/5"},
@@ -55,7 +45,7 @@ TEST(Locale, DatesAreWrittenInTheLocalesFormats) {
       {dateOf(2003, 1, 5, 0, 5, 0), DateFormat::LongTime, "12:05:00 AM", "0:05:00"},
       {morning, DateFormat::ShortTime, "09:03", "9:03"}, {evening, DateFormat::ShortTime, "21:03", "21:03"},
   };
-  for (const FormatCase& c : cases) {
+  for (const auto& c : cases) {
     {
       LocaleScope scope(kLcidEnUs);
       EXPECT_EQ(formatDate(c.date, c.format), c.enUs) << c.date << " format " << static_cast<int>(c.format);
