@@ -3,6 +3,7 @@
 // FileSystemObject over a temporary folder.
 #pragma once
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -56,6 +57,17 @@ class FsoTest : public ::testing::Test {
     return out.str();
   }
   bool exists(const std::string& name) const { return std::filesystem::exists(dir_.path() / name); }
+  // Everything below `folder`, sorted, folders ending in "/": "a.txt sub/ sub/b.txt".
+  std::string listing(const std::string& folder = "") const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(dir_.path() / folder))
+      names.push_back(std::filesystem::relative(entry.path(), dir_.path() / folder).string() +
+                      (entry.is_directory() ? "/" : ""));
+    std::sort(names.begin(), names.end());
+    std::string out;
+    for (const std::string& name : names) out += (out.empty() ? "" : " ") + name;
+    return out;
+  }
   Variant fso(std::string_view member, std::vector<Variant> args = {}) { return call(fso_, member, std::move(args)); }
 
   corvela::testing::TempDir dir_;
