@@ -1,12 +1,25 @@
-// Small scriptable objects for the automation tests: a value holder with a
-// default member, and a class without one.
+// Shared by the automation tests: the run-time error number of a call, and
+// small scriptable objects (a value holder with a default member, and a class
+// without one).
 #pragma once
 
+#include <functional>
 #include <string_view>
 
+#include "platform/automation/com_error.h"
 #include "platform/automation/dispatch_table.h"
 
 namespace corvela::testing {
+
+// The run-time error number a call raises, or 0 when it returns.
+inline int errorOf(const std::function<void()>& call) {
+  try {
+    call();
+  } catch (const ComError& e) {
+    return e.number();
+  }
+  return 0;
+}
 
 // Holds one Variant as its default member "Value".
 class ValueHolder : public DispatchObject<ValueHolder> {

@@ -14,13 +14,10 @@ namespace corvela {
 namespace {
 
 // Switches the thread to a locale for one test and back afterwards.
-class LocaleScope {
- public:
-  explicit LocaleScope(int lcid) : previous_(setCurrentLcid(lcid)) {}
-  ~LocaleScope() { setCurrentLcid(previous_); }
-
- private:
-  int previous_;
+struct LocaleScope {
+  explicit LocaleScope(int lcid) : previous(setCurrentLcid(lcid)) {}
+  ~LocaleScope() { setCurrentLcid(previous); }
+  int previous;
 };
 
 double dateOf(int y, int m, int d, int h = 0, int n = 0, int s = 0) {
@@ -29,17 +26,10 @@ double dateOf(int y, int m, int d, int h = 0, int n = 0, int s = 0) {
   return value;
 }
 
-struct FormatCase {
-  double date;
-  DateFormat format;
-  const char* enUs;
-  const char* zhCn;
-};
-
 TEST(Locale, DatesAreWrittenInTheLocalesFormats) {
   const double morning = dateOf(2003, 1, 5, 9, 3, 7);
   const double evening = dateOf(2003, 11, 25, 21, 3, 7);
-  const FormatCase cases[] = {
+  const struct { double date; DateFormat format; const char* enUs; const char* zhCn; } cases[] = {
       {morning, DateFormat::General, "1/5/2003 9:03:07 AM", "2003/1/5 9:03:07"},
       {evening, DateFormat::General, "11/25/2003 9:03:07 PM", "2003/11/25 21:03:07"},
       {dateOf(2003, 1, 5), DateFormat::General, "1/5/2003", "2003/1/5"},
@@ -53,10 +43,9 @@ TEST(Locale, DatesAreWrittenInTheLocalesFormats) {
       {morning, DateFormat::ShortDate, "1/5/2003", "2003/1/5"},
       {morning, DateFormat::LongTime, "9:03:07 AM", "9:03:07"},
       {dateOf(2003, 1, 5, 0, 5, 0), DateFormat::LongTime, "12:05:00 AM", "0:05:00"},
-      {morning, DateFormat::ShortTime, "09:03", "9:03"},
-      {evening, DateFormat::ShortTime, "21:03", "21:03"},
+      {morning, DateFormat::ShortTime, "09:03", "9:03"}, {evening, DateFormat::ShortTime, "21:03", "21:03"},
   };
-  for (const FormatCase& c : cases) {
+  for (const auto& c : cases) {
     {
       LocaleScope scope(kLcidEnUs);
       EXPECT_EQ(formatDate(c.date, c.format), c.enUs) << c.date << " format " << static_cast<int>(c.format);
@@ -77,56 +66,31 @@ struct ParseCase {
 
 TEST(Locale, DatesAreReadAsCDateReadsThem) {
   const ParseCase cases[] = {
-      {"1/5/2003", kLcidEnUs, true, {2003, 1, 5}},
-      {"1/5/2003", kLcidZhCn, true, {2003, 1, 5}},
-      {"2003-01-05", kLcidEnUs, true, {2003, 1, 5}},
-      {"2003/1/5", kLcidEnUs, true, {2003, 1, 5}},
-      {"2003/1/5", kLcidZhCn, true, {2003, 1, 5}},
-      {"1/5/03", kLcidEnUs, true, {2003, 1, 5}},
+      {"1/5/2003", kLcidEnUs, true, {2003, 1, 5}}, {"1/5/2003", kLcidZhCn, true, {2003, 1, 5}},
+      {"2003-01-05", kLcidEnUs, true, {2003, 1, 5}}, {"2003/1/5", kLcidEnUs, true, {2003, 1, 5}},
+      {"2003/1/5", kLcidZhCn, true, {2003, 1, 5}}, {"1/5/03", kLcidEnUs, true, {2003, 1, 5}},
       {"1/5/03", kLcidZhCn, true, {2001, 5, 3}},  // zh-CN puts the year first
       {"1/5/45", kLcidEnUs, true, {1945, 1, 5}},
       {"13/5/2003", kLcidEnUs, true, {2003, 5, 13}},  // only day/month is valid
-      {"  1.5.2003  ", kLcidEnUs, true, {2003, 1, 5}},
-      {"January 5, 2003", kLcidEnUs, true, {2003, 1, 5}},
-      {"january 5, 2003", kLcidZhCn, true, {2003, 1, 5}},
-      {"5 Jan 2003", kLcidEnUs, true, {2003, 1, 5}},
-      {"5-Jan-03", kLcidEnUs, true, {2003, 1, 5}},
-      {"2003 Sept 5", kLcidEnUs, true, {2003, 9, 5}},
-      {"Feb 2004", kLcidEnUs, true, {2004, 2, 1}},
-      {"Sunday, January 05, 2003", kLcidEnUs, true, {2003, 1, 5}},
-      {"2003年1月5日", kLcidZhCn, true, {2003, 1, 5}},
-      {"2003年一月5日", kLcidZhCn, true, {2003, 1, 5}},
-      {"2003年十二月5日", kLcidZhCn, true, {2003, 12, 5}},
-      {"1/2003", kLcidEnUs, true, {2003, 1, 1}},
-      {"9:03", kLcidEnUs, true, {0, 0, 0, 9, 3, 0}},
-      {"9:03:07 PM", kLcidEnUs, true, {0, 0, 0, 21, 3, 7}},
-      {"12:30 AM", kLcidEnUs, true, {0, 0, 0, 0, 30, 0}},
-      {"12:30 pm", kLcidEnUs, true, {0, 0, 0, 12, 30, 0}},
-      {"9 PM", kLcidEnUs, true, {0, 0, 0, 21, 0, 0}},
-      {"1/5/2003 9 pm", kLcidEnUs, true, {2003, 1, 5, 21, 0, 0}},
-      {"1/5/2003 PM", kLcidEnUs, false, {}},
-      {"下午 9:03", kLcidZhCn, true, {0, 0, 0, 21, 3, 0}},
+      {"  1.5.2003  ", kLcidEnUs, true, {2003, 1, 5}}, {"January 5, 2003", kLcidEnUs, true, {2003, 1, 5}},
+      {"january 5, 2003", kLcidZhCn, true, {2003, 1, 5}}, {"5 Jan 2003", kLcidEnUs, true, {2003, 1, 5}},
+      {"5-Jan-03", kLcidEnUs, true, {2003, 1, 5}}, {"2003 Sept 5", kLcidEnUs, true, {2003, 9, 5}},
+      {"Feb 2004", kLcidEnUs, true, {2004, 2, 1}}, {"Sunday, January 05, 2003", kLcidEnUs, true, {2003, 1, 5}},
+      {"2003年1月5日", kLcidZhCn, true, {2003, 1, 5}}, {"2003年一月5日", kLcidZhCn, true, {2003, 1, 5}},
+      {"2003年十二月5日", kLcidZhCn, true, {2003, 12, 5}}, {"1/2003", kLcidEnUs, true, {2003, 1, 1}},
+      {"9:03", kLcidEnUs, true, {0, 0, 0, 9, 3, 0}}, {"9:03:07 PM", kLcidEnUs, true, {0, 0, 0, 21, 3, 7}},
+      {"12:30 AM", kLcidEnUs, true, {0, 0, 0, 0, 30, 0}}, {"12:30 pm", kLcidEnUs, true, {0, 0, 0, 12, 30, 0}},
+      {"9 PM", kLcidEnUs, true, {0, 0, 0, 21, 0, 0}}, {"1/5/2003 9 pm", kLcidEnUs, true, {2003, 1, 5, 21, 0, 0}},
+      {"1/5/2003 PM", kLcidEnUs, false, {}}, {"下午 9:03", kLcidZhCn, true, {0, 0, 0, 21, 3, 0}},
       {"2003-1-5 9:3:7", kLcidEnUs, true, {2003, 1, 5, 9, 3, 7}},
       {"1/5/2003 9:03:07 PM", kLcidEnUs, true, {2003, 1, 5, 21, 3, 7}},
-      {"9:03 1/5/2003", kLcidEnUs, true, {2003, 1, 5, 9, 3, 0}},
-      {"2/29/2004", kLcidEnUs, true, {2004, 2, 29}},
-      {"2/29/2003", kLcidEnUs, false, {}},
-      {"2/30/2003", kLcidEnUs, false, {}},
-      {"13/13/2003", kLcidEnUs, false, {}},
-      {"1/1/99999", kLcidEnUs, false, {}},
-      {"1/1/0099", kLcidEnUs, false, {}},
-      {"24:00", kLcidEnUs, false, {}},
-      {"9:60", kLcidEnUs, false, {}},
-      {"13:00 PM", kLcidEnUs, false, {}},
-      {"1:2:3:4", kLcidEnUs, false, {}},
-      {"9:03 AM PM", kLcidEnUs, false, {}},
-      {"AM", kLcidEnUs, false, {}},
-      {"January", kLcidEnUs, false, {}},
-      {"Jan Feb 5", kLcidEnUs, false, {}},
-      {"1/2/3/4", kLcidEnUs, false, {}},
-      {"5", kLcidEnUs, false, {}},
-      {"", kLcidEnUs, false, {}},
-      {"hello", kLcidEnUs, false, {}},
+      {"9:03 1/5/2003", kLcidEnUs, true, {2003, 1, 5, 9, 3, 0}}, {"2/29/2004", kLcidEnUs, true, {2004, 2, 29}},
+      {"2/29/2003", kLcidEnUs, false, {}}, {"2/30/2003", kLcidEnUs, false, {}}, {"13/13/2003", kLcidEnUs, false, {}},
+      {"1/1/99999", kLcidEnUs, false, {}}, {"1/1/0099", kLcidEnUs, false, {}}, {"24:00", kLcidEnUs, false, {}},
+      {"9:60", kLcidEnUs, false, {}}, {"13:00 PM", kLcidEnUs, false, {}}, {"1:2:3:4", kLcidEnUs, false, {}},
+      {"9:03 AM PM", kLcidEnUs, false, {}}, {"AM", kLcidEnUs, false, {}}, {"January", kLcidEnUs, false, {}},
+      {"Jan Feb 5", kLcidEnUs, false, {}}, {"1/2/3/4", kLcidEnUs, false, {}}, {"5", kLcidEnUs, false, {}},
+      {"", kLcidEnUs, false, {}}, {"hello", kLcidEnUs, false, {}},
       {"2003年1月5日", kLcidEnUs, false, {}},  // Chinese words only under zh-CN
       {"1/5/2003x", kLcidEnUs, false, {}},
   };
@@ -170,20 +134,9 @@ TEST(Locale, GeneralDateTextReadsBackToTheSameDate) {
 
 TEST(Locale, DoublesAreWrittenAsCStrWritesThem) {
   const std::pair<double, const char*> cases[] = {
-      {0.0, "0"},
-      {-0.0, "0"},
-      {1.0, "1"},
-      {-2.5, "-2.5"},
-      {0.1 + 0.2, "0.3"},
-      {1.0 / 3, "0.333333333333333"},
-      {123456789012345678.0, "1.23456789012346E+17"},
-      {999999999999999.0, "999999999999999"},
-      {1e15, "1E+15"},
-      {1e20, "1E+20"},
-      {0.0001, "0.0001"},
-      {0.00001, "1E-05"},
-      {-1.5e-7, "-1.5E-07"},
-      {1e100, "1E+100"},
+      {0.0, "0"}, {-0.0, "0"}, {1.0, "1"}, {-2.5, "-2.5"}, {0.1 + 0.2, "0.3"}, {1.0 / 3, "0.333333333333333"},
+      {123456789012345678.0, "1.23456789012346E+17"}, {999999999999999.0, "999999999999999"}, {1e15, "1E+15"},
+      {1e20, "1E+20"}, {0.0001, "0.0001"}, {0.00001, "1E-05"}, {-1.5e-7, "-1.5E-07"}, {1e100, "1E+100"},
       {1.7976931348623157e308, "1.79769313486232E+308"},
   };
   LocaleScope scope(kLcidZhCn);
@@ -244,8 +197,7 @@ TEST(Locale, SwitchingReturnsThePreviousLocale) {
 TEST(Locale, NamesAndIdsAreBothAccepted) {
   const std::pair<const char*, int> cases[] = {
       {"en-US", kLcidEnUs}, {"EN-us", kLcidEnUs}, {"1033", kLcidEnUs}, {"zh-CN", kLcidZhCn},
-      {"zh-cn", kLcidZhCn}, {"2052", kLcidZhCn},  {"fr-FR", 0},        {"", 0},
-      {"en", 0},            {"10330", 0},
+      {"zh-cn", kLcidZhCn}, {"2052", kLcidZhCn},  {"fr-FR", 0},        {"", 0}, {"en", 0},            {"10330", 0},
   };
   for (const auto& [name, lcid] : cases) EXPECT_EQ(lcidFromName(name), lcid) << name;
 }

@@ -1,5 +1,5 @@
-// The object context: scopes per thread, votes, and commit or rollback of
-// enlisted resources when the outermost scope closes.
+// The object context: scopes per thread carrying the request, votes, and
+// commit or rollback of enlisted resources when the outermost scope closes.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -15,24 +15,21 @@
 namespace corvela {
 namespace {
 
-// Writes "name:commit" / "name:rollback" into a shared log.
-class FakeResource : public TransactionResource {
- public:
-  FakeResource(std::string name, std::vector<std::string>& log, bool failCommit = false)
-      : name_(std::move(name)), log_(log), failCommit_(failCommit) {}
-  void commit() override {
-    if (failCommit_) throw ComError(-2147467259, "Fake", "commit failed");
-    log_.push_back(name_ + ":commit");
-  }
-  void rollback() noexcept override { log_.push_back(name_ + ":rollback"); }
-
- private:
-  std::string name_;
-  std::vector<std::string>& log_;
-  bool failCommit_;
-};
-
 using Log = std::vector<std::string>;
+
+// Writes "name:commit" / "name:rollback" into a shared log.
+struct FakeResource : TransactionResource {
+  FakeResource(std::string name, Log& log, bool failCommit = false)
+      : name(std::move(name)), log(log), failCommit(failCommit) {}
+  void commit() override {
+    if (failCommit) throw ComError(-2147467259, "Fake", "commit failed");
+    log.push_back(name + ":commit");
+  }
+  void rollback() noexcept override { log.push_back(name + ":rollback"); }
+  std::string name;
+  Log& log;
+  bool failCommit;
+};
 
 void enlistFake(const char* name, Log& log, bool failCommit = false) {
   ObjectContext::current()->enlist(name, std::make_shared<FakeResource>(name, log, failCommit));
@@ -44,9 +41,13 @@ TEST(ObjectContextTest, OutermostScopeOwnsTheContextOfItsThread) {
     ContextScope outer;
     ObjectContext* context = ObjectContext::current();
     ASSERT_NE(context, nullptr);
+    EXPECT_EQ(context->request, nullptr);
+    auto request = std::make_shared<testing::ValueHolder>(Variant(1));
+    context->request = request;
     {
       ContextScope inner;
       EXPECT_EQ(ObjectContext::current(), context) << "nested scopes join";
+      EXPECT_EQ(ObjectContext::current()->request, request) << "and carry the request object";
     }
     EXPECT_EQ(ObjectContext::current(), context) << "closing a nested scope keeps the context";
     ObjectContext* elsewhere = context;
@@ -57,14 +58,8 @@ TEST(ObjectContextTest, OutermostScopeOwnsTheContextOfItsThread) {
 }
 
 TEST(ObjectContextTest, VotesDecideCommitOrRollback) {
-  struct Case {
-    const char* label;
-    bool innerAbort;
-    bool outerComplete;
-    const char* outcome;
-  } cases[] = {
-      {"no votes", false, false, "db:commit"},
-      {"complete", false, true, "db:commit"},
+  struct Case { const char* label; bool innerAbort; bool outerComplete; const char* outcome; } cases[] = {
+      {"no votes", false, false, "db:commit"}, {"complete", false, true, "db:commit"},
       {"abort in a nested call dooms the outer complete", true, true, "db:rollback"},
   };
   for (const Case& c : cases) {
@@ -136,17 +131,6 @@ TEST(ObjectContextTest, FailedCommitRollsBackTheRestAndRaises) {
   }
   EXPECT_EQ(log, (Log{"b:rollback", "raised"}));
   EXPECT_EQ(ObjectContext::current(), nullptr);
-}
-
-TEST(ObjectContextTest, CarriesTheRequestObject) {
-  ContextScope scope;
-  EXPECT_EQ(ObjectContext::current()->request, nullptr);
-  auto request = std::make_shared<testing::ValueHolder>(Variant(1));
-  ObjectContext::current()->request = request;
-  {
-    ContextScope inner;
-    EXPECT_EQ(ObjectContext::current()->request, request);
-  }
 }
 
 }  // namespace

@@ -3,21 +3,21 @@
 #include "platform/automation/oledate.h"
 
 #include <cmath>
+#include <string>
 
 #include <gtest/gtest.h>
 
 namespace corvela {
 namespace {
 
-struct PartsCase {
-  DateParts parts;
-  double expected;
-};
+std::string show(const DateParts& p) {
+  return std::to_string(p.year) + "-" + std::to_string(p.month) + "-" + std::to_string(p.day) + " " +
+         std::to_string(p.hour) + ":" + std::to_string(p.minute) + ":" + std::to_string(p.second);
+}
 
 TEST(OleDate, PartsOverflowLikeDateSerial) {
-  const PartsCase cases[] = {
-      {{1899, 12, 30}, 0.0},
-      {{2003, 1, 5}, 37626.0},
+  const struct { DateParts parts; double expected; } cases[] = {
+      {{1899, 12, 30}, 0.0}, {{2003, 1, 5}, 37626.0},
       {{2003, 14, 1}, 38018.0},       // month 14 = February of the next year
       {{2003, 0, 1}, 37591.0},        // month 0 = December of the year before
       {{2003, 3, 0}, 37680.0},        // day 0 = 2003-02-28
@@ -27,16 +27,14 @@ TEST(OleDate, PartsOverflowLikeDateSerial) {
       {{2003, -12, 1}, 37226.0},      // 2001-12-01
       {{2003, 2, 31}, 37683.0},       // 2003-03-03
       {{1899, 12, 29, 6}, -1.25},     // before day 0 the fraction counts forward
-      {{1899, 12, 30, 25}, 1.0 + 1.0 / 24},
-      {{1899, 12, 30, 0, 0, -1}, -1.0 - 86399.0 / 86400},
+      {{1899, 12, 30, 25}, 1.0 + 1.0 / 24}, {{1899, 12, 30, 0, 0, -1}, -1.0 - 86399.0 / 86400},
       {{1900, 3, 1}, 61.0},           // no phantom 1900-02-29
-      {{100, 1, 1}, -657434.0},
-      {{9999, 12, 31, 23, 59, 59}, 2958465.0 + 86399.0 / 86400},
+      {{100, 1, 1}, -657434.0}, {{9999, 12, 31, 23, 59, 59}, 2958465.0 + 86399.0 / 86400},
   };
-  for (const PartsCase& c : cases) {
+  for (const auto& c : cases) {
     double value = 12345;
-    ASSERT_TRUE(oleDateFromParts(c.parts, value)) << c.parts.year << "-" << c.parts.month << "-" << c.parts.day;
-    EXPECT_NEAR(value, c.expected, 1e-9) << c.parts.year << "-" << c.parts.month << "-" << c.parts.day;
+    ASSERT_TRUE(oleDateFromParts(c.parts, value)) << show(c.parts);
+    EXPECT_NEAR(value, c.expected, 1e-9) << show(c.parts);
   }
 }
 
@@ -44,42 +42,24 @@ TEST(OleDate, PartsOutsideTheValidRangeAreRefused) {
   const DateParts cases[] = {{99, 12, 31}, {10000, 1, 1}, {9999, 13, 1}, {100, 1, 0}, {9999, 12, 31, 24}};
   for (const DateParts& p : cases) {
     double value = 7;
-    EXPECT_FALSE(oleDateFromParts(p, value)) << p.year << "-" << p.month << "-" << p.day << " " << p.hour;
+    EXPECT_FALSE(oleDateFromParts(p, value)) << show(p);
     EXPECT_EQ(value, 7) << "a refused date must leave the output alone";
   }
 }
 
-struct SplitCase {
-  double oleDate;
-  DateParts expected;
-};
-
 TEST(OleDate, PartsFromDateRoundToTheSecond) {
-  const SplitCase cases[] = {
-      {37626.37994212963, {2003, 1, 5, 9, 7, 7}},
-      {0.0, {1899, 12, 30, 0, 0, 0}},
-      {0.5, {1899, 12, 30, 12, 0, 0}},
+  const struct { double oleDate; DateParts expected; } cases[] = {
+      {37626.37994212963, {2003, 1, 5, 9, 7, 7}}, {0.0, {1899, 12, 30, 0, 0, 0}}, {0.5, {1899, 12, 30, 12, 0, 0}},
       {-0.5, {1899, 12, 30, 12, 0, 0}},       // -0.5 and 0.5 are the same moment
-      {-1.25, {1899, 12, 29, 6, 0, 0}},
-      {-1.75, {1899, 12, 29, 18, 0, 0}},
-      {-657434.0, {100, 1, 1, 0, 0, 0}},
+      {-1.25, {1899, 12, 29, 6, 0, 0}}, {-1.75, {1899, 12, 29, 18, 0, 0}}, {-657434.0, {100, 1, 1, 0, 0, 0}},
       {37626.999999, {2003, 1, 6, 0, 0, 0}},  // 23:59:59.9 rounds into the next day
       {-1.999999, {1899, 12, 30, 0, 0, 0}},   // ... also before day 0
-      {37626.0 + 1.4 / 86400, {2003, 1, 5, 0, 0, 1}},
-      {37626.0 + 1.6 / 86400, {2003, 1, 5, 0, 0, 2}},
+      {37626.0 + 1.4 / 86400, {2003, 1, 5, 0, 0, 1}}, {37626.0 + 1.6 / 86400, {2003, 1, 5, 0, 0, 2}},
       {2958465.0 + 86399.0 / 86400, {9999, 12, 31, 23, 59, 59}},
       {2958465.9999999, {9999, 12, 31, 23, 59, 59}},  // never rounds into year 10000
-      {60.0, {1900, 2, 28}},
-      {61.0, {1900, 3, 1}},
+      {60.0, {1900, 2, 28}}, {61.0, {1900, 3, 1}},
   };
-  for (const SplitCase& c : cases) {
-    const DateParts p = partsFromOleDate(c.oleDate);
-    const DateParts& e = c.expected;
-    EXPECT_TRUE(p.year == e.year && p.month == e.month && p.day == e.day && p.hour == e.hour &&
-                p.minute == e.minute && p.second == e.second)
-        << c.oleDate << " gave " << p.year << "-" << p.month << "-" << p.day << " " << p.hour << ":" << p.minute
-        << ":" << p.second;
-  }
+  for (const auto& c : cases) EXPECT_EQ(show(partsFromOleDate(c.oleDate)), show(c.expected)) << c.oleDate;
 }
 
 TEST(OleDate, PartsRoundTrip) {

@@ -33,7 +33,7 @@ class ProgIdFactoryTest : public testing::IsolatedTest {
   }
 };
 
-TEST_F(ProgIdFactoryTest, RegisteredClassesMatchCaselessly) {
+TEST_F(ProgIdFactoryTest, RegisteredClassesMatchCaselesslyAndOthersRaise429) {
   int made = 0;
   registerClass("Test.Counter", [&made] {
     ++made;
@@ -42,15 +42,13 @@ TEST_F(ProgIdFactoryTest, RegisteredClassesMatchCaselessly) {
   EXPECT_EQ(createObject("test.COUNTER")->className(), "Collection");
   EXPECT_EQ(createObject("Test.Counter")->className(), "Collection");
   EXPECT_EQ(made, 2) << "every call creates a new object";
-}
-
-TEST_F(ProgIdFactoryTest, UnknownProgIdRaises429WithTheRuntimeSource) {
+  // An unknown ProgID raises 429 with the run-time source.
   std::string source;
   EXPECT_EQ(createError("Nobody.Here", &source), 429);
   EXPECT_EQ(source, "Microsoft VBScript runtime error");
 }
 
-TEST_F(ProgIdFactoryTest, InprocServerFromTheRegistry) {
+TEST_F(ProgIdFactoryTest, InprocServerFromTheRegistryAndNoOtherKey) {
   registerServer("Plugin.Thing", TEST_INPROC_SERVER);
   std::shared_ptr<Object> object = createObject("Plugin.Thing");
   ASSERT_NE(object, nullptr);
@@ -70,10 +68,7 @@ TEST_F(ProgIdFactoryTest, RegistryServerTakesThePlaceOfAReplaceableClass) {
   EXPECT_EQ(createObject("plugin.thing")->className(), "Collection") << "no server registered yet";
   registerServer("Plugin.Thing", TEST_INPROC_SERVER);
   EXPECT_EQ(createObject("Plugin.Thing")->className(), "PluginThing");
-}
-
-TEST_F(ProgIdFactoryTest, ProgIdCannotReachOtherRegistryKeys) {
-  registerServer("Plugin.Thing", TEST_INPROC_SERVER);
+  // A ProgID cannot reach other registry keys.
   ASSERT_TRUE(registry::createKey("HKEY_CLASSES_ROOT\\Outer"));
   EXPECT_EQ(createError("Outer\\..\\Plugin.Thing"), 429);
   EXPECT_EQ(createError("Outer/../Plugin.Thing"), 429);

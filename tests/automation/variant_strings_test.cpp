@@ -54,8 +54,7 @@ TEST(VariantStringsTest, ConcatJoinsAsTheBytesWould) {
       {bytesText("A"), bytesText(std::string("\0", 1)), std::string("A\0", 2)},
       {bytesText("\x3D\xD8"), bytesText(raw("\x00\xDE")), raw("\x3D\xD8\x00\xDE")},
       {bytesText("x"), Variant(7), std::string("x7\0", 3)},  // 7 as text is "7", 0x37 0x00
-      {Variant(), bytesText("A"), "A"},
-      {bytesText("\x3D"), bytesText(raw("\xD8\x00\xDE")), raw("\x3D\xD8\x00\xDE")},
+      {Variant(), bytesText("A"), "A"}, {bytesText("\x3D"), bytesText(raw("\xD8\x00\xDE")), raw("\x3D\xD8\x00\xDE")},
   };
   for (const auto& c : cases) {
     Variant joined = concat(c.left, c.right);
@@ -69,10 +68,7 @@ TEST(VariantStringsTest, ConcatJoinsAsTheBytesWould) {
 }
 
 TEST(VariantStringsTest, BinaryComparisonOrdersCodeUnits) {
-  const struct {
-    Variant a, b;
-    Comparison expected;
-  } cases[] = {
+  const struct { Variant a, b; Comparison expected; } cases[] = {
       {bytesText(std::string("A\0", 2)), bytesText("A"), Comparison::Greater},
       {bytesText(std::string("A\0B", 3)), Variant("AB"), Comparison::Less},
       {bytesText(std::string("A\0B", 3)), bytesText(std::string("A\0B", 3)), Comparison::Equal},

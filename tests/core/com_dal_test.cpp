@@ -15,59 +15,46 @@ namespace corvela::core {
 namespace {
 
 using testing::CoreTest;
+using testing::raised;
+using testing::Raised;
 
 class ComDalTest : public CoreTest {
  protected:
-  ComError errorOf(const std::function<void()>& call) {
-    try {
-      call();
-    } catch (const ComError& error) {
-      return error;
-    }
-    ADD_FAILURE() << "expected an error";
-    return ComError(0, "", "");
-  }
   std::string tipCount() { return scalar("SELECT COUNT(*) FROM tips"); }
   comDAL dal;
 };
 
 TEST_F(ComDalTest, MissingConnStringIsRegReadErrUnderEachOperationsSource) {
   removeSetting(kConnStringValue);
-  struct Case {
-    const char* source;
-    std::function<void()> call;
-  } cases[] = {
+  struct Case { const char* source; std::function<void()> call; } cases[] = {
       {"comDAL:GetConnect Method", [&] { dal.GetConnect(); }},
       {"comDAL:DoSelect Method", [&] { dal.DoSelect("SELECT 1"); }},
       {"comDAL:execCommand Method", [&] { dal.execCommand("DELETE FROM tips"); }},
       {"comDAL:execStoreProcedure Method", [&] { dal.execStoreProcedure(Variant("p"), Variant()); }},
   };
-  for (const auto& c : cases) {
-    ComError error = errorOf(c.call);
-    EXPECT_EQ(error.number(), 1001) << c.source;
-    EXPECT_EQ(error.source(), c.source);
-    EXPECT_EQ(error.description(), "RegReadErr");
-  }
-}
-
-TEST_F(ComDalTest, SameObjectConnectsOnceTheSettingIsRestored) {
-  removeSetting(kConnStringValue);
-  errorOf([&] { dal.DoSelect("SELECT 1"); });
+  for (const auto& c : cases) EXPECT_EQ(raised(c.call), (Raised{1001, c.source, "RegReadErr"})) << c.source;
+  // The same object connects once the setting is restored.
   setSetting(kConnStringValue, connString());
   EXPECT_FALSE(dal.DoSelect("SELECT COUNT(*) FROM tips")->eof());
 }
 
 TEST_F(ComDalTest, ConnectionIsKeptWhileOperationsSucceed) {
+  auto connection = dal.GetConnect();
+  EXPECT_EQ(connection->state(), 1) << "GetConnect gives an open scriptable connection";
+  EXPECT_EQ(connection->className(), "Connection");
   dal.execCommand("INSERT INTO tips (tid,tip) VALUES (1,'a')");
   setSetting(kConnStringValue, "Provider=SQLite;Data Source=/no/such/folder/x.db");
   EXPECT_EQ(dal.DoSelect("SELECT tip FROM tips")->value("tip").toString(), "a");
 }
 
 TEST_F(ComDalTest, ProviderErrorKeepsNumberAndTextAndDropsTheConnection) {
-  ComError error = errorOf([&] { dal.execCommand("INSERT INTO no_such_table VALUES (1)"); });
-  EXPECT_EQ(error.number(), db::kErrCommand);
-  EXPECT_EQ(error.source(), "comDAL:execCommand Method");
-  EXPECT_NE(error.description().find("no_such_table"), std::string::npos) << error.description();
+  Raised syntax = raised([&] { dal.DoSelect("SELEC nothing"); });
+  EXPECT_EQ(syntax.number, db::kErrCommand);
+  EXPECT_EQ(syntax.source, "comDAL:DoSelect Method");
+  Raised error = raised([&] { dal.execCommand("INSERT INTO no_such_table VALUES (1)"); });
+  EXPECT_EQ(error.number, db::kErrCommand);
+  EXPECT_EQ(error.source, "comDAL:execCommand Method");
+  EXPECT_NE(error.description.find("no_such_table"), std::string::npos) << error.description;
 
   // The next call connects afresh, reading ConnString again: point it at a
   // second database and the same object now sees that one.
@@ -82,30 +69,20 @@ TEST_F(ComDalTest, ProviderErrorKeepsNumberAndTextAndDropsTheConnection) {
   db::releasePooledConnection("Provider=SQLite;Data Source=" + other);
 }
 
-TEST_F(ComDalTest, SyntaxErrorInDoSelectNamesDoSelect) {
-  ComError error = errorOf([&] { dal.DoSelect("SELEC nothing"); });
-  EXPECT_EQ(error.number(), db::kErrCommand);
-  EXPECT_EQ(error.source(), "comDAL:DoSelect Method");
-}
-
 TEST_F(ComDalTest, DoSelectRunsOneStatementAndExecCommandKeepsBatches) {
   dal.execCommand("INSERT INTO tips (tid, tip) VALUES (1, 'a'); INSERT INTO tips (tid, tip) VALUES (2, 'b')");
   EXPECT_EQ(tipCount(), "2");
   for (const char* batch : {"SELECT 1; DROP TABLE tips", "SELECT 1; DELETE FROM tips", "DELETE FROM tips; SELECT 1"}) {
-    ComError error = errorOf([&] { dal.DoSelect(batch); });
-    EXPECT_EQ(error.number(), db::kErrCommand) << batch;
-    EXPECT_EQ(error.source(), "comDAL:DoSelect Method");
-    EXPECT_EQ(error.description(), db::kOneStatementOnly);
+    EXPECT_EQ(raised([&] { dal.DoSelect(batch); }),
+              (Raised{db::kErrCommand, "comDAL:DoSelect Method", db::kOneStatementOnly})) << batch;
     EXPECT_EQ(tipCount(), "2") << batch;
   }
   EXPECT_EQ(dal.DoSelect("SELECT tip FROM tips WHERE tip = ';' ;  ")->recordCount(), 0);
 }
 
 TEST_F(ComDalTest, StoredProceduresAreRefusedClearly) {
-  ComError error = errorOf([&] { dal.execStoreProcedure(Variant("sp_who"), Variant()); });
-  EXPECT_EQ(error.number(), kFeatureNotAvailable);
-  EXPECT_EQ(error.source(), "comDAL:execStoreProcedure Method");
-  EXPECT_EQ(error.description(), kFeatureNotAvailableText);
+  EXPECT_EQ(raised([&] { dal.execStoreProcedure(Variant("sp_who"), Variant()); }),
+            (Raised{kFeatureNotAvailable, "comDAL:execStoreProcedure Method", kFeatureNotAvailableText}));
 }
 
 TEST_F(ComDalTest, RecordsetStaysReadableAfterTheComDalIsGone) {
@@ -126,38 +103,23 @@ TEST_F(ComDalTest, DialectIsTranslatedForCallersStatements) {
   EXPECT_EQ(rs->value("tip").toString(), "b");
 }
 
-TEST_F(ComDalTest, GetConnectGivesAnOpenScriptableConnection) {
-  auto connection = dal.GetConnect();
-  EXPECT_EQ(connection->state(), 1);
-  EXPECT_EQ(connection->className(), "Connection");
-}
-
-TEST_F(ComDalTest, OuterScopeCommitsTheWorkOfEveryCall) {
-  {
+TEST_F(ComDalTest, OuterScopeCommitsOrRollsBackTheWorkOfEveryCall) {
+  for (bool abort : {true, false}) {
     ContextScope scope;
     dal.execCommand("INSERT INTO tips (tid,tip) VALUES (1,'a')");
     comDAL other;
     other.execCommand("INSERT INTO tips (tid,tip) VALUES (2,'b')");
-    ObjectContext::current()->SetComplete();
+    EXPECT_EQ(dal.DoSelect("SELECT COUNT(*) AS n FROM tips")->value("n").toLong(), 2) << "visible inside";
+    abort ? ObjectContext::current()->SetAbort() : ObjectContext::current()->SetComplete();
   }
-  EXPECT_EQ(tipCount(), "2");
-}
-
-TEST_F(ComDalTest, OuterScopeAbortRollsBackEveryCall) {
-  {
-    ContextScope scope;
-    dal.execCommand("INSERT INTO tips (tid,tip) VALUES (1,'a')");
-    EXPECT_EQ(dal.DoSelect("SELECT COUNT(*) AS n FROM tips")->value("n").toLong(), 1) << "visible inside";
-    ObjectContext::current()->SetAbort();
-  }
-  EXPECT_EQ(tipCount(), "0");
+  EXPECT_EQ(tipCount(), "2") << "the aborted round left nothing, the completed one both rows";
 }
 
 TEST_F(ComDalTest, FailedCallDoomsTheSurroundingTransaction) {
   {
     ContextScope scope;
     dal.execCommand("INSERT INTO tips (tid,tip) VALUES (1,'a')");
-    errorOf([&] { dal.execCommand("INSERT INTO tips (tid,tip) VALUES (1,'duplicate key')"); });
+    EXPECT_NE(raised([&] { dal.execCommand("INSERT INTO tips (tid,tip) VALUES (1,'duplicate key')"); }).number, 0);
     ObjectContext::current()->SetComplete();
   }
   EXPECT_EQ(tipCount(), "0") << "comDAL voted SetAbort when its statement failed";
@@ -165,7 +127,7 @@ TEST_F(ComDalTest, FailedCallDoomsTheSurroundingTransaction) {
 
 TEST_F(ComDalTest, WithoutOuterScopeEachCallCommitsOnItsOwn) {
   dal.execCommand("INSERT INTO tips (tid,tip) VALUES (1,'a')");
-  errorOf([&] { dal.execCommand("INSERT INTO tips (tid,tip) VALUES (1,'duplicate key')"); });
+  EXPECT_NE(raised([&] { dal.execCommand("INSERT INTO tips (tid,tip) VALUES (1,'duplicate key')"); }).number, 0);
   EXPECT_EQ(tipCount(), "1");
 }
 

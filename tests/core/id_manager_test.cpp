@@ -32,43 +32,25 @@ TEST_F(IdManagerTest, FirstIdIsOneAndCounterHoldsTheNextFreeId) {
   EXPECT_EQ(ids.newID("cms_content"), 2);
   EXPECT_EQ(counter("cms_content"), "3");
   EXPECT_EQ(ids.newID("tips"), 1) << "names count separately";
-}
-
-TEST_F(IdManagerTest, ExistingCounterIsHandedOutThenIncremented) {
   sql("INSERT INTO IDManager (tablename,id) VALUES ('cms_channel',40)");
-  EXPECT_EQ(newID("cms_channel"), 40);
+  EXPECT_EQ(newID("cms_channel"), 40) << "an existing counter is handed out, then incremented";
   EXPECT_EQ(counter("cms_channel"), "41");
-}
-
-TEST_F(IdManagerTest, MissingConnStringIsRegReadErrUnderNewIdSource) {
-  removeSetting(kConnStringValue);
-  try {
-    newID("x");
-    FAIL() << "expected 1001";
-  } catch (const ComError& error) {
-    EXPECT_EQ(error.number(), 1001);
-    EXPECT_EQ(error.source(), "IDManager:NewID Error");
-    EXPECT_EQ(error.description(), "RegReadErr");
-  }
-}
-
-TEST_F(IdManagerTest, ProviderErrorKeepsNumberAndTextUnderNewIdSource) {
-  sql("DROP TABLE IDManager");
-  try {
-    newID("x");
-    FAIL() << "expected a provider error";
-  } catch (const ComError& error) {
-    EXPECT_EQ(error.number(), db::kErrCommand);
-    EXPECT_EQ(error.source(), "IDManager:NewID Error");
-    EXPECT_NE(error.description().find("IDManager"), std::string::npos) << error.description();
-  }
-}
-
-TEST_F(IdManagerTest, LateBoundNewId) {
-  auto ids = createObject("Corvela.comIDManager");
+  // Late bound, in any letter case.
+  auto late = createObject("Corvela.comIDManager");
   Variant name("dep_task");
-  EXPECT_EQ(ids->call("newID", std::span<Variant>(&name, 1)).toLong(), 1);
-  EXPECT_EQ(ids->call("NEWID", std::span<Variant>(&name, 1)).toLong(), 2);
+  EXPECT_EQ(late->call("newID", std::span<Variant>(&name, 1)).toLong(), 1);
+  EXPECT_EQ(late->call("NEWID", std::span<Variant>(&name, 1)).toLong(), 2);
+}
+
+TEST_F(IdManagerTest, ErrorsComeUnderTheNewIdSource) {
+  removeSetting(kConnStringValue);
+  EXPECT_EQ(testing::raised([] { newID("x"); }), (testing::Raised{1001, "IDManager:NewID Error", "RegReadErr"}));
+  setSetting(kConnStringValue, connString());
+  sql("DROP TABLE IDManager");
+  testing::Raised provider = testing::raised([] { newID("x"); });
+  EXPECT_EQ(provider.number, db::kErrCommand) << "a provider error keeps its number and text";
+  EXPECT_EQ(provider.source, "IDManager:NewID Error");
+  EXPECT_NE(provider.description.find("IDManager"), std::string::npos) << provider.description;
 }
 
 // Each child waits until the start pipe closes (so both run at once), then
@@ -112,24 +94,21 @@ TEST_F(IdManagerTest, TwoProcessesNeverReceiveTheSameId) {
   constexpr int kPerProcess = 500;
   int start[2];
   ASSERT_EQ(pipe(start), 0);
-  int first = -1, second = -1;
-  pid_t a = spawnAllocator(kPerProcess, start, first);
-  pid_t b = spawnAllocator(kPerProcess, start, second);
+  int readEnds[2] = {-1, -1};
+  const pid_t pids[2] = {spawnAllocator(kPerProcess, start, readEnds[0]),
+                         spawnAllocator(kPerProcess, start, readEnds[1])};
   close(start[0]);
   close(start[1]);
-  ASSERT_GT(a, 0);
-  ASSERT_GT(b, 0);
-  std::vector<int32_t> idsA = readIds(first);
-  std::vector<int32_t> idsB = readIds(second);
-  int statusA = 0, statusB = 0;
-  waitpid(a, &statusA, 0);
-  waitpid(b, &statusB, 0);
-  ASSERT_TRUE(WIFEXITED(statusA) && WEXITSTATUS(statusA) == 0) << "first allocator failed";
-  ASSERT_TRUE(WIFEXITED(statusB) && WEXITSTATUS(statusB) == 0) << "second allocator failed";
-  ASSERT_EQ(idsA.size(), size_t{kPerProcess});
-  ASSERT_EQ(idsB.size(), size_t{kPerProcess});
-  std::set<int32_t> all(idsA.begin(), idsA.end());
-  all.insert(idsB.begin(), idsB.end());
+  std::set<int32_t> all;
+  for (int k = 0; k < 2; ++k) {
+    ASSERT_GT(pids[k], 0);
+    std::vector<int32_t> ids = readIds(readEnds[k]);
+    int status = 0;
+    waitpid(pids[k], &status, 0);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "allocator " << k << " failed";
+    ASSERT_EQ(ids.size(), size_t{kPerProcess});
+    all.insert(ids.begin(), ids.end());
+  }
   EXPECT_EQ(all.size(), size_t{2 * kPerProcess}) << "an id was handed out twice";
   EXPECT_EQ(*all.begin(), 1);
   EXPECT_EQ(*all.rbegin(), 2 * kPerProcess);

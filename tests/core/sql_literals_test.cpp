@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/sql_literals.h"
-#include "platform/automation/com_error.h"
+#include "core_fixture.h"
 #include "platform/automation/oledate.h"
 
 namespace corvela::core {
@@ -15,25 +15,12 @@ Variant dateOf(int y, int mo, int d, int h, int mi, int s) {
 }
 
 TEST(SqlValue, FormsByType) {
-  struct Case {
-    Variant value;
-    std::string expected;
-  } cases[] = {
-      {Variant("O'Brien"), "'O''Brien'"},
-      {Variant("''"), "''''''"},
-      {Variant(""), "''"},
-      {Variant(true), "1"},
-      {Variant(false), "0"},
-      {Variant(42), "42"},
-      {Variant(-7), "-7"},
-      {Variant::fromInteger(-1), "-1"},
-      {Variant(1.5), "1.5"},
-      {dateOf(2003, 1, 5, 9, 3, 7), "CONVERT(DATETIME,'2003-1-5 9:3:7')"},
-      {dateOf(2026, 12, 31, 23, 59, 58), "CONVERT(DATETIME,'2026-12-31 23:59:58')"},
-      {Variant(), ""},
-      {Variant::null(), ""},
-      {Variant::fromCurrency(10000), ""},
-      {Variant::fromByte(3), ""},
+  struct Case { Variant value; std::string expected; } cases[] = {
+      {Variant("O'Brien"), "'O''Brien'"}, {Variant("''"), "''''''"}, {Variant(""), "''"}, {Variant(true), "1"},
+      {Variant(false), "0"}, {Variant(42), "42"}, {Variant(-7), "-7"}, {Variant::fromInteger(-1), "-1"},
+      {Variant(1.5), "1.5"}, {dateOf(2003, 1, 5, 9, 3, 7), "CONVERT(DATETIME,'2003-1-5 9:3:7')"},
+      {dateOf(2026, 12, 31, 23, 59, 58), "CONVERT(DATETIME,'2026-12-31 23:59:58')"}, {Variant(), ""},
+      {Variant::null(), ""}, {Variant::fromCurrency(10000), ""}, {Variant::fromByte(3), ""},
       {Variant::fromSingle(1.5f), ""},
   };
   for (const Case& c : cases) EXPECT_EQ(SqlValue(c.value), c.expected) << "type " << c.value.typeName();
@@ -43,18 +30,10 @@ TEST(SqlValue, DoubledQuotesKeepMultibyteTextIntact) {
   EXPECT_EQ(SqlValue(Variant("栏目'一")), "'栏目''一'");
 }
 
-TEST(SqlDate, IsZeroPaddedUnlikeSqlValue) {
+TEST(SqlDate, IsZeroPaddedUnlikeSqlValueAndRefusesTextThatIsNoDate) {
   EXPECT_EQ(SqlDate(dateOf(2003, 1, 5, 9, 3, 7)), "CONVERT(DATETIME,'2003-01-05 09:03:07')");
   EXPECT_EQ(SqlDate(dateOf(1999, 12, 31, 0, 0, 0)), "CONVERT(DATETIME,'1999-12-31 00:00:00')");
-}
-
-TEST(SqlDate, RefusesTextThatIsNoDate) {
-  try {
-    SqlDate(Variant("not a date"));
-    FAIL() << "expected 13 Type mismatch";
-  } catch (const ComError& error) {
-    EXPECT_EQ(error.number(), 13);
-  }
+  EXPECT_EQ(testing::raised([] { SqlDate(Variant("not a date")); }).number, 13);
 }
 
 }  // namespace

@@ -46,7 +46,7 @@ TEST_F(SysLogTest, TextHoldingNulsIsStoredWhole) {
   EXPECT_EQ(rs->value("description").toString(), withNul + withNul);
 }
 
-TEST_F(SysLogTest, ListAndClearWorkPerKind) {
+TEST_F(SysLogTest, ListAndClearWorkPerKindAndOmittedIsMinusOne) {
   log.RecordLog(1, "s", 0, "u", "a");
   log.RecordLog(1, "s", 0, "u", "b");
   log.RecordLog(2, "s", 0, "u", "c");
@@ -54,9 +54,7 @@ TEST_F(SysLogTest, ListAndClearWorkPerKind) {
   log.ClearAll(2);
   EXPECT_EQ(countOf(1), 2) << "clearing another kind leaves these";
   EXPECT_EQ(countOf(2), 0);
-}
-
-TEST_F(SysLogTest, OmittedKindMeansKindMinusOneOnly) {
+  // An omitted kind means kind -1 only, never every kind.
   log.RecordLog(-1, "s", 0, "u", "minus one");
   log.RecordLog(5, "s", 0, "u", "five");
   auto object = createObject("Corvela.SysLog");

@@ -10,14 +10,9 @@ namespace corvela::core {
 namespace {
 
 TEST(TextLimits, CutsByWholeCharacters) {
-  struct Case {
-    const char* text;
-    size_t limit;
-    const char* cut;
-  } cases[] = {
+  struct Case { const char* text; size_t limit; const char* cut; } cases[] = {
       {"abc", 2, "ab"},       {"abc", 5, "abc"},         {"中文字", 2, "中文"},
-      {"a😀b", 2, "a"},       {"a😀b", 3, "a😀"},        {"😀", 1, ""},
-      {"", 3, ""},            {"ab'c", 3, "ab'"},
+      {"a😀b", 2, "a"},       {"a😀b", 3, "a😀"},        {"😀", 1, ""}, {"", 3, ""},            {"ab'c", 3, "ab'"},
   };
   for (const Case& c : cases) {
     std::string cut = cutToLimit(c.text, c.limit);
@@ -33,11 +28,7 @@ TEST(TextLimits, PreparedTextIsNeverEmpty) {
 }
 
 TEST(TextLimits, DoubledQuotesStayPaired) {
-  struct Case {
-    const char* text;
-    size_t limit;
-    const char* cut;
-  } cases[] = {
+  struct Case { const char* text; size_t limit; const char* cut; } cases[] = {
       {"ab'c", 3, "ab"},     {"ab'c", 4, "ab''"},   {"ab'c", 5, "ab''c"},
       {"''", 3, "''"},       {"中'😀", 4, "中''"},  {"中'😀", 5, "中''😀"},
   };

@@ -34,8 +34,7 @@ TEST(ImageSizeTest, ReadsEachFormatAndNoTruncationShorterThanItsHeader) {
       {img::gif(1, 65535, "GIF87a"), "Gif 1x65535/96", 10}, {img::png(800, 600), "Png 800x600/96", 24},
       {img::jpeg(1024, 768), "Jpeg 1024x768/96", 29},      {img::jpeg(7, 5, 0xC2), "Jpeg 7x5/96", 29},
       {img::icon(32, 16), "Icon 32x16/96", 30},            {img::icon(0, 0), "Icon 256x256/96", 30},
-      {img::icon(48, 48, 2), "Cursor 48x48/96", 30},
-      {img::wmf(-100, 0, 1340, 720, 1440), "Wmf 1440x720/1440", 22},
+      {img::icon(48, 48, 2), "Cursor 48x48/96", 30}, {img::wmf(-100, 0, 1340, 720, 1440), "Wmf 1440x720/1440", 22},
       {img::emf(0, 0, 2117, 1058), "Emf 2117x1058/2540", 44},
   };
   for (const SizeCase& c : cases) {
@@ -50,22 +49,16 @@ TEST(ImageSizeTest, ReadsEachFormatAndNoTruncationShorterThanItsHeader) {
 TEST(ImageSizeTest, RefusesDamagedAndUnknownHeaders) {
   auto patched = [](std::string bytes, size_t at, char value) { return bytes.replace(at, 1, 1, value); };
   const std::pair<const char*, std::string> cases[] = {
-      {"text", "hello, world"},
-      {"zero width bmp", img::bmp(0, 10)},
-      {"32-byte bmp info header", patched(img::bmp(1, 1), 14, 32)},
-      {"gif88a", img::gif(10, 10, "GIF88a")},
+      {"text", "hello, world"}, {"zero width bmp", img::bmp(0, 10)},
+      {"32-byte bmp info header", patched(img::bmp(1, 1), 14, 32)}, {"gif88a", img::gif(10, 10, "GIF88a")},
       {"jpeg scan before any frame", patched(img::jpeg(5, 5), 21, '\xE2')},
-      {"jpeg segment length 0", patched(img::jpeg(5, 5), 23, 0)},
-      {"lossless jpeg", img::jpeg(5, 5, 0xC3)},
-      {"arithmetic jpeg", img::jpeg(5, 5, 0xC9)},
-      {"jpeg height from DNL", img::jpeg(5, 0)},
+      {"jpeg segment length 0", patched(img::jpeg(5, 5), 23, 0)}, {"lossless jpeg", img::jpeg(5, 5, 0xC3)},
+      {"arithmetic jpeg", img::jpeg(5, 5, 0xC9)}, {"jpeg height from DNL", img::jpeg(5, 0)},
       {"png without IHDR first", patched(img::png(4, 4), 12, 'X')},
-      {"png wider than a Long", img::png(0x80000000u, 1)},
-      {"icon with no images", patched(img::icon(16, 16), 4, 0)},
+      {"png wider than a Long", img::png(0x80000000u, 1)}, {"icon with no images", patched(img::icon(16, 16), 4, 0)},
       {"icon data inside the directory", patched(img::icon(16, 16), 18, 2)},
       {"icon data past the end", patched(img::icon(16, 16), 14, 100)},
-      {"wmf with 0 units per inch", img::wmf(0, 0, 10, 10, 0)},
-      {"wmf with reversed box", img::wmf(10, 0, 0, 10, 96)},
+      {"wmf with 0 units per inch", img::wmf(0, 0, 10, 10, 0)}, {"wmf with reversed box", img::wmf(10, 0, 0, 10, 96)},
       {"emf without signature", patched(img::emf(0, 0, 10, 10), 40, 'X')},
       {"emf with empty frame", img::emf(5, 5, 5, 100)},
   };

@@ -15,17 +15,12 @@ TEST(PathTextTest, SplitsPaths) {
     const char* extension;
     const char* parent;
   } cases[] = {
-      {"/a/b/c.txt", "c.txt", "c", "txt", "/a/b"},
-      {"\\a\\b\\c.txt", "c.txt", "c", "txt", "/a/b"},
+      {"/a/b/c.txt", "c.txt", "c", "txt", "/a/b"}, {"\\a\\b\\c.txt", "c.txt", "c", "txt", "/a/b"},
       {"/a/b/", "b", "b", "", "/a"},
       {"/a//b//", "b", "b", "", "/a"},
-      {"/a", "a", "a", "", "/"},
-      {"/", "", "", "", ""},
-      {"", "", "", "", ""},
-      {"c.tar.gz", "c.tar.gz", "c.tar", "gz", ""},
-      {"dir/.hidden", ".hidden", "", "hidden", "dir"},
-      {"/x/noext", "noext", "noext", "", "/x"},
-      {"/x.d/file", "file", "file", "", "/x.d"},
+      {"/a", "a", "a", "", "/"}, {"/", "", "", "", ""}, {"", "", "", "", ""},
+      {"c.tar.gz", "c.tar.gz", "c.tar", "gz", ""}, {"dir/.hidden", ".hidden", "", "hidden", "dir"},
+      {"/x/noext", "noext", "noext", "", "/x"}, {"/x.d/file", "file", "file", "", "/x.d"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(fileNameOf(c.path), c.fileName) << c.path;
@@ -36,11 +31,7 @@ TEST(PathTextTest, SplitsPaths) {
 }
 
 TEST(PathTextTest, BuildsPaths) {
-  const struct {
-    const char* path;
-    const char* name;
-    const char* expected;
-  } cases[] = {
+  const struct { const char* path; const char* name; const char* expected; } cases[] = {
       {"/a", "b", "/a/b"},   {"/a/", "b", "/a/b"}, {"/a", "/b", "/a/b"}, {"/a/", "/b", "/a/b"},
       {"", "b", "b"},        {"/a", "", "/a"},     {"C:\\x", "y\\z", "C:/x/y/z"},
   };

@@ -20,13 +20,17 @@ constexpr const char* kSettings = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Corvela";
 class RegistryTest : public IsolatedTest {
  protected:
   void SetUp() override { ASSERT_TRUE(createKey(kSettings)); }
+  std::filesystem::path valueFile() const {
+    return registryDir() / "HKEY_LOCAL_MACHINE" / "SOFTWARE" / "Corvela" / "@values";
+  }
+  static std::string contentOf(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
 };
 
-TEST_F(RegistryTest, RootFolderFollowsEnvironment) {
+TEST_F(RegistryTest, RootFolderFollowsEnvironmentAndValuesRoundTrip) {
   EXPECT_EQ(rootFolder(), registryDir());
-}
-
-TEST_F(RegistryTest, ValueRoundTripsAndMissingValueIsNothing) {
   EXPECT_FALSE(readValue(kSettings, "ConnString").has_value());
   ASSERT_TRUE(writeValue(kSettings, "ConnString", "Provider=SQLite;Data Source=/x.db"));
   EXPECT_EQ(readValue(kSettings, "ConnString"), "Provider=SQLite;Data Source=/x.db");
@@ -64,7 +68,7 @@ TEST_F(RegistryTest, WriteIntoMissingKeyCreatesNothing) {
   EXPECT_FALSE(std::filesystem::exists(registryDir() / "HKEY_LOCAL_MACHINE" / "SOFTWARE" / "Missing"));
 }
 
-TEST_F(RegistryTest, NamesCompareCaseInsensitivelyAndKeepTheirFirstCase) {
+TEST_F(RegistryTest, NamesCompareCaseInsensitivelyKeepTheirFirstCaseAndTakeSlashes) {
   ASSERT_TRUE(writeValue("hkey_local_machine\\software\\CORVELA", "SiteDirectory", "/srv/site"));
   EXPECT_EQ(readValue(kSettings, "sitedirectory"), "/srv/site");
   ASSERT_TRUE(writeValue(kSettings, "SITEDIRECTORY", "/srv/other"));
@@ -78,25 +82,17 @@ TEST_F(RegistryTest, NamesCompareCaseInsensitivelyAndKeepTheirFirstCase) {
   // Greek and Cyrillic names fold too.
   ASSERT_TRUE(createKey("HKEY_CURRENT_USER\\ΑΒΓ\\Дом"));
   EXPECT_TRUE(keyExists("HKEY_CURRENT_USER\\αβγ\\дом"));
-}
-
-TEST_F(RegistryTest, SlashReadsAsBackslashAndEmptySegmentsAreSkipped) {
+  // A slash reads as a backslash; empty segments are skipped.
   ASSERT_TRUE(writeValue("HKEY_LOCAL_MACHINE/SOFTWARE/Corvela", "TempPath", "/tmp/c"));
   EXPECT_EQ(readValue("HKEY_LOCAL_MACHINE\\\\SOFTWARE\\Corvela\\", "TempPath"), "/tmp/c");
 }
 
 TEST_F(RegistryTest, ValuesHoldAnyBytes) {
   const std::vector<std::pair<std::string, std::string>> cases = {
-      {"empty", ""},
-      {"newlines", "line1\nline2\r\n\n"},
-      {"equals", "a=b==c"},
-      {"nul", std::string("before\0after", 12)},
-      {"spaces", "  padded  "},
-      {"chinese", "错误的数据库连接串：x"},
-      {"digits", "12 34\n5"},
-      {"big", std::string(100000, 'x') + "\n"},
-      {std::string("name with\nnewline = and\0nul", 27), "v"},
-      {"", "the default value"},
+      {"empty", ""}, {"newlines", "line1\nline2\r\n\n"}, {"equals", "a=b==c"},
+      {"nul", std::string("before\0after", 12)}, {"spaces", "  padded  "}, {"chinese", "错误的数据库连接串：x"},
+      {"digits", "12 34\n5"}, {"big", std::string(100000, 'x') + "\n"},
+      {std::string("name with\nnewline = and\0nul", 27), "v"}, {"", "the default value"},
   };
   for (const auto& [name, value] : cases) ASSERT_TRUE(writeValue(kSettings, name, value)) << name;
   for (const auto& [name, value] : cases) EXPECT_EQ(readValue(kSettings, name), value) << name;
@@ -120,7 +116,7 @@ TEST_F(RegistryTest, UnsafeOrUnknownKeyPathsAreRefused) {
   EXPECT_FALSE(std::filesystem::exists(root_.path() / "outside"));
 }
 
-TEST_F(RegistryTest, DeleteKeyAndValue) {
+TEST_F(RegistryTest, DeleteKeyAndValueButNeverAPredefinedKey) {
   ASSERT_TRUE(createKey(std::string(kSettings) + "\\Sub\\Leaf"));
   ASSERT_TRUE(writeValue(std::string(kSettings) + "\\Sub\\Leaf", "x", "1"));
   ASSERT_TRUE(writeValue(kSettings, "keep", "1"));
@@ -134,9 +130,7 @@ TEST_F(RegistryTest, DeleteKeyAndValue) {
   EXPECT_FALSE(deleteKey(std::string(kSettings) + "\\Sub"));
   EXPECT_FALSE(deleteKey("HKEY_LOCAL_MACHINE"));
   EXPECT_TRUE(keyExists(kSettings));
-}
-
-TEST_F(RegistryTest, PredefinedKeysAlwaysExist) {
+  // Predefined keys always exist.
   EXPECT_TRUE(keyExists("HKEY_CLASSES_ROOT"));
   ASSERT_TRUE(writeValue("HKEY_CLASSES_ROOT", "x", "y"));
   EXPECT_EQ(readValue("hkey_classes_root", "X"), "y");
@@ -155,35 +149,26 @@ TEST_F(RegistryTest, ComputerNameReadsTheHostName) {
   EXPECT_EQ(valueNames(key), std::vector<std::string>{"ComputerName"});
 }
 
-TEST_F(RegistryTest, DamagedValueFileIsLeftAloneByWriters) {
-  auto file = registryDir() / "HKEY_LOCAL_MACHINE" / "SOFTWARE" / "Corvela" / "@values";
-  std::ofstream(file) << "not a value file";
-  EXPECT_FALSE(readValue(kSettings, "x").has_value());
-  EXPECT_FALSE(writeValue(kSettings, "x", "y"));
-  std::ifstream in(file);
-  std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  EXPECT_EQ(content, "not a value file");
-}
-
-TEST_F(RegistryTest, StoreValueSaysWhyNothingWasStored) {
-  auto file = registryDir() / "HKEY_LOCAL_MACHINE" / "SOFTWARE" / "Corvela" / "@values";
+TEST_F(RegistryTest, DamagedValueFileIsLeftAloneAndStoreValueSaysWhy) {
+  const auto file = valueFile();
   EXPECT_EQ(storeValue(kSettings, "x", "1"), "");
   EXPECT_EQ(readValue(kSettings, "x"), "1");
   EXPECT_EQ(storeValue("HKEY_LOCAL_MACHINE\\SOFTWARE\\Missing", "x", "1"),
             "the key HKEY_LOCAL_MACHINE\\SOFTWARE\\Missing does not exist");
-  // Cut short, a bad header, a length past the end: each is left as it is.
-  for (const char* damaged : {"CorvelaRegistry 1\n1 1\nx", "Corvela 9\n", "CorvelaRegistry 1\n1 99\nx1\n"}) {
+  // Not a value file, cut short, a bad header, a length past the end: each is left as it is.
+  for (const char* damaged : {"not a value file", "CorvelaRegistry 1\n1 1\nx", "Corvela 9\n",
+                              "CorvelaRegistry 1\n1 99\nx1\n"}) {
     std::ofstream(file, std::ios::binary | std::ios::trunc) << damaged;
+    EXPECT_FALSE(readValue(kSettings, "x").has_value()) << damaged;
+    EXPECT_FALSE(writeValue(kSettings, "x", "y"));
     EXPECT_EQ(storeValue(kSettings, "y", "2"), file.string() + " is damaged or cannot be read; it was left as it is");
-    std::ifstream in(file, std::ios::binary);
-    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(content, damaged);
+    EXPECT_EQ(contentOf(file), damaged);
   }
 }
 
 TEST_F(RegistryTest, StoreValueIntoAReadOnlyKeyNamesTheFile) {
   if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
-  auto folder = registryDir() / "HKEY_LOCAL_MACHINE" / "SOFTWARE" / "Corvela";
+  auto folder = valueFile().parent_path();
   ASSERT_TRUE(writeValue(kSettings, "x", "1"));
   std::filesystem::permissions(folder, std::filesystem::perms::owner_write, std::filesystem::perm_options::remove);
   std::string problem = storeValue(kSettings, "x", "2");

@@ -22,17 +22,15 @@ const char* const kMountTable =
     "garbage\n"
     "/dev/sr0 /media/cd iso9660 ro 0 0\n";
 
-TEST(MountTableTest, ListsStorageMountsAndLeavesOutPseudoRuntimeFileAndHiddenOnes) {
+TEST(MountTableTest, ListsStorageMountsAndFindsTheDriveOfAPath) {
   std::vector<Mount> mounts = parseMountTable(kMountTable);
   ASSERT_EQ(mounts.size(), 12u) << "the malformed line is skipped";
   std::string listed;
   for (const Mount& m : drivesAmong(mounts, [](const std::string& path) { return path != "/etc/hosts"; }))
     listed += m.path + "=" + m.type + ",";
   EXPECT_EQ(listed, "/=overlay,/home=ext4,/media/cd=iso9660,/mnt/My Share=nfs4,/tmp=ext4,");
-}
-
-TEST(MountTableTest, TheDriveOfAPathIsTheLongestMountPrefix) {
-  std::vector<Mount> drives = drivesAmong(parseMountTable(kMountTable), [](const std::string&) { return true; });
+  // The drive of a path is the longest mount prefix.
+  std::vector<Mount> drives = drivesAmong(mounts, [](const std::string&) { return true; });
   const std::pair<const char*, const char*> cases[] = {
       {"/home/ann/a.txt", "/home"}, {"/home", "/home"}, {"/homework/x", "/"}, {"/", "/"},
       {"/mnt/My Share/b", "/mnt/My Share"}, {"relative/a", ""},

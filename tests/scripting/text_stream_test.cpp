@@ -1,36 +1,18 @@
 // Tests of TextStream reading and writing through FileSystemObject: line
 // ends, positions, code pages, Unicode files and the errors of misuse.
-#include <fstream>
-#include <sstream>
-
-#include "platform/scripting/file_system_object.h"
 #include "script_call.h"
-#include "support/temp_env.h"
 
 namespace corvela::scripting {
 namespace {
 
 constexpr int kForReading = 1, kForWriting = 2, kForAppending = 8;
 
-class TextStreamTest : public ::testing::Test {
+class TextStreamTest : public FsoTest {
  protected:
-  std::string at(const std::string& name) const { return (dir_.path() / name).string(); }
-  void make(const std::string& name, const std::string& bytes) {
-    std::ofstream(dir_.path() / name, std::ios::binary) << bytes;
-  }
-  std::string bytesOf(const std::string& name) const {
-    std::ifstream in(dir_.path() / name, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-  }
   std::shared_ptr<Object> open(const std::string& name, int mode = kForReading, bool create = false,
                                int format = 0) {
     return callObject(fso_, "OpenTextFile", {Variant(at(name)), Variant(mode), Variant(create), Variant(format)});
   }
-
-  corvela::testing::TempDir dir_;
-  std::shared_ptr<Object> fso_ = std::make_shared<FileSystemObject>();
 };
 
 TEST_F(TextStreamTest, ReadLineAcceptsEveryLineEnd) {
@@ -63,13 +45,11 @@ TEST_F(TextStreamTest, ReadCountsCharactersNotBytes) {
   EXPECT_EQ(get(stream, "Column").toLong(), 2);
   EXPECT_EQ(call(stream, "ReadAll").toString(), "d");
   EXPECT_TRUE(get(stream, "AtEndOfStream").toBool());
-}
-
-TEST_F(TextStreamTest, ReadAllOfAnEmptyFileIsPastTheEnd) {
+  // An empty file is at its end at once.
   make("empty.txt", "");
-  auto stream = open("empty.txt");
-  EXPECT_TRUE(get(stream, "AtEndOfStream").toBool());
-  EXPECT_EQ(errorNumberOf([&] { call(stream, "ReadAll"); }), 62);
+  auto empty = open("empty.txt");
+  EXPECT_TRUE(get(empty, "AtEndOfStream").toBool());
+  EXPECT_EQ(errorNumberOf([&] { call(empty, "ReadAll"); }), 62);
 }
 
 TEST_F(TextStreamTest, WritesLinesWithCrLfAndAppends) {
@@ -117,9 +97,7 @@ TEST_F(TextStreamTest, UnicodeFilesAreUtf16WithByteOrderMark) {
   EXPECT_EQ(call(open("u.txt", kForReading, false, -1), "ReadLine").toString(), "Aé");
   EXPECT_EQ(call(open("u.txt", kForReading, false, -2), "ReadAll").toString(), "Aé\r\n中")
       << "the system default recognises the byte-order mark";
-}
-
-TEST_F(TextStreamTest, Utf8ByteOrderMarkIsNotText) {
+  // A UTF-8 byte-order mark is not text.
   make("bom.txt", "\xEF\xBB\xBFhello");
   EXPECT_EQ(call(open("bom.txt"), "ReadAll").toString(), "hello");
 }
@@ -132,11 +110,7 @@ TEST_F(TextStreamTest, MisuseRaisesVBScriptErrors) {
   auto closed = open("r.txt");
   call(closed, "Close");
   call(closed, "Close");  // closing twice is harmless
-  const struct {
-    const char* what;
-    std::function<void()> action;
-    int number;
-  } cases[] = {
+  const struct { const char* what; std::function<void()> action; int number; } cases[] = {
       {"write to a reading stream", [&] { call(reader, "Write", {Variant("x")}); }, 54},
       {"read from a writing stream", [&] { call(writer, "ReadLine"); }, 54},
       {"end test on a writing stream", [&] { get(writer, "AtEndOfStream"); }, 54},
@@ -153,13 +127,10 @@ TEST_F(TextStreamTest, MisuseRaisesVBScriptErrors) {
   };
   for (const auto& c : cases) EXPECT_EQ(errorNumberOf(c.action), c.number) << c.what;
   EXPECT_EQ(bytesOf("exists.txt"), "keep");
-  EXPECT_FALSE(std::filesystem::exists(at("missing.txt")));
-}
-
-TEST_F(TextStreamTest, OpenForReadingMayCreateTheFile) {
-  auto stream = open("new.txt", kForReading, true);
-  EXPECT_TRUE(get(stream, "AtEndOfStream").toBool());
-  EXPECT_TRUE(std::filesystem::exists(at("new.txt")));
+  EXPECT_FALSE(exists("missing.txt"));
+  auto created = open("new.txt", kForReading, true);
+  EXPECT_TRUE(get(created, "AtEndOfStream").toBool());
+  EXPECT_TRUE(exists("new.txt"));
 }
 
 }  // namespace

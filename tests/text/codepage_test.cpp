@@ -18,19 +18,11 @@ TEST(CodePageTest, SystemCodePageComesFromEnvironment) {
 }
 
 TEST(CodePageTest, RoundTripsThroughCodePages) {
-  const struct {
-    const char* codepage;
-    std::string text;
-    std::string bytes;
-  } cases[] = {
+  const struct { const char* codepage; std::string text; std::string bytes; } cases[] = {
       {"GB2312", "中文 abc", "\xD6\xD0\xCE\xC4 abc"},
       {"gbk", "錒", "\xE5H"},  // trail byte in the ASCII range
-      {"936", "中", "\xD6\xD0"},
-      {"GB18030", "😀", "\x94\x39\xFC\x36"},
-      {"UTF-16LE", "Aé", std::string("A\0\xE9\0", 4)},
-      {"1200", "中", "\x2D\x4E"},
-      {"ISO-8859-1", "café", "caf\xE9"},
-      {"utf8", "中", "\xE4\xB8\xAD"},
+      {"936", "中", "\xD6\xD0"}, {"GB18030", "😀", "\x94\x39\xFC\x36"}, {"UTF-16LE", "Aé", std::string("A\0\xE9\0", 4)},
+      {"1200", "中", "\x2D\x4E"}, {"ISO-8859-1", "café", "caf\xE9"}, {"utf8", "中", "\xE4\xB8\xAD"},
       {"65001", "é", "\xC3\xA9"},
   };
   for (const auto& c : cases) {
@@ -40,12 +32,8 @@ TEST(CodePageTest, RoundTripsThroughCodePages) {
   }
 }
 
-TEST(CodePageTest, ReplacesWhatCannotBeConverted) {
-  const struct {
-    const char* what;
-    std::string result;
-    std::string expected;
-  } cases[] = {
+TEST(CodePageTest, ReplacesWhatCannotBeConvertedAndRefusesUnknownCodePages) {
+  const struct { const char* what; std::string result; std::string expected; } cases[] = {
       {"emoji in GB2312", toCodePage("a😀b€", "GB2312"), "a?b?"},
       {"invalid UTF-8 to GB2312", toCodePage("a\xFF\xC3" "b", "GB2312"), "a??b"},
       {"invalid UTF-8 to UTF-8", toCodePage("a\xFF" "b", "UTF-8"), "a?b"},
@@ -71,9 +59,7 @@ TEST(CodePageTest, ReplacesWhatCannotBeConverted) {
   EXPECT_EQ(byteLengthInCodePage("中文", "GBK"), 4u);
   EXPECT_EQ(byteLengthInCodePage("中文", "UTF-8"), 6u);
   EXPECT_EQ(byteLengthInCodePage("\xED\xA0\x80x\xF8\x80", "UTF-8"), 4u);
-}
-
-TEST(CodePageTest, UnknownCodePageIsAnError) {
+  // An unknown code page is an error.
   EXPECT_THROW(toCodePage("x", "NO-SUCH-CODEPAGE"), CodePageError);
   EXPECT_THROW(fromCodePage("x", "NO-SUCH-CODEPAGE"), CodePageError);
 }

@@ -15,14 +15,8 @@ std::vector<char32_t> decodeAll(std::string_view s) {
 
 TEST(Utf8Test, DecodesValidAndInvalidUnits) {
   constexpr char32_t R = kReplacementCharacter;
-  const struct {
-    std::string bytes;
-    std::vector<char32_t> expected;
-  } cases[] = {
-      {"aZ", {'a', 'Z'}},
-      {"\xC3\xA9", {0xE9}},
-      {"\xE4\xB8\xAD", {0x4E2D}},
-      {"\xF0\x9F\x98\x80", {0x1F600}},
+  const struct { std::string bytes; std::vector<char32_t> expected; } cases[] = {
+      {"aZ", {'a', 'Z'}}, {"\xC3\xA9", {0xE9}}, {"\xE4\xB8\xAD", {0x4E2D}}, {"\xF0\x9F\x98\x80", {0x1F600}},
       {"\xC0\x80", {R, R}},                  // overlong NUL
       {"\xE0\x80\xAF", {R, R, R}},           // overlong "/"
       {"\xF4\x90\x80\x80", {R, R, R, R}},    // above U+10FFFF
@@ -51,7 +45,7 @@ TEST(Utf8Test, SurrogateFormIsOneUnitButInvalid) {
   EXPECT_EQ(decodeAll("\xED\xA0"), (std::vector<char32_t>{kReplacementCharacter, kReplacementCharacter}));
 }
 
-TEST(Utf8Test, EncodeRoundTripsAndRefusesSurrogates) {
+TEST(Utf8Test, EncodeRoundTripsRefusesSurrogatesAndRepairReplacesBadBytes) {
   for (char32_t cp : {char32_t{0}, char32_t{0x7F}, char32_t{0x80}, char32_t{0x7FF}, char32_t{0x800},
                       char32_t{0xFFFF}, char32_t{0x10000}, char32_t{0x10FFFF}}) {
     std::string s = encodeCodePoint(cp);
@@ -61,9 +55,7 @@ TEST(Utf8Test, EncodeRoundTripsAndRefusesSurrogates) {
   }
   EXPECT_EQ(encodeCodePoint(0xD800), "\xEF\xBF\xBD");
   EXPECT_EQ(encodeCodePoint(0x110000), "\xEF\xBF\xBD");
-}
-
-TEST(Utf8Test, RepairReplacesEachInvalidByte) {
+  // Repair replaces each invalid byte.
   EXPECT_EQ(repairUtf8("ok 中"), "ok 中");
   EXPECT_EQ(repairUtf8("a\xFF" "b\xC3"), "a\xEF\xBF\xBD" "b\xEF\xBF\xBD");
   EXPECT_TRUE(isValidUtf8(repairUtf8("\xED\xA0\x80\xC0")));
@@ -92,21 +84,11 @@ TEST(Utf8Test, CutsByCodePoints) {
 }
 
 TEST(CaseTest, MapsEachScript) {
-  const struct {
-    const char* upper;
-    const char* lower;
-  } pairs[] = {
-      {"HELLO, WORLD 1!", "hello, world 1!"},
-      {"ÀÉÎÕÜÝÞ", "àéîõüýþ"},
-      {"Ÿ", "ÿ"},
-      {"ĀĞŁŃŒŠŽ", "āğłńœšž"},
-      {"ΑΒΓΔΩΆΈΊΌΎΏΪΫ", "αβγδωάέίόύώϊϋ"},
-      {"АБВЯЁЂЏѢҐӀӁӐԮ", "абвяёђџѣґӏӂӑԯ"},
-      {"ԱՖ", "աֆ"},
+  const struct { const char* upper; const char* lower; } pairs[] = {
+      {"HELLO, WORLD 1!", "hello, world 1!"}, {"ÀÉÎÕÜÝÞ", "àéîõüýþ"}, {"Ÿ", "ÿ"}, {"ĀĞŁŃŒŠŽ", "āğłńœšž"},
+      {"ΑΒΓΔΩΆΈΊΌΎΏΪΫ", "αβγδωάέίόύώϊϋ"}, {"АБВЯЁЂЏѢҐӀӁӐԮ", "абвяёђџѣґӏӂӑԯ"}, {"ԱՖ", "աֆ"},
       {"ḀẞẠỸ", "ḁẞạỹ"},  // U+1E9E has no one-to-one lower form kept here
-      {"ⅠⅫ", "ⅰⅻ"},
-      {"ⒶⓏ", "ⓐⓩ"},
-      {"ＡＺ", "ａｚ"},
+      {"ⅠⅫ", "ⅰⅻ"}, {"ⒶⓏ", "ⓐⓩ"}, {"ＡＺ", "ａｚ"},
   };
   for (const auto& p : pairs) {
     EXPECT_EQ(toLower(p.upper), p.lower) << p.upper;
@@ -138,11 +120,7 @@ TEST(CaseTest, MappingKeepsByteLengthAndIsConsistent) {
 }
 
 TEST(CaseTest, ComparesIgnoringCase) {
-  const struct {
-    const char* a;
-    const char* b;
-    int sign;
-  } cases[] = {
+  const struct { const char* a; const char* b; int sign; } cases[] = {
       {"abc", "ABC", 0},   {"abc", "ABD", -1},    {"abd", "ABC", 1},  {"ab", "ABC", -1},
       {"", "", 0},         {"_", "a", -1},        {"Straße", "STRASSE", 1},
       {"ΣΟΦΙΑ", "σοφια", 0}, {"Москва", "МОСКВА", 0}, {"ＡＢ", "ａｂ", 0}, {"é", "E", 1},
@@ -156,20 +134,10 @@ TEST(CaseTest, ComparesIgnoringCase) {
 }
 
 TEST(CaseTest, FindsIgnoringCase) {
-  const struct {
-    std::string haystack, needle;
-    size_t from, expected;
-  } cases[] = {
-      {"Hello World", "WORLD", 0, 6},
-      {"Hello World", "o", 5, 7},
-      {"Hello World", "xyz", 0, std::string::npos},
-      {"Hello", "", 2, 2},
-      {"Hello", "", 6, std::string::npos},
-      {"abc", "abcd", 0, std::string::npos},
-      {"Ärger ärger", "ÄRGER", 1, 7},
-      {"中文ΣΟΦΙΑ", "σοφια", 0, 6},
-      {"ÉCOLE école", "cole", 3, 9},
-      {"aaa", "AA", 1, 1},
+  const struct { std::string haystack, needle; size_t from, expected; } cases[] = {
+      {"Hello World", "WORLD", 0, 6}, {"Hello World", "o", 5, 7}, {"Hello World", "xyz", 0, std::string::npos},
+      {"Hello", "", 2, 2}, {"Hello", "", 6, std::string::npos}, {"abc", "abcd", 0, std::string::npos},
+      {"Ärger ärger", "ÄRGER", 1, 7}, {"中文ΣΟΦΙΑ", "σοφια", 0, 6}, {"ÉCOLE école", "cole", 3, 9}, {"aaa", "AA", 1, 1},
   };
   for (const auto& c : cases)
     EXPECT_EQ(findIgnoreCase(c.haystack, c.needle, c.from), c.expected) << c.haystack << " / " << c.needle;

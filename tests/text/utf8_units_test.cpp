@@ -57,17 +57,12 @@ TEST(Utf8UnitsTest, HalfUnitKeepsEveryByteValue) {
 }
 
 TEST(Utf8UnitsTest, BytesRoundTripThroughText) {
-  const struct {
-    std::string bytes;
-    std::string text;
-  } cases[] = {
-      {std::string("A\0B\0", 4), "AB"},
-      {std::string("A\0B", 3), "A" + half('B')},
+  const struct { std::string bytes; std::string text; } cases[] = {
+      {std::string("A\0B\0", 4), "AB"}, {std::string("A\0B", 3), "A" + half('B')},
       {raw("\x3D\xD8\x00\xDE"), "\xF0\x9F\x98\x80"},  // a pair is one character
       {"\x3D\xD8", "\xED\xA0\xBD"},              // the high half alone
       {raw("\x00\xDE\x3D\xD8"), "\xED\xB8\x80\xED\xA0\xBD"},  // low before high: no pair
-      {"\xFF", half(0xFF)},
-      {"", ""},
+      {"\xFF", half(0xFF)}, {"", ""},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(fromUtf16Bytes(c.bytes), c.text);
@@ -110,10 +105,7 @@ TEST(Utf8UnitsTest, JoiningEqualsJoiningTheBytes) {
 TEST(Utf8UnitsTest, SlicesCutThroughPairs) {
   const std::string s = "a\xF0\x9F\x98\x80" "b";  // a, high, low, b
   const std::string high = "\xED\xA0\xBD", low = "\xED\xB8\x80";
-  const struct {
-    size_t first, count;
-    std::string expected;
-  } cases[] = {
+  const struct { size_t first, count; std::string expected; } cases[] = {
       {0, 2, "a" + high}, {2, 2, low + "b"}, {1, 2, "\xF0\x9F\x98\x80"}, {2, 1, low},
       {1, 1, high},       {0, 99, s},        {4, 1, ""},                  {1, 0, ""},
   };
@@ -135,19 +127,11 @@ TEST(Utf8UnitsTest, SlicesCutThroughPairs) {
 }
 
 TEST(Utf8UnitsTest, BinaryOrderIsCodeUnitOrder) {
-  const struct {
-    std::string a, b;
-    int expected;
-  } cases[] = {
-      {"abc", "abd", -1},
-      {"ab", "abc", -1},
+  const struct { std::string a, b; int expected; } cases[] = {
+      {"abc", "abd", -1}, {"ab", "abc", -1},
       {"\xF0\x9F\x98\x80", "\xEF\xBF\xBF", -1},  // U+1F600 is D83D DE00, below FFFF
-      {"\xEE\x80\x80", "\xF0\x90\x80\x80", 1},
-      {"\xED\xA0\xBD", "\xEE\x80\x80", -1},
-      {"A" + half(0), "A", 1},
-      {"A" + half(0x42), "AB", -1},
-      {"A" + half(0x43), "AB", 1},
-      {"A" + half(0), "A" + half(0), 0},
+      {"\xEE\x80\x80", "\xF0\x90\x80\x80", 1}, {"\xED\xA0\xBD", "\xEE\x80\x80", -1}, {"A" + half(0), "A", 1},
+      {"A" + half(0x42), "AB", -1}, {"A" + half(0x43), "AB", 1}, {"A" + half(0), "A" + half(0), 0},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(compareUtf16(c.a, c.b), c.expected) << c.a << " / " << c.b;
