@@ -9,53 +9,43 @@
 #include "core/settings_key.h"
 #include "core/core_fixture.h"
 #include "deploy/deploy_task.h"
-#include "platform/automation/com_error.h"
 #include "platform/automation/object.h"
 #include "platform/automation/oledate.h"
 #include "platform/db/recordset.h"
+#include "support/cli_runner.h"
 
 namespace corvela::deploy {
 namespace {
 
-using testing::CoreTest;
+using testing::raised;
+using testing::Raised;
+using testing::readFileText;
 
-void expectError(const std::function<void()>& action, int number, const std::string& source,
-                 const std::string& description) {
-  try {
-    action();
-    ADD_FAILURE() << "expected error " << number << " " << description;
-  } catch (const ComError& error) {
-    EXPECT_EQ(error.number(), number);
-    EXPECT_EQ(error.source(), source);
-    EXPECT_EQ(error.description(), description);
-  }
-}
-
-class DeployTaskTest : public CoreTest {
+class DeployTaskTest : public testing::CoreTest {
  protected:
-  DeployTask savedTask(const std::string& directory, const std::string& target) {
+  static DeployTask unsavedTask(const std::string& directory, const std::string& target) {
     DeployTask task;
     task.setDirectory(directory);
     task.setTarget(target);
+    return task;
+  }
+  static DeployTask savedTask(const std::string& directory, const std::string& target) {
+    DeployTask task = unsavedTask(directory, target);
     task.Save();
     return task;
   }
-  void writeFile(const std::string& path, const std::string& text) {
+  static void writeFile(const std::string& path, const std::string& text) {
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
     std::ofstream(path, std::ios::binary) << text;
-  }
-  std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
   }
 };
 
 TEST_F(DeployTaskTest, SaveWithoutSettingsNamesBothMissingFields) {
   DeployTask task;
-  expectError([&] { task.Save(); }, 1051, "",
-              "Some Error in your Input:Directory can not be empty!Target can not be empty!");
+  EXPECT_EQ(raised([&] { task.Save(); }),
+            (Raised{1051, "", "Some Error in your Input:Directory can not be empty!Target can not be empty!"}));
   task.setDirectory("/srv/site");
-  expectError([&] { task.Save(); }, 1051, "", "Some Error in your Input:Target can not be empty!");
+  EXPECT_EQ(raised([&] { task.Save(); }), (Raised{1051, "", "Some Error in your Input:Target can not be empty!"}));
   EXPECT_EQ(task.ID(), -1);
   EXPECT_EQ(scalar("SELECT COUNT(*) FROM dep_task"), "0");
 }
@@ -69,9 +59,7 @@ TEST_F(DeployTaskTest, SaveNormalisesMethodAndActiveFlag) {
   } cases[] = {{"ftp", "FTP", true, "Y"}, {"Ftp", "FTP", false, "N"}, {"SMB", "FTP", true, "Y"},
                {"ntfs", "NTFS", false, "N"}};
   for (const Case& c : cases) {
-    DeployTask task;
-    task.setDirectory("/srv/site");
-    task.setTarget("/backup");
+    DeployTask task = unsavedTask("/srv/site", "/backup");
     task.setMethod(c.method);
     task.setIsActive(c.active);
     task.Save();
@@ -94,9 +82,7 @@ TEST_F(DeployTaskTest, BlankTextsAreStoredAsOneSpaceAndReadBackEmpty) {
 }
 
 TEST_F(DeployTaskTest, LongTextsAreCutSoThatTheirQuotedFormFits) {
-  DeployTask task;
-  task.setDirectory(std::string(300, 'd'));
-  task.setTarget(std::string(254, 't') + "'s");
+  DeployTask task = unsavedTask(std::string(300, 'd'), std::string(254, 't') + "'s");
   task.setPassword("it's");
   task.Save();
   EXPECT_EQ(task.Directory(), std::string(255, 'd'));
@@ -106,9 +92,7 @@ TEST_F(DeployTaskTest, LongTextsAreCutSoThatTheirQuotedFormFits) {
 }
 
 TEST_F(DeployTaskTest, BeginTimeAndFrequencyAreCorrected) {
-  DeployTask past;
-  past.setDirectory("/a");
-  past.setTarget("/b");
+  DeployTask past = unsavedTask("/a", "/b");
   past.setBeginTime(OleDate{oleDateNow() - 10});
   past.setFrequency(-5);
   double before = oleDateNow();
@@ -116,9 +100,7 @@ TEST_F(DeployTaskTest, BeginTimeAndFrequencyAreCorrected) {
   EXPECT_GE(past.BeginTime().days, before - 2.0 / 86400);
   EXPECT_EQ(past.Frequency(), 1);
 
-  DeployTask future;
-  future.setDirectory("/a");
-  future.setTarget("/b");
+  DeployTask future = unsavedTask("/a", "/b");
   future.setBeginTime(OleDate{oleDateNow() + 10});
   future.setFrequency(0);
   future.Save();
@@ -141,8 +123,8 @@ TEST_F(DeployTaskTest, SaveUpdatesItsRowOrInsertsWhenTheRowIsGone) {
 
 TEST_F(DeployTaskTest, LoadAndDelOfMissingRowRaiseNoRecord) {
   DeployTask task;
-  expectError([&] { task.Load(42); }, 1050, "", "NoRecord");
-  expectError([&] { task.Del(42); }, 1050, "", "NoRecord");
+  EXPECT_EQ(raised([&] { task.Load(42); }), (Raised{1050, "", "NoRecord"}));
+  EXPECT_EQ(raised([&] { task.Del(42); }), (Raised{1050, "", "NoRecord"}));
   DeployTask saved = savedTask("/srv/site", "/backup");
   EXPECT_TRUE(task.Del(saved.ID()));
   EXPECT_EQ(scalar("SELECT COUNT(*) FROM dep_task"), "0");
@@ -163,7 +145,7 @@ TEST_F(DeployTaskTest, ScanOfUnsavedTaskRequestsTaskMinusOne) {
   EXPECT_EQ(scalar("SELECT taskid FROM dep_scan"), "-1");
 }
 
-TEST_F(DeployTaskTest, AddFileToUpdateQueuesSnapshotAndJoinedTarget) {
+TEST_F(DeployTaskTest, AddFileToUpdateQueuesASnapshotAndTheJoinedTarget) {
   std::string source = siteDir() + "/news/it's a.html";
   writeFile(source, "first");
   for (const char* target : {"/backup/site", "/backup/site/", "\\backup\\site\\"}) {
@@ -177,17 +159,10 @@ TEST_F(DeployTaskTest, AddFileToUpdateQueuesSnapshotAndJoinedTarget) {
     std::string snapshot = scalar("SELECT source FROM dep_execution");
     EXPECT_EQ(std::filesystem::path(snapshot).parent_path(), tempDir());
     EXPECT_EQ(std::filesystem::path(snapshot).extension(), ".tmp");
-    EXPECT_EQ(readFile(snapshot), "first");
+    EXPECT_EQ(readFileText(snapshot), "first");
   }
-}
-
-TEST_F(DeployTaskTest, SnapshotKeepsTheContentOfTheMomentOfQueuing) {
-  std::string source = siteDir() + "/a.htm";
-  writeFile(source, "old");
-  DeployTask task = savedTask(siteDir(), "/backup");
-  task.AddFileToUpdate(source);
-  writeFile(source, "new");
-  EXPECT_EQ(readFile(scalar("SELECT source FROM dep_execution")), "old");
+  writeFile(source, "changed after queuing");
+  EXPECT_EQ(readFileText(scalar("SELECT source FROM dep_execution")), "first") << "the snapshot keeps its moment";
 }
 
 TEST_F(DeployTaskTest, MissingTempPathRaisesCopyTemplateError) {
@@ -195,7 +170,7 @@ TEST_F(DeployTaskTest, MissingTempPathRaisesCopyTemplateError) {
   writeFile(source, "x");
   DeployTask task = savedTask(siteDir(), "/backup");
   removeSetting(core::kTempPathValue);
-  expectError([&] { task.AddFileToUpdate(source); }, 555, "CopyTemplate", "RegReadErr");
+  EXPECT_EQ(raised([&] { task.AddFileToUpdate(source); }), (Raised{555, "CopyTemplate", "RegReadErr"}));
   EXPECT_EQ(scalar("SELECT COUNT(*) FROM dep_execution"), "0");
 }
 
