@@ -13,7 +13,8 @@ namespace corvela::db {
 namespace {
 
 using testing::DatabaseTest;
-using testing::errorOf;
+using testing::raised;
+using testing::Raised;
 
 TEST(ConnectionStringTest, ParsesKeysCaselesslyAndQuotedValues) {
   struct Case {
@@ -35,43 +36,31 @@ TEST(ConnectionStringTest, ParsesKeysCaselesslyAndQuotedValues) {
     EXPECT_EQ(s.dataSource, c.dataSource);
   }
   const ConnectionSettings pg = parseConnectionString("Provider=PostgreSQL;Host=h;Port=5432;Database=d;User ID=u;Password=p");
-  EXPECT_EQ(pg.host, "h");
-  EXPECT_EQ(pg.port, "5432");
-  EXPECT_EQ(pg.database, "d");
-  EXPECT_EQ(pg.user, "u");
-  EXPECT_EQ(pg.password, "p");
+  EXPECT_EQ((std::vector<std::string>{pg.host, pg.port, pg.database, pg.user, pg.password}),
+            (std::vector<std::string>{"h", "5432", "d", "u", "p"}));
 }
 
 TEST(ConnectionStringTest, UnknownOrMissingProviderRaises3706) {
   for (const char* text : {"Provider=SQLOLEDB;Data Source=x", "Data Source=/tmp/x.db", ""}) {
     SCOPED_TRACE(text);
-    ComError e = errorOf([&] { parseConnectionString(text); });
-    EXPECT_EQ(e.number(), kErrProviderNotFound);
-    EXPECT_EQ(e.source(), "ADODB.Connection");
-    EXPECT_EQ(e.description(), "Provider cannot be found. It may not be properly installed.");
+    EXPECT_EQ(raised([&] { parseConnectionString(text); }),
+              (Raised{kErrProviderNotFound, "ADODB.Connection",
+                      "Provider cannot be found. It may not be properly installed."}));
   }
 }
 
 TEST_F(DatabaseTest, OpenFailuresAreProviderErrors) {
-  ComError missingFolder =
-      errorOf([&] { Connection c("Provider=SQLite;Data Source=" + (dir_.path() / "no/such/dir.db").string()); });
-  EXPECT_EQ(missingFolder.number(), kErrProvider);
-  EXPECT_EQ(missingFolder.source(), kProviderSource);
-  EXPECT_EQ(missingFolder.description(), "unable to open database file");
-
-  ComError postgres = errorOf([] { Connection c("Provider=PostgreSQL;Host=localhost"); });
-  EXPECT_EQ(postgres.number(), kErrProviderNotFound);
-
-  ComError noSource = errorOf([] { Connection c("Provider=SQLite"); });
-  EXPECT_EQ(noSource.number(), kErrProvider);
+  EXPECT_EQ(raised([&] { Connection c("Provider=SQLite;Data Source=" + (dir_.path() / "no/such/dir.db").string()); }),
+            (Raised{kErrProvider, kProviderSource, "unable to open database file"}));
+  EXPECT_EQ(raised([] { Connection c("Provider=PostgreSQL;Host=localhost"); }).number, kErrProviderNotFound);
+  EXPECT_EQ(raised([] { Connection c("Provider=SQLite"); }).number, kErrProvider);
 
   const auto notADatabase = dir_.path() / "junk.db";
   FILE* f = std::fopen(notADatabase.c_str(), "w");
   std::fputs("this is not a database file, not at all, no header here......................", f);
   std::fclose(f);
-  ComError junk = errorOf([&] { Connection c("Provider=SQLite;Data Source=" + notADatabase.string()); });
-  EXPECT_EQ(junk.number(), kErrProvider);
-  EXPECT_EQ(junk.description(), "file is not a database");
+  EXPECT_EQ(raised([&] { Connection c("Provider=SQLite;Data Source=" + notADatabase.string()); }),
+            (Raised{kErrProvider, kProviderSource, "file is not a database"}));
 }
 
 TEST_F(DatabaseTest, OpensInWalModeAndCreatesTheFile) {
@@ -177,8 +166,7 @@ TEST_F(DatabaseTest, BoundTextKeepsQuotesAndLength) {
   EXPECT_EQ(c.query("SELECT body FROM t WHERE id=1")->value("body").toString(), body);
 
   const std::string two[] = {"a", "b"};
-  ComError wrongCount = errorOf([&] { c.execute("UPDATE t SET body=? WHERE id=1", two); });
-  EXPECT_EQ(wrongCount.number(), kErrCommand);
+  EXPECT_EQ(raised([&] { c.execute("UPDATE t SET body=? WHERE id=1", two); }).number, kErrCommand);
 }
 
 TEST_F(DatabaseTest, ErrorsCarryTheMappedNumberAndSqliteText) {
@@ -197,10 +185,7 @@ TEST_F(DatabaseTest, ErrorsCarryTheMappedNumberAndSqliteText) {
   };
   for (const Case& k : cases) {
     SCOPED_TRACE(k.sql);
-    ComError e = errorOf([&] { c.execute(k.sql); });
-    EXPECT_EQ(e.number(), k.number);
-    EXPECT_EQ(e.source(), kProviderSource);
-    EXPECT_EQ(e.description(), k.description);
+    EXPECT_EQ(raised([&] { c.execute(k.sql); }), (Raised{k.number, kProviderSource, k.description}));
   }
   // The connection stays usable after errors.
   EXPECT_EQ(c.query("SELECT COUNT(*) AS n FROM t")->value("n").rawLong(), 1);

@@ -31,11 +31,11 @@ TEST_F(ScriptedConnectionTest, ProgIdsCreateRecordsetAndConnection) {
   EXPECT_EQ(rs.rawObject()->get("Fields").rawObject()->get("Count").toLong(), 1);
   EXPECT_EQ(rs.rawObject()->call("GetRows").rawArray()->items[0].toLong(), 0);
 
-  EXPECT_EQ(testing::errorOf([&] { connection->call("Open"); }).number(), 3705);
+  EXPECT_EQ(testing::raised([&] { connection->call("Open"); }).number, 3705);
   connection->call("Close");
-  ComError closed = testing::errorOf([&] { connection->call("Execute", count); });
-  EXPECT_EQ(closed.number(), 3704);
-  EXPECT_EQ(closed.source(), "ADODB.Connection");
+  testing::Raised closed = testing::raised([&] { connection->call("Execute", count); });
+  EXPECT_EQ(closed.number, 3704);
+  EXPECT_EQ(closed.source, "ADODB.Connection");
 }
 
 }  // namespace
