@@ -4,9 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
+#include "support/cli_runner.h"
 #include "support/temp_env.h"
 #include "upload/upload.h"
 
@@ -19,10 +18,7 @@ TEST(UploadFuzzReplay, EveryKeptBodyParsesIntoSoundFiles) {
   corvela::testing::ScopedEnv codepage("CORVELA_CODEPAGE", "GBK");
   size_t count = 0;
   for (const auto& entry : fs::directory_iterator(UPLOAD_FUZZ_CORPUS)) {
-    std::ifstream in(entry.path(), std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    std::string body = bytes.str();
+    std::string body = corvela::testing::readFileText(entry.path());
     upload up(std::vector<uint8_t>(body.begin(), body.end()));
     EXPECT_EQ(up.TotalBytes(), static_cast<int32_t>(body.size()));
     for (int32_t i = 0; i < up.Files()->Count(); ++i) {

@@ -14,45 +14,9 @@ namespace corvela::upload {
 namespace {
 
 using testing::MultipartBuilder;
+using testing::ParseCase;
 using testing::bytesOf;
-
-struct ExpectedFile {
-  std::string controlName, fileName, contentType, content;
-};
-struct ParseCase {
-  const char* what;
-  std::string body;
-  std::vector<std::pair<std::string, std::string>> fields;
-  std::vector<ExpectedFile> files;
-};
-
-std::string contentOf(const cFile& file) {
-  Variant content = file.FileContent();
-  if (!content.isArray() || !content.rawArray()->isBytes) return "<not bytes>";
-  const auto& bytes = content.rawArray()->bytes;
-  return std::string(bytes.begin(), bytes.end());
-}
-
-void expectParsed(upload& up, const ParseCase& c) {
-  SCOPED_TRACE(c.what);
-  auto form = up.Form();
-  ASSERT_EQ(form->Count(), static_cast<int32_t>(c.fields.size()));
-  for (size_t i = 0; i < c.fields.size(); ++i) {
-    auto field = form->Item(Variant(static_cast<int32_t>(i + 1)));
-    EXPECT_EQ(field->controlName().toString(), c.fields[i].first);
-    EXPECT_EQ(field->value().toString(), c.fields[i].second);
-  }
-  auto files = up.Files();
-  ASSERT_EQ(files->Count(), static_cast<int32_t>(c.files.size()));
-  for (size_t i = 0; i < c.files.size(); ++i) {
-    auto file = files->at(i);
-    EXPECT_EQ(file->controlName().toString(), c.files[i].controlName);
-    EXPECT_EQ(file->FileName().toString(), c.files[i].fileName);
-    EXPECT_EQ(file->ContentType().toString(), c.files[i].contentType);
-    EXPECT_EQ(file->FileSize().toLong(), static_cast<int32_t>(c.files[i].content.size()));
-    EXPECT_EQ(contentOf(*file), c.files[i].content);
-  }
-}
+using testing::contentOf;
 
 const std::string kGif("GIF89a\x01\x00\x01\x00\x80\x00\x00\r\n\xff\x00;", 19);
 
@@ -138,7 +102,7 @@ std::vector<ParseCase> parseCases() {
 TEST(UploadParse, BodiesGiveTheirFieldsAndFilesInRequestOrder) {
   for (const ParseCase& c : parseCases()) {
     upload up(bytesOf(c.body));
-    expectParsed(up, c);
+    testing::expectParsed(up, c);
     EXPECT_EQ(up.TotalBytes(), static_cast<int32_t>(c.body.size())) << c.what;
   }
 }

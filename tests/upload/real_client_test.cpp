@@ -4,28 +4,18 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 #include <string>
 
+#include "support/cli_runner.h"
 #include "support/temp_env.h"
+#include "upload/multipart_builder.h"
 #include "upload/upload.h"
 
 namespace corvela::upload {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string readAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-std::string contentOf(const cFile& file) {
-  const auto& bytes = file.FileContent().rawArray()->bytes;
-  return std::string(bytes.begin(), bytes.end());
-}
+using corvela::testing::readFileText;
 
 bool haveTools() { return std::system("command -v curl >/dev/null && command -v python3 >/dev/null") == 0; }
 
@@ -48,34 +38,15 @@ TEST(UploadRealClient, CurlFormIsParsedFieldForField) {
                         "-F 'pic=@logo.gif;type=image/gif;filename=c:\\img\\logo.gif' "
                         "-F 'none=@empty.bin' -F 'text=@big.txt;type=text/plain' -F 'title=second'";
   ASSERT_EQ(std::system(command.c_str()), 0) << command;
-  std::string bytes = readAll(body);
+  std::string bytes = readFileText(body);
   upload up(std::vector<uint8_t>(bytes.begin(), bytes.end()));
 
-  auto form = up.Form();
-  ASSERT_EQ(form->Count(), 3);
-  const std::pair<const char*, const char*> fields[] = {{"title", "中文标题"}, {"note", "a;b=\"c\""}, {"blank", ""}};
-  for (int i = 0; i < 3; ++i) {
-    EXPECT_EQ(form->Item(Variant(i + 1))->controlName().toString(), fields[i].first);
-    EXPECT_EQ(form->Item(Variant(i + 1))->value().toString(), fields[i].second);
-  }
-  auto files = up.Files();
-  ASSERT_EQ(files->Count(), 3);
-  struct Expected {
-    const char* name;
-    const char* fileName;
-    const char* type;
-    std::string content;
-  } expected[] = {{"pic", "logo.gif", "image/gif", picture},
-                  {"none", "empty.bin", "application/octet-stream", ""},
-                  {"text", "big.txt", "text/plain", big}};
-  for (size_t i = 0; i < 3; ++i) {
-    auto file = files->at(i);
-    EXPECT_EQ(file->controlName().toString(), expected[i].name);
-    EXPECT_EQ(file->FileName().toString(), expected[i].fileName);
-    EXPECT_EQ(file->ContentType().toString(), expected[i].type);
-    EXPECT_EQ(file->FileSize().toLong(), static_cast<int32_t>(expected[i].content.size()));
-    EXPECT_EQ(contentOf(*file), expected[i].content) << expected[i].name;
-  }
+  testing::expectParsed(up, {"curl -F",
+                            bytes,
+                            {{"title", "中文标题"}, {"note", "a;b=\"c\""}, {"blank", ""}},
+                            {{"pic", "logo.gif", "image/gif", picture},
+                             {"none", "empty.bin", "application/octet-stream", ""},
+                             {"text", "big.txt", "text/plain", big}}});
   EXPECT_EQ(up.TotalBytes(), static_cast<int32_t>(bytes.size()));
 }
 
