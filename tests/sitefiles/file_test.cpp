@@ -50,6 +50,12 @@ TEST_F(FileTest, LockUnlockAndStatusForTwoUsers) {
   EXPECT_EQ(lockedBy("/a.htm"), "");
   EXPECT_EQ(ann->LockStatus("ann"), 0);
   EXPECT_TRUE(ann->UnlockFile("ann"));  // unlocking a free file succeeds
+
+  // A file without an attribute row gets one when it is locked.
+  put("/plain.htm", "x");
+  EXPECT_TRUE(site.GetFile("/plain.htm")->LockFile("ann"));
+  EXPECT_EQ(lockedBy("/plain.htm"), "ann");
+  EXPECT_FALSE(site.GetFile("/plain.htm")->LockFile("bob"));
 }
 
 TEST_F(FileTest, TwoObjectsLockingOneFileCannotBothWin) {
@@ -83,13 +89,6 @@ TEST_F(FileTest, ConcurrentLockersOnThreadsGetOneLock) {
   EXPECT_EQ(winners, 1);
 }
 
-TEST_F(FileTest, LockOfFileWithoutRowIsStored) {
-  put("/plain.htm", "x");
-  EXPECT_TRUE(site.GetFile("/plain.htm")->LockFile("ann"));
-  EXPECT_EQ(lockedBy("/plain.htm"), "ann");
-  EXPECT_FALSE(site.GetFile("/plain.htm")->LockFile("bob"));
-}
-
 TEST_F(FileTest, DeleteOfLockedFileLeavesFileAndRow) {
   registered("/a.htm");
   auto holder = site.GetFile("/a.htm");
@@ -105,17 +104,16 @@ TEST_F(FileTest, DeleteOfLockedFileLeavesFileAndRow) {
   EXPECT_EQ(rowCount("/a.htm"), "0");
 }
 
-TEST_F(FileTest, XmlIsWrittenAsUtf8AndShorterTextLeavesNoOldBytes) {
+// XML as UTF-8, other text in the system code page; a shorter text leaves no
+// old bytes behind, and missing folders are made.
+TEST_F(FileTest, ContentIsWrittenInItsEncodingAndReplacesTheWholeFile) {
   testing::ScopedEnv codePage("CORVELA_CODEPAGE", "GB18030");
   put("/data/a.xml", "");
-  File file("/data/a.xml", "", "");
-  file.setContent("<a>\xE4\xB8\xAD\xE6\x96\x87 long old text</a>");
-  file.setContent("<b>\xE4\xB8\xAD</b>");
+  File xml("/data/a.xml", "", "");
+  xml.setContent("<a>\xE4\xB8\xAD\xE6\x96\x87 long old text</a>");
+  xml.setContent("<b>\xE4\xB8\xAD</b>");
   EXPECT_EQ(got("/data/a.xml"), "<b>\xE4\xB8\xAD</b>");
-}
 
-TEST_F(FileTest, TextIsWrittenInTheSystemCodePageAndFoldersAreMade) {
-  testing::ScopedEnv codePage("CORVELA_CODEPAGE", "GB18030");
   File file("/new/deep/a.htm", "", "");
   file.setContent("\xE4\xB8\xAD");
   EXPECT_EQ(got("/new/deep/a.htm"), "\xD6\xD0");
@@ -212,25 +210,18 @@ TEST_F(FileTest, BinaryContentIsIndexedFromOne) {
   EXPECT_EQ(File("/none.bin", "", "").GetBinaryContent().toString(), "OpenError");
 }
 
-TEST_F(FileTest, ApplyTemplateWritesWhatTheTemplateMakes) {
+TEST_F(FileTest, ApplyTemplateWritesWhatTheTemplateMakesAndABrokenOneKeepsTheFile) {
   put("/t.tpl", "<b><!--% Response.Output 1 + 1 %--></b>");
   put("/a.htm", "old");
   File("/a.htm", "", "").ApplyTemplate("/t.tpl");
   EXPECT_EQ(File("/a.htm", "", "").Content(), "<b>\r\n2</b>\r\n");
-}
 
-TEST_F(FileTest, ApplyTemplateOfABrokenTemplateKeepsTheFile) {
   put("/bad.tpl", "<!--% x = 1 / 0 %-->");
-  put("/a.htm", "good page");
-  try {
-    File("/a.htm", "", "").ApplyTemplate("/bad.tpl");
-    FAIL() << "a failing template raises";
-  } catch (const ComError& e) {
-    EXPECT_EQ(e.number(), 555);
-    EXPECT_EQ(e.source(), "File.ApplyTemplate");
-    EXPECT_NE(e.description().find("Division by zero\r\nError At Line 1"), std::string::npos) << e.description();
-  }
-  EXPECT_EQ(File("/a.htm", "", "").Content(), "good page\r\n");
+  testing::Raised error = testing::raised([] { File("/a.htm", "", "").ApplyTemplate("/bad.tpl"); });
+  EXPECT_EQ(error.number, 555);
+  EXPECT_EQ(error.source, "File.ApplyTemplate");
+  EXPECT_NE(error.description.find("Division by zero\r\nError At Line 1"), std::string::npos) << error.description;
+  EXPECT_EQ(File("/a.htm", "", "").Content(), "<b>\r\n2</b>\r\n");
 }
 
 }  // namespace

@@ -59,6 +59,8 @@ TEST_F(SiteFolderTest, CreateFileRegistersTitleAndRefusesExistingFile) {
   expectError([&] { site.CreateFile("/news/", "a.htm"); }, 12293, "VFS.CreateFile", "FileExists");
   EXPECT_EQ(got("/news/a.htm"), "kept");
   EXPECT_EQ(rowCount("/news/a.htm"), "1");
+  EXPECT_THROW(site.CreateFile("/missing", "a.htm"), ComError) << "the parent folder must exist";
+  EXPECT_FALSE(exists("/missing"));
 }
 
 TEST_F(SiteFolderTest, CreateFileKeepsTheRowOfAnEarlierFileOfTheSameUri) {
@@ -67,11 +69,6 @@ TEST_F(SiteFolderTest, CreateFileKeepsTheRowOfAnEarlierFileOfTheSameUri) {
   EXPECT_EQ(file->Title(), "Old title");
   EXPECT_EQ(file->Locked_By(), "ann");
   EXPECT_EQ(rowCount("/a.htm"), "1");
-}
-
-TEST_F(SiteFolderTest, CreateFileNeedsItsParentFolder) {
-  EXPECT_THROW(site.CreateFile("/missing", "a.htm"), ComError);
-  EXPECT_FALSE(exists("/missing"));
 }
 
 TEST_F(SiteFolderTest, GetFileWithoutRowIsTitledWithItsNameAndFree) {
@@ -103,19 +100,25 @@ TEST_F(SiteFolderTest, TemplateRootIsCreatedWhenMissing) {
   EXPECT_EQ(site.getTree()->get("Path").toString(), siteDir());
 }
 
-TEST_F(SiteFolderTest, UrlDecodeAndUtf2GB) {
-  testing::ScopedEnv codePage("CORVELA_CODEPAGE", "UTF-8");
-  EXPECT_EQ(site.UrlDecode("a+b%41"), "a bA");
-  EXPECT_EQ(site.Utf2GB("\xE4\xB8\xAD"), "\xE4\xB8\xAD");
-  EXPECT_EQ(site.Utf2GB("x"), "x");
-}
-
-TEST_F(SiteFolderTest, Utf2GBReadsBytesOfTheSystemCodePage) {
+TEST_F(SiteFolderTest, UrlDecodeAndUtf2GBReadingBytesOfTheSystemCodePage) {
+  {
+    testing::ScopedEnv utf8("CORVELA_CODEPAGE", "UTF-8");
+    EXPECT_EQ(site.UrlDecode("a+b%41"), "a bA");
+    EXPECT_EQ(site.Utf2GB("\xE4\xB8\xAD"), "\xE4\xB8\xAD");
+  }
   testing::ScopedEnv codePage("CORVELA_CODEPAGE", "ISO-8859-1");
+  EXPECT_EQ(site.Utf2GB("x"), "x");
   // The three Latin-1 characters whose bytes are E4 B8 AD.
   EXPECT_EQ(site.Utf2GB("\xC3\xA4\xC2\xB8\xC2\xAD"), "\xE4\xB8\xAD");
   expectError([&] { site.Utf2GB("a\xC3\xA4\xC2\xB8"); }, 5, "Microsoft VBScript runtime error",
               "Invalid procedure call or argument");
+}
+
+TEST_F(SiteFolderTest, MakeUriFoldersSureMakesEveryLevel) {
+  MakeUriFoldersSure("/a/b/c/");
+  EXPECT_TRUE(std::filesystem::is_directory(at("/a/b/c")));
+  MakeUriFoldersSure("single");
+  EXPECT_FALSE(exists("/single"));
 }
 
 TEST_F(SiteFolderTest, MakeUriFoldersSureTakesFoldersAnotherWriterMadeMeanwhile) {
@@ -136,13 +139,6 @@ TEST_F(SiteFolderTest, MakeUriFoldersSureTakesFoldersAnotherWriterMadeMeanwhile)
     EXPECT_EQ(failures.load(), 0) << uri;
     EXPECT_TRUE(SiteFolder().FolderExists(uri));
   }
-}
-
-TEST_F(SiteFolderTest, MakeUriFoldersSureMakesEveryLevel) {
-  MakeUriFoldersSure("/a/b/c/");
-  EXPECT_TRUE(std::filesystem::is_directory(at("/a/b/c")));
-  MakeUriFoldersSure("single");
-  EXPECT_FALSE(exists("/single"));
 }
 
 }  // namespace
