@@ -16,6 +16,12 @@ using testing::DatabaseTest;
 using testing::raised;
 using testing::Raised;
 
+// A test with its own database file, open as `c`.
+class ConnectionTest : public DatabaseTest {
+ protected:
+  Connection c{connString()};
+};
+
 TEST(ConnectionStringTest, ParsesKeysCaselesslyAndQuotedValues) {
   struct Case {
     const char* text;
@@ -63,15 +69,13 @@ TEST_F(DatabaseTest, OpenFailuresAreProviderErrors) {
             (Raised{kErrProvider, kProviderSource, "file is not a database"}));
 }
 
-TEST_F(DatabaseTest, OpensInWalModeAndCreatesTheFile) {
-  Connection c(connString());
+TEST_F(ConnectionTest, OpensInWalModeAndCreatesTheFile) {
   auto rs = c.query("PRAGMA journal_mode");
   EXPECT_EQ(rs->value(size_t{0}).toString(), "wal");
   EXPECT_TRUE(std::filesystem::exists(dir_.path() / "test.db"));
 }
 
-TEST_F(DatabaseTest, ValuesComeBackWithAdoTypes) {
-  Connection c(connString());
+TEST_F(ConnectionTest, ValuesComeBackWithAdoTypes) {
   c.execute(
       "CREATE TABLE t (i INTEGER, s SMALLINT, r FLOAT, v VARCHAR(20) COLLATE NOCASE, x TEXT, d DATETIME, n INTEGER)");
   c.execute("INSERT INTO t VALUES (7, 3, 1.5, 'abc', 'long', CONVERT(DATETIME,'2003-1-5 9:3:7'), NULL)");
@@ -104,8 +108,7 @@ TEST_F(DatabaseTest, ValuesComeBackWithAdoTypes) {
   EXPECT_EQ(rs->value("d").type(), VarType::String);  // text that is no date stays text
 }
 
-TEST_F(DatabaseTest, ExpressionColumnsTakeTheTypeOfTheirValues) {
-  Connection c(connString());
+TEST_F(ConnectionTest, ExpressionColumnsTakeTheTypeOfTheirValues) {
   c.execute("CREATE TABLE t (d DATETIME, n INTEGER, s TEXT)");
   c.execute("INSERT INTO t VALUES ('2003-01-05 09:03:07', 1, 'x'), ('2004-02-01 00:00:00', 2, 'y')");
   auto rs = c.query(
@@ -121,8 +124,7 @@ TEST_F(DatabaseTest, ExpressionColumnsTakeTheTypeOfTheirValues) {
   EXPECT_EQ(rs->value("empty").type(), VarType::Null);
 }
 
-TEST_F(DatabaseTest, QualifiedColumnsAreNamedWithoutTheirTable) {
-  Connection c(connString());
+TEST_F(ConnectionTest, QualifiedColumnsAreNamedWithoutTheirTable) {
   c.execute("CREATE TABLE cms_content (id INTEGER, title TEXT); CREATE TABLE cms_pages (contentid INTEGER)");
   c.execute("INSERT INTO cms_content VALUES (1, 'a'); INSERT INTO cms_pages VALUES (1)");
   auto rs = c.query(
@@ -133,8 +135,7 @@ TEST_F(DatabaseTest, QualifiedColumnsAreNamedWithoutTheirTable) {
   EXPECT_EQ(rs->field(2).name, "cid");
 }
 
-TEST_F(DatabaseTest, DatesCompareAndSortInTimeOrder) {
-  Connection c(connString());
+TEST_F(ConnectionTest, DatesCompareAndSortInTimeOrder) {
   c.execute("CREATE TABLE t (id INTEGER, d DATETIME)");
   // Written unpadded, as the engine's value literal does; stored padded.
   c.execute("INSERT INTO t VALUES (1, CONVERT(DATETIME,'2003-1-5 10:0:0'))");
@@ -147,16 +148,14 @@ TEST_F(DatabaseTest, DatesCompareAndSortInTimeOrder) {
   EXPECT_EQ(later->value("id").rawLong(), 3);
 }
 
-TEST_F(DatabaseTest, NocaseColumnsCompareWithoutLetterCase) {
-  Connection c(connString());
+TEST_F(ConnectionTest, NocaseColumnsCompareWithoutLetterCase) {
   c.execute("CREATE TABLE t (name VARCHAR(50) COLLATE NOCASE)");
   c.execute("INSERT INTO t VALUES ('News')");
   EXPECT_EQ(c.query("SELECT * FROM t WHERE name='NEWS'")->recordCount(), 1);
   EXPECT_EQ(c.query("SELECT * FROM t WHERE name LIKE 'new%'")->recordCount(), 1);
 }
 
-TEST_F(DatabaseTest, BoundTextKeepsQuotesAndLength) {
-  Connection c(connString());
+TEST_F(ConnectionTest, BoundTextKeepsQuotesAndLength) {
   c.execute("CREATE TABLE t (id INTEGER, body TEXT)");
   std::string body(200000, 'x');
   body += "it's -- 'quoted' ; DROP TABLE t; \xE4\xB8\xAD";
@@ -169,8 +168,7 @@ TEST_F(DatabaseTest, BoundTextKeepsQuotesAndLength) {
   EXPECT_EQ(raised([&] { c.execute("UPDATE t SET body=? WHERE id=1", two); }).number, kErrCommand);
 }
 
-TEST_F(DatabaseTest, ErrorsCarryTheMappedNumberAndSqliteText) {
-  Connection c(connString());
+TEST_F(ConnectionTest, ErrorsCarryTheMappedNumberAndSqliteText) {
   c.execute("CREATE TABLE t (id INTEGER PRIMARY KEY)");
   c.execute("INSERT INTO t VALUES (1)");
   struct Case {
@@ -191,8 +189,7 @@ TEST_F(DatabaseTest, ErrorsCarryTheMappedNumberAndSqliteText) {
   EXPECT_EQ(c.query("SELECT COUNT(*) AS n FROM t")->value("n").rawLong(), 1);
 }
 
-TEST_F(DatabaseTest, CachedStatementsSeeNewData) {
-  Connection c(connString());
+TEST_F(ConnectionTest, CachedStatementsSeeNewData) {
   c.execute("CREATE TABLE t (id INTEGER)");
   for (int i = 1; i <= 3; ++i) {
     c.execute("INSERT INTO t VALUES (" + std::to_string(i) + ")");
@@ -203,8 +200,7 @@ TEST_F(DatabaseTest, CachedStatementsSeeNewData) {
   EXPECT_EQ(c.query("SELECT * FROM t")->fieldCount(), 2u);
 }
 
-TEST_F(DatabaseTest, SeveralStatementsRunInOrder) {
-  Connection c(connString());
+TEST_F(ConnectionTest, SeveralStatementsRunInOrder) {
   c.execute("CREATE TABLE t (id INTEGER); INSERT INTO t VALUES (1); INSERT INTO t VALUES (2);");
   auto rs = c.query("UPDATE t SET id=id*10; SELECT id FROM t ORDER BY id");
   ASSERT_EQ(rs->recordCount(), 2);
@@ -214,8 +210,7 @@ TEST_F(DatabaseTest, SeveralStatementsRunInOrder) {
   EXPECT_EQ(c.lastChanges(), 1);
 }
 
-TEST_F(DatabaseTest, RollbackUndoesAndCommitKeeps) {
-  Connection c(connString());
+TEST_F(ConnectionTest, RollbackUndoesAndCommitKeeps) {
   c.execute("CREATE TABLE t (id INTEGER)");
   c.begin();
   EXPECT_TRUE(c.inTransaction());
