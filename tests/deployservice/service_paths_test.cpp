@@ -1,3 +1,4 @@
+// JoinPath: one separator between the parts, whatever either side holds.
 #include "deployservice/service_paths.h"
 
 #include <gtest/gtest.h>
