@@ -1,11 +1,14 @@
 // Recordset: moving, paging, errors at BOF/EOF, field access from C++ and
-// through the script members, and in-memory recordsets.
+// through the script members, and in-memory recordsets; the scriptable
+// database classes as scripts create them by ProgID.
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "db_test_util.h"
+#include "platform/automation/object.h"
 #include "platform/db/connection_object.h"
+#include "platform/db/database_classes.h"
 #include "platform/db/recordset.h"
 
 namespace corvela::db {
@@ -257,6 +260,36 @@ TEST(RecordsetTest, OpenRunsASourceOnAConnection) {
   Variant closed = connection->call("Execute", affected);
   EXPECT_EQ(closed.rawObject()->get("State").toLong(), 0);
   EXPECT_EQ(affected[1].toLong(), 1);
+}
+
+using ScriptedConnectionTest = testing::DatabaseTest;
+
+TEST_F(ScriptedConnectionTest, ProgIdsCreateRecordsetAndConnection) {
+  registerDatabaseClasses();
+  EXPECT_EQ(createObject("ADODB.Recordset")->className(), "Recordset");
+  std::shared_ptr<Object> connection = createObject("adodb.connection");
+  ASSERT_EQ(connection->className(), "Connection");
+
+  // conn.ConnectionString = ...: Open: BeginTrans: Execute: RollbackTrans
+  connection->let("ConnectionString", Variant(connString()));
+  connection->call("Open");
+  EXPECT_EQ(connection->get("State").toLong(), 1);
+  std::vector<Variant> create{Variant("CREATE TABLE t (id INTEGER)")};
+  connection->call("Execute", create);
+  connection->call("BeginTrans");
+  std::vector<Variant> insert{Variant("INSERT INTO t VALUES (1)")};
+  connection->call("Execute", insert);
+  connection->call("RollbackTrans");
+  std::vector<Variant> count{Variant("SELECT COUNT(*) AS n FROM t")};
+  Variant rs = connection->call("Execute", count);
+  EXPECT_EQ(rs.rawObject()->get("Fields").rawObject()->get("Count").toLong(), 1);
+  EXPECT_EQ(rs.rawObject()->call("GetRows").rawArray()->items[0].toLong(), 0);
+
+  EXPECT_EQ(testing::raised([&] { connection->call("Open"); }).number, 3705);
+  connection->call("Close");
+  testing::Raised closed = testing::raised([&] { connection->call("Execute", count); });
+  EXPECT_EQ(closed.number, 3704);
+  EXPECT_EQ(closed.source, "ADODB.Connection");
 }
 
 }  // namespace
