@@ -1,14 +1,16 @@
 // DeployTask: the checks and normalisations of Save, the error texts, scan
-// requests and the queue rows with their snapshots.
+// requests and the queue rows with their snapshots; which tasks hold a file,
+// and queuing one file to all of them.
 #include <filesystem>
 #include <fstream>
 #include <string>
 
 #include <gtest/gtest.h>
 
-#include "core/settings_key.h"
 #include "core/core_fixture.h"
+#include "core/settings_key.h"
 #include "deploy/deploy_task.h"
+#include "deploy/deployment_queue.h"
 #include "platform/automation/object.h"
 #include "platform/automation/oledate.h"
 #include "platform/db/recordset.h"
@@ -184,6 +186,46 @@ TEST_F(DeployTaskTest, ServiceReachesMembersByNameInAnyCase) {
   task->let("isActive", Variant(false));
   task->call("Save");
   EXPECT_EQ(scalar("SELECT active FROM dep_task"), "N");
+}
+
+TEST(FolderHolds, ComparesWholeSegmentsExactly) {
+  struct Case {
+    const char* directory;
+    const char* path;
+    bool holds;
+  } cases[] = {
+      {"/srv/site", "/srv/site/a.htm", true},
+      {"/srv/site/", "/srv/site/news/a.htm", true},
+      {"\\srv\\site", "/srv/site/a.htm", true},
+      {"/srv/site", "/srv/site", true},
+      {"/srv/site", "/srv/site2/a.htm", false},
+      {"/srv/s_te", "/srv/site/a.htm", false},
+      {"/srv/%", "/srv/site/a.htm", false},
+      {"/srv/Site", "/srv/site/a.htm", false},
+      {"/srv/100%_sure", "/srv/100%_sure/a.htm", true},
+      {"/", "/srv/a.htm", true},
+      {" ", "/srv/a.htm", false},
+      {"", "/srv/a.htm", false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(folderHolds(c.directory, c.path), c.holds) << c.directory << " " << c.path;
+}
+
+TEST_F(DeployTaskTest, QueueFileForDeploymentGoesToEveryTaskHoldingTheFileAndNoOther) {
+  std::string file = siteDir() + "/news/a.htm";
+  writeFile(file, "page");
+  savedTask(siteDir(), "/backup/one");
+  savedTask(siteDir() + "/news/", "/backup/two");
+  savedTask(siteDir() + "2", "/backup/never");
+  savedTask(siteDir() + "/new_", "/backup/never");
+  QueueFileForDeployment(file);
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM dep_execution"), "2");
+  EXPECT_EQ(scalar("SELECT target FROM dep_execution ORDER BY id"), "/backup/one/news/a.htm");
+  EXPECT_EQ(scalar("SELECT target FROM dep_execution ORDER BY id DESC"), "/backup/two/a.htm");
+  EXPECT_NE(scalar("SELECT source FROM dep_execution ORDER BY id"),
+            scalar("SELECT source FROM dep_execution ORDER BY id DESC"));
+  size_t snapshots = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(tempDir())) snapshots += entry.path().extension() == ".tmp";
+  EXPECT_EQ(snapshots, 2u);
 }
 
 }  // namespace
