@@ -1,5 +1,6 @@
 // File: locks between two users, deletes of locked files, content in its
-// encodings with whole-file replacement, content types, copies and moves.
+// encodings with whole-file replacement, content types, copies and moves,
+// and written or created files reaching the deploy queue.
 #include <sys/resource.h>
 
 #include <csignal>
@@ -222,6 +223,23 @@ TEST_F(FileTest, ApplyTemplateWritesWhatTheTemplateMakesAndABrokenOneKeepsTheFil
   EXPECT_EQ(error.source, "File.ApplyTemplate");
   EXPECT_NE(error.description.find("Division by zero\r\nError At Line 1"), std::string::npos) << error.description;
   EXPECT_EQ(File("/a.htm", "", "").Content(), "<b>\r\n2</b>\r\n");
+}
+
+// One file to each task holding it, with a snapshot each in the temporary folder.
+TEST_F(FileTest, WrittenAndCreatedFilesAreQueuedToEachTaskHoldingThem) {
+  addTask(siteDir(), "/mirror/one");
+  addTask(siteDir() + "/news", "/mirror/two");
+  addTask(siteDir() + "/new", "/mirror/never");
+  File("/news/a.htm", "", "").setContent("version 1");
+  std::filesystem::create_directories(at("/other"));
+  SiteFolder().CreateFile("/other/", "b.htm");  // held by the first task only
+  EXPECT_EQ(scalar("SELECT group_concat(target, ' ') FROM (SELECT target FROM dep_execution ORDER BY id)"),
+            "/mirror/one/news/a.htm /mirror/two/a.htm /mirror/one/other/b.htm");
+  for (int row : {0, 1}) {
+    std::string snapshot = scalar("SELECT source FROM dep_execution ORDER BY id LIMIT 1 OFFSET " + std::to_string(row));
+    EXPECT_EQ(std::filesystem::path(snapshot).parent_path(), tempDir());
+    EXPECT_EQ(bytesAt(snapshot), "version 1");
+  }
 }
 
 }  // namespace
