@@ -1,6 +1,7 @@
 // The change scanner: a first scan queues every folder and file with
 // snapshots, later scans only what changed; apostrophes, links, duplicate
-// requests and the errors that end a pass.
+// requests and the errors that end a pass; and JoinPath, which makes the
+// targets of the queue rows.
 #include "deployservice/change_scanner.h"
 
 #include <algorithm>
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "deploy_fixture.h"
+#include "deployservice/service_paths.h"
 #include "platform/automation/com_error.h"
 
 namespace corvela::deployservice {
@@ -127,6 +129,25 @@ TEST_F(ChangeScannerTest, AMissingFolderOrUnknownTaskEndsThePassWithTheError) {
     EXPECT_EQ(scalar("SELECT count(*) FROM dep_execution"), "0");
     EXPECT_EQ(scalar("SELECT count(*) FROM dep_scan"), "0") << "the requests of the failed pass are taken";
   }
+}
+
+TEST(ServicePaths, JoinPathPutsExactlyOneSeparatorBetweenParts) {
+  struct Case {
+    const char* first;
+    const char* second;
+    const char* joined;
+  };
+  const Case cases[] = {
+      {"/backup/site", "/", "/backup/site/"},
+      {"/backup/site", "/news/a.html", "/backup/site/news/a.html"},
+      {"/backup/site/", "/news/a.html", "/backup/site/news/a.html"},
+      {"/backup/site/", "news", "/backup/site/news"},
+      {"\\backup\\site\\", "\\news\\a.html", "/backup/site/news/a.html"},
+      {"/www", "a.html", "/www/a.html"},
+      {"", "/a.html", "/a.html"},
+      {"/www", "", "/www"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(JoinPath(c.first, c.second), c.joined) << c.first << " + " << c.second;
 }
 
 }  // namespace
