@@ -22,7 +22,6 @@ class ChannelCommandTest : public IsolatedTest {
  protected:
   ChannelCommandTest() { EXPECT_EQ(run("init").status, 0); }
 
-  CommandOutcome shell(const std::string& line) { return runShell(root_.path(), line); }
   CommandOutcome run(const std::string& args) { return runCorvela(root_.path(), args); }
 };
 
@@ -53,7 +52,7 @@ TEST_F(ChannelCommandTest, ErrorsNameTheirNumberSourceAndText) {
 
 TEST_F(ChannelCommandTest, TwoProcessesAddingAtOnceLoseNothing) {
   ASSERT_EQ(run("channel add /Parent").status, 0);
-  CommandOutcome o = shell(
+  CommandOutcome o = runShell(root_.path(), 
       "(for i in $(seq 1 100); do $CORVELA channel add /Parent/A$i >/dev/null || echo A$i failed; done) & "
       "(for i in $(seq 1 100); do $CORVELA channel add /Parent/B$i >/dev/null || echo B$i failed; done) & wait");
   EXPECT_EQ(o.out, "") << o.err;
