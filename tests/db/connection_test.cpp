@@ -13,7 +13,14 @@ namespace corvela::db {
 namespace {
 
 using testing::DatabaseTest;
-using testing::errorOf;
+using testing::raised;
+using testing::Raised;
+
+// A test with its own database file, open as `c`.
+class ConnectionTest : public DatabaseTest {
+ protected:
+  Connection c{connString()};
+};
 
 TEST(ConnectionStringTest, ParsesKeysCaselesslyAndQuotedValues) {
   struct Case {
@@ -35,54 +42,40 @@ TEST(ConnectionStringTest, ParsesKeysCaselesslyAndQuotedValues) {
     EXPECT_EQ(s.dataSource, c.dataSource);
   }
   const ConnectionSettings pg = parseConnectionString("Provider=PostgreSQL;Host=h;Port=5432;Database=d;User ID=u;Password=p");
-  EXPECT_EQ(pg.host, "h");
-  EXPECT_EQ(pg.port, "5432");
-  EXPECT_EQ(pg.database, "d");
-  EXPECT_EQ(pg.user, "u");
-  EXPECT_EQ(pg.password, "p");
+  EXPECT_EQ((std::vector<std::string>{pg.host, pg.port, pg.database, pg.user, pg.password}),
+            (std::vector<std::string>{"h", "5432", "d", "u", "p"}));
 }
 
 TEST(ConnectionStringTest, UnknownOrMissingProviderRaises3706) {
   for (const char* text : {"Provider=SQLOLEDB;Data Source=x", "Data Source=/tmp/x.db", ""}) {
     SCOPED_TRACE(text);
-    ComError e = errorOf([&] { parseConnectionString(text); });
-    EXPECT_EQ(e.number(), kErrProviderNotFound);
-    EXPECT_EQ(e.source(), "ADODB.Connection");
-    EXPECT_EQ(e.description(), "Provider cannot be found. It may not be properly installed.");
+    EXPECT_EQ(raised([&] { parseConnectionString(text); }),
+              (Raised{kErrProviderNotFound, "ADODB.Connection",
+                      "Provider cannot be found. It may not be properly installed."}));
   }
 }
 
 TEST_F(DatabaseTest, OpenFailuresAreProviderErrors) {
-  ComError missingFolder =
-      errorOf([&] { Connection c("Provider=SQLite;Data Source=" + (dir_.path() / "no/such/dir.db").string()); });
-  EXPECT_EQ(missingFolder.number(), kErrProvider);
-  EXPECT_EQ(missingFolder.source(), kProviderSource);
-  EXPECT_EQ(missingFolder.description(), "unable to open database file");
-
-  ComError postgres = errorOf([] { Connection c("Provider=PostgreSQL;Host=localhost"); });
-  EXPECT_EQ(postgres.number(), kErrProviderNotFound);
-
-  ComError noSource = errorOf([] { Connection c("Provider=SQLite"); });
-  EXPECT_EQ(noSource.number(), kErrProvider);
+  EXPECT_EQ(raised([&] { Connection c("Provider=SQLite;Data Source=" + (dir_.path() / "no/such/dir.db").string()); }),
+            (Raised{kErrProvider, kProviderSource, "unable to open database file"}));
+  EXPECT_EQ(raised([] { Connection c("Provider=PostgreSQL;Host=localhost"); }).number, kErrProviderNotFound);
+  EXPECT_EQ(raised([] { Connection c("Provider=SQLite"); }).number, kErrProvider);
 
   const auto notADatabase = dir_.path() / "junk.db";
   FILE* f = std::fopen(notADatabase.c_str(), "w");
   std::fputs("this is not a database file, not at all, no header here......................", f);
   std::fclose(f);
-  ComError junk = errorOf([&] { Connection c("Provider=SQLite;Data Source=" + notADatabase.string()); });
-  EXPECT_EQ(junk.number(), kErrProvider);
-  EXPECT_EQ(junk.description(), "file is not a database");
+  EXPECT_EQ(raised([&] { Connection c("Provider=SQLite;Data Source=" + notADatabase.string()); }),
+            (Raised{kErrProvider, kProviderSource, "file is not a database"}));
 }
 
-TEST_F(DatabaseTest, OpensInWalModeAndCreatesTheFile) {
-  Connection c(connString());
+TEST_F(ConnectionTest, OpensInWalModeAndCreatesTheFile) {
   auto rs = c.query("PRAGMA journal_mode");
   EXPECT_EQ(rs->value(size_t{0}).toString(), "wal");
   EXPECT_TRUE(std::filesystem::exists(dir_.path() / "test.db"));
 }
 
-TEST_F(DatabaseTest, ValuesComeBackWithAdoTypes) {
-  Connection c(connString());
+TEST_F(ConnectionTest, ValuesComeBackWithAdoTypes) {
   c.execute(
       "CREATE TABLE t (i INTEGER, s SMALLINT, r FLOAT, v VARCHAR(20) COLLATE NOCASE, x TEXT, d DATETIME, n INTEGER)");
   c.execute("INSERT INTO t VALUES (7, 3, 1.5, 'abc', 'long', CONVERT(DATETIME,'2003-1-5 9:3:7'), NULL)");
@@ -115,8 +108,7 @@ TEST_F(DatabaseTest, ValuesComeBackWithAdoTypes) {
   EXPECT_EQ(rs->value("d").type(), VarType::String);  // text that is no date stays text
 }
 
-TEST_F(DatabaseTest, ExpressionColumnsTakeTheTypeOfTheirValues) {
-  Connection c(connString());
+TEST_F(ConnectionTest, ExpressionColumnsTakeTheTypeOfTheirValues) {
   c.execute("CREATE TABLE t (d DATETIME, n INTEGER, s TEXT)");
   c.execute("INSERT INTO t VALUES ('2003-01-05 09:03:07', 1, 'x'), ('2004-02-01 00:00:00', 2, 'y')");
   auto rs = c.query(
@@ -132,8 +124,7 @@ TEST_F(DatabaseTest, ExpressionColumnsTakeTheTypeOfTheirValues) {
   EXPECT_EQ(rs->value("empty").type(), VarType::Null);
 }
 
-TEST_F(DatabaseTest, QualifiedColumnsAreNamedWithoutTheirTable) {
-  Connection c(connString());
+TEST_F(ConnectionTest, QualifiedColumnsAreNamedWithoutTheirTable) {
   c.execute("CREATE TABLE cms_content (id INTEGER, title TEXT); CREATE TABLE cms_pages (contentid INTEGER)");
   c.execute("INSERT INTO cms_content VALUES (1, 'a'); INSERT INTO cms_pages VALUES (1)");
   auto rs = c.query(
@@ -144,8 +135,7 @@ TEST_F(DatabaseTest, QualifiedColumnsAreNamedWithoutTheirTable) {
   EXPECT_EQ(rs->field(2).name, "cid");
 }
 
-TEST_F(DatabaseTest, DatesCompareAndSortInTimeOrder) {
-  Connection c(connString());
+TEST_F(ConnectionTest, DatesCompareAndSortInTimeOrder) {
   c.execute("CREATE TABLE t (id INTEGER, d DATETIME)");
   // Written unpadded, as the engine's value literal does; stored padded.
   c.execute("INSERT INTO t VALUES (1, CONVERT(DATETIME,'2003-1-5 10:0:0'))");
@@ -158,16 +148,14 @@ TEST_F(DatabaseTest, DatesCompareAndSortInTimeOrder) {
   EXPECT_EQ(later->value("id").rawLong(), 3);
 }
 
-TEST_F(DatabaseTest, NocaseColumnsCompareWithoutLetterCase) {
-  Connection c(connString());
+TEST_F(ConnectionTest, NocaseColumnsCompareWithoutLetterCase) {
   c.execute("CREATE TABLE t (name VARCHAR(50) COLLATE NOCASE)");
   c.execute("INSERT INTO t VALUES ('News')");
   EXPECT_EQ(c.query("SELECT * FROM t WHERE name='NEWS'")->recordCount(), 1);
   EXPECT_EQ(c.query("SELECT * FROM t WHERE name LIKE 'new%'")->recordCount(), 1);
 }
 
-TEST_F(DatabaseTest, BoundTextKeepsQuotesAndLength) {
-  Connection c(connString());
+TEST_F(ConnectionTest, BoundTextKeepsQuotesAndLength) {
   c.execute("CREATE TABLE t (id INTEGER, body TEXT)");
   std::string body(200000, 'x');
   body += "it's -- 'quoted' ; DROP TABLE t; \xE4\xB8\xAD";
@@ -177,12 +165,10 @@ TEST_F(DatabaseTest, BoundTextKeepsQuotesAndLength) {
   EXPECT_EQ(c.query("SELECT body FROM t WHERE id=1")->value("body").toString(), body);
 
   const std::string two[] = {"a", "b"};
-  ComError wrongCount = errorOf([&] { c.execute("UPDATE t SET body=? WHERE id=1", two); });
-  EXPECT_EQ(wrongCount.number(), kErrCommand);
+  EXPECT_EQ(raised([&] { c.execute("UPDATE t SET body=? WHERE id=1", two); }).number, kErrCommand);
 }
 
-TEST_F(DatabaseTest, ErrorsCarryTheMappedNumberAndSqliteText) {
-  Connection c(connString());
+TEST_F(ConnectionTest, ErrorsCarryTheMappedNumberAndSqliteText) {
   c.execute("CREATE TABLE t (id INTEGER PRIMARY KEY)");
   c.execute("INSERT INTO t VALUES (1)");
   struct Case {
@@ -197,17 +183,13 @@ TEST_F(DatabaseTest, ErrorsCarryTheMappedNumberAndSqliteText) {
   };
   for (const Case& k : cases) {
     SCOPED_TRACE(k.sql);
-    ComError e = errorOf([&] { c.execute(k.sql); });
-    EXPECT_EQ(e.number(), k.number);
-    EXPECT_EQ(e.source(), kProviderSource);
-    EXPECT_EQ(e.description(), k.description);
+    EXPECT_EQ(raised([&] { c.execute(k.sql); }), (Raised{k.number, kProviderSource, k.description}));
   }
   // The connection stays usable after errors.
   EXPECT_EQ(c.query("SELECT COUNT(*) AS n FROM t")->value("n").rawLong(), 1);
 }
 
-TEST_F(DatabaseTest, CachedStatementsSeeNewData) {
-  Connection c(connString());
+TEST_F(ConnectionTest, CachedStatementsSeeNewData) {
   c.execute("CREATE TABLE t (id INTEGER)");
   for (int i = 1; i <= 3; ++i) {
     c.execute("INSERT INTO t VALUES (" + std::to_string(i) + ")");
@@ -218,8 +200,7 @@ TEST_F(DatabaseTest, CachedStatementsSeeNewData) {
   EXPECT_EQ(c.query("SELECT * FROM t")->fieldCount(), 2u);
 }
 
-TEST_F(DatabaseTest, SeveralStatementsRunInOrder) {
-  Connection c(connString());
+TEST_F(ConnectionTest, SeveralStatementsRunInOrder) {
   c.execute("CREATE TABLE t (id INTEGER); INSERT INTO t VALUES (1); INSERT INTO t VALUES (2);");
   auto rs = c.query("UPDATE t SET id=id*10; SELECT id FROM t ORDER BY id");
   ASSERT_EQ(rs->recordCount(), 2);
@@ -229,8 +210,7 @@ TEST_F(DatabaseTest, SeveralStatementsRunInOrder) {
   EXPECT_EQ(c.lastChanges(), 1);
 }
 
-TEST_F(DatabaseTest, RollbackUndoesAndCommitKeeps) {
-  Connection c(connString());
+TEST_F(ConnectionTest, RollbackUndoesAndCommitKeeps) {
   c.execute("CREATE TABLE t (id INTEGER)");
   c.begin();
   EXPECT_TRUE(c.inTransaction());

@@ -1,24 +1,17 @@
-// Helpers of the database tests: a fresh SQLite file per test and a way to
-// catch the ComError a call raises.
+// Helpers of the database tests: a fresh SQLite file per test, and raised()
+// for the error a call raises.
 #pragma once
 
-#include <functional>
 #include <string>
 
-#include "platform/automation/com_error.h"
+#include "core/core_fixture.h"
 #include "platform/db/connection.h"
 #include "support/temp_env.h"
 
 namespace corvela::db::testing {
 
-inline ComError errorOf(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (const ComError& e) {
-    return e;
-  }
-  return ComError(0, "", "no error");
-}
+using corvela::testing::raised;
+using corvela::testing::Raised;
 
 // A test with its own database file.
 class DatabaseTest : public ::testing::Test {

@@ -44,9 +44,8 @@ TEST_F(IdAllocationTest, FirstIdIsOneAndTheCounterHoldsTheNext) {
 TEST_F(IdAllocationTest, MissingCounterTableIsAProviderError) {
   Connection c(connString());
   c.execute("DROP TABLE IDManager");
-  ComError e = testing::errorOf([&] { allocateId(c, "x"); });
-  EXPECT_EQ(e.number(), kErrCommand);
-  EXPECT_EQ(e.description(), "no such table: IDManager");
+  EXPECT_EQ(testing::raised([&] { allocateId(c, "x"); }),
+            (testing::Raised{kErrCommand, kProviderSource, "no such table: IDManager"}));
 }
 
 TEST_F(IdAllocationTest, ConcurrentConnectionsNeverShareAnId) {

@@ -1,17 +1,21 @@
 // Recordset: moving, paging, errors at BOF/EOF, field access from C++ and
-// through the script members, and in-memory recordsets.
+// through the script members, and in-memory recordsets; the scriptable
+// database classes as scripts create them by ProgID.
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "db_test_util.h"
+#include "platform/automation/object.h"
 #include "platform/db/connection_object.h"
+#include "platform/db/database_classes.h"
 #include "platform/db/recordset.h"
 
 namespace corvela::db {
 namespace {
 
-using testing::errorOf;
+using testing::raised;
+using testing::Raised;
 
 // A recordset with fields id (Long) and title (String) and `rows` rows:
 // id 1..rows, title "t1".."tN".
@@ -70,35 +74,33 @@ TEST(RecordsetTest, MoveIsRelativeAndStopsAtTheEnds) {
 TEST(RecordsetTest, NoCurrentRecordRaises3021) {
   auto rs = numbered(1);
   rs->moveNext();
-  ComError read = errorOf([&] { rs->value("id"); });
-  EXPECT_EQ(read.number(), 3021);
-  EXPECT_EQ(read.source(), "ADODB.Field");
-  EXPECT_EQ(read.description(),
-            "Either BOF or EOF is True, or the current record has been deleted. Requested operation requires a "
-            "current record.");
-  EXPECT_EQ(errorOf([&] { rs->moveNext(); }).number(), 3021);
-  EXPECT_EQ(errorOf([&] { rs->moveNext(); }).source(), "ADODB.Recordset");
-  EXPECT_EQ(errorOf([&] { rs->move(1); }).number(), 3021);
+  EXPECT_EQ(raised([&] { rs->value("id"); }),
+            (Raised{3021, "ADODB.Field",
+                    "Either BOF or EOF is True, or the current record has been deleted. Requested operation "
+                    "requires a current record."}));
+  Raised atEof = raised([&] { rs->moveNext(); });
+  EXPECT_EQ(atEof.number, 3021);
+  EXPECT_EQ(atEof.source, "ADODB.Recordset");
+  EXPECT_EQ(raised([&] { rs->move(1); }).number, 3021);
 
   auto empty = numbered(0);
-  EXPECT_TRUE(empty->eof());
-  EXPECT_TRUE(empty->bof());
-  EXPECT_EQ(errorOf([&] { empty->moveFirst(); }).number(), 3021);
-  EXPECT_EQ(errorOf([&] { empty->movePrevious(); }).number(), 3021);
-  EXPECT_EQ(errorOf([&] { empty->getRows(); }).number(), 3021);
+  EXPECT_TRUE(empty->eof() && empty->bof());
+  EXPECT_EQ(raised([&] { empty->moveFirst(); }).number, 3021);
+  EXPECT_EQ(raised([&] { empty->movePrevious(); }).number, 3021);
+  EXPECT_EQ(raised([&] { empty->getRows(); }).number, 3021);
 }
 
 TEST(RecordsetTest, UnknownFieldsAndClosedRecordsetsRaise) {
   auto rs = numbered(2);
-  ComError unknown = errorOf([&] { rs->value("nope"); });
-  EXPECT_EQ(unknown.number(), 3265);
-  EXPECT_EQ(unknown.source(), "ADODB.Recordset");
-  EXPECT_EQ(errorOf([&] { rs->value(size_t{2}); }).number(), 3265);
+  Raised unknown = raised([&] { rs->value("nope"); });
+  EXPECT_EQ(unknown.number, 3265);
+  EXPECT_EQ(unknown.source, "ADODB.Recordset");
+  EXPECT_EQ(raised([&] { rs->value(size_t{2}); }).number, 3265);
   rs->close();
   EXPECT_EQ(rs->state(), 0);
-  EXPECT_EQ(errorOf([&] { rs->eof(); }).number(), 3704);
-  EXPECT_EQ(errorOf([&] { rs->value("id"); }).number(), 3704);
-  EXPECT_EQ(errorOf([&] { rs->close(); }).number(), 3704);
+  EXPECT_EQ(raised([&] { rs->eof(); }).number, 3704);
+  EXPECT_EQ(raised([&] { rs->value("id"); }).number, 3704);
+  EXPECT_EQ(raised([&] { rs->close(); }).number, 3704);
 }
 
 TEST(RecordsetTest, PagingFollowsPageSize) {
@@ -129,9 +131,9 @@ TEST(RecordsetTest, PagingFollowsPageSize) {
   EXPECT_EQ(rs->absolutePage(), adPosEOF);
   rs->setAbsolutePage(4);  // past the last page: EOF, no error
   EXPECT_TRUE(rs->eof());
-  EXPECT_EQ(errorOf([&] { rs->setAbsolutePage(0); }).number(), 3001);
-  EXPECT_EQ(errorOf([&] { rs->setPageSize(0); }).number(), 3001);
-  EXPECT_EQ(errorOf([&] { rs->setAbsolutePosition(26); }).number(), 3001);
+  EXPECT_EQ(raised([&] { rs->setAbsolutePage(0); }).number, 3001);
+  EXPECT_EQ(raised([&] { rs->setPageSize(0); }).number, 3001);
+  EXPECT_EQ(raised([&] { rs->setAbsolutePosition(26); }).number, 3001);
 }
 
 TEST(RecordsetTest, GetRowsReturnsFieldByRowFromTheCurrentRow) {
@@ -179,10 +181,9 @@ TEST(RecordsetTest, ScriptMembersReadTheCurrentRow) {
   while (e->next(item)) names.push_back(item.rawObject()->get("Name").toString());
   EXPECT_EQ(names, (std::vector<std::string>{"id", "Title"}));
 
-  ComError missing = errorOf([&] { invokeDefault(*rs, {Variant("nope")}); });
-  EXPECT_EQ(missing.number(), 3265);
+  EXPECT_EQ(raised([&] { invokeDefault(*rs, {Variant("nope")}); }).number, 3265);
   rs->call("MoveNext");
-  EXPECT_EQ(errorOf([&] { field.dereferenced(); }).number(), 3021);
+  EXPECT_EQ(raised([&] { field.dereferenced(); }).number, 3021);
 }
 
 TEST(RecordsetTest, InMemoryRecordsetsAreBuiltThroughScriptMembers) {
@@ -195,10 +196,10 @@ TEST(RecordsetTest, InMemoryRecordsetsAreBuiltThroughScriptMembers) {
   fields.call("Append", count);
   std::vector<Variant> when{Variant("when"), Variant(adDate)};
   fields.call("Append", when);
-  EXPECT_EQ(errorOf([&] { fields.call("Append", count); }).number(), 3367);
+  EXPECT_EQ(raised([&] { fields.call("Append", count); }).number, 3367);
   rs.call("Open");
   EXPECT_EQ(rs.get("State").toLong(), 1);
-  EXPECT_EQ(errorOf([&] { fields.call("Append", title); }).number(), 3219);
+  EXPECT_EQ(raised([&] { fields.call("Append", title); }).number, 3219);
   EXPECT_TRUE(rs.eof());
 
   rs.call("AddNew");
@@ -220,8 +221,7 @@ TEST(RecordsetTest, InMemoryRecordsetsAreBuiltThroughScriptMembers) {
   rs.moveNext();
   EXPECT_EQ(rs.value("title").toString(), "second");
 
-  ComError badValue = errorOf([&] { rs.setValue("count", Variant("many")); });
-  EXPECT_EQ(badValue.number(), static_cast<int32_t>(0x80040E21u));
+  EXPECT_EQ(raised([&] { rs.setValue("count", Variant("many")); }).number, static_cast<int32_t>(0x80040E21u));
   EXPECT_EQ(rs.value("count").rawLong(), 7);  // unchanged by the failed assignment
 }
 
@@ -237,7 +237,7 @@ TEST(RecordsetTest, OpenRunsASourceOnAConnection) {
   std::vector<Variant> args{Variant("SELECT id FROM t"), Variant(std::static_pointer_cast<Object>(connection))};
   rs->call("Open", args);
   EXPECT_EQ(rs->value("id").rawLong(), 5);
-  EXPECT_EQ(errorOf([&] { rs->call("Open", args); }).number(), 3705);
+  EXPECT_EQ(raised([&] { rs->call("Open", args); }).number, 3705);
 
   // A Field kept across Close and Open of a narrower source fails cleanly.
   connection->execute("CREATE TABLE w (a INTEGER, b INTEGER)");
@@ -248,8 +248,8 @@ TEST(RecordsetTest, OpenRunsASourceOnAConnection) {
   Variant b = invokeDefault(*wide, {Variant("b")});
   wide->call("Close");
   wide->call("Open", args);
-  EXPECT_EQ(errorOf([&] { b.rawObject()->get("Name"); }).number(), 3265);
-  EXPECT_EQ(errorOf([&] { b.dereferenced(); }).number(), 3265);
+  EXPECT_EQ(raised([&] { b.rawObject()->get("Name"); }).number, 3265);
+  EXPECT_EQ(raised([&] { b.dereferenced(); }).number, 3265);
 
   auto byString = std::make_shared<Recordset>();
   std::vector<Variant> withString{Variant("SELECT id FROM t"), Variant(cs)};
@@ -260,6 +260,36 @@ TEST(RecordsetTest, OpenRunsASourceOnAConnection) {
   Variant closed = connection->call("Execute", affected);
   EXPECT_EQ(closed.rawObject()->get("State").toLong(), 0);
   EXPECT_EQ(affected[1].toLong(), 1);
+}
+
+using ScriptedConnectionTest = testing::DatabaseTest;
+
+TEST_F(ScriptedConnectionTest, ProgIdsCreateRecordsetAndConnection) {
+  registerDatabaseClasses();
+  EXPECT_EQ(createObject("ADODB.Recordset")->className(), "Recordset");
+  std::shared_ptr<Object> connection = createObject("adodb.connection");
+  ASSERT_EQ(connection->className(), "Connection");
+
+  // conn.ConnectionString = ...: Open: BeginTrans: Execute: RollbackTrans
+  connection->let("ConnectionString", Variant(connString()));
+  connection->call("Open");
+  EXPECT_EQ(connection->get("State").toLong(), 1);
+  std::vector<Variant> create{Variant("CREATE TABLE t (id INTEGER)")};
+  connection->call("Execute", create);
+  connection->call("BeginTrans");
+  std::vector<Variant> insert{Variant("INSERT INTO t VALUES (1)")};
+  connection->call("Execute", insert);
+  connection->call("RollbackTrans");
+  std::vector<Variant> count{Variant("SELECT COUNT(*) AS n FROM t")};
+  Variant rs = connection->call("Execute", count);
+  EXPECT_EQ(rs.rawObject()->get("Fields").rawObject()->get("Count").toLong(), 1);
+  EXPECT_EQ(rs.rawObject()->call("GetRows").rawArray()->items[0].toLong(), 0);
+
+  EXPECT_EQ(testing::raised([&] { connection->call("Open"); }).number, 3705);
+  connection->call("Close");
+  testing::Raised closed = testing::raised([&] { connection->call("Execute", count); });
+  EXPECT_EQ(closed.number, 3704);
+  EXPECT_EQ(closed.source, "ADODB.Connection");
 }
 
 }  // namespace

@@ -87,12 +87,11 @@ TEST_F(SchemaTest, AFileWithABadStatementChangesNothing) {
   Connection c(connString());
   const auto path = dir_.path() / "bad.sql";
   std::ofstream(path) << "CREATE TABLE first (id INTEGER); CREATE TABLE broken (;";
-  ComError e = testing::errorOf([&] { applySchema(c, path); });
-  EXPECT_EQ(e.number(), kErrCommand);
+  EXPECT_EQ(testing::raised([&] { applySchema(c, path); }).number, kErrCommand);
   EXPECT_FALSE(c.inTransaction());
   EXPECT_TRUE(columnsOf(c, "first").empty());
 
-  EXPECT_EQ(testing::errorOf([&] { applySchema(c, dir_.path() / "missing.sql"); }).number(), 53);
+  EXPECT_EQ(testing::raised([&] { applySchema(c, dir_.path() / "missing.sql"); }).number, 53);
 }
 
 }  // namespace

@@ -1,61 +1,53 @@
 // DeployTask: the checks and normalisations of Save, the error texts, scan
-// requests and the queue rows with their snapshots.
+// requests and the queue rows with their snapshots; which tasks hold a file,
+// and queuing one file to all of them.
 #include <filesystem>
 #include <fstream>
 #include <string>
 
 #include <gtest/gtest.h>
 
-#include "core/settings_key.h"
 #include "core/core_fixture.h"
+#include "core/settings_key.h"
 #include "deploy/deploy_task.h"
-#include "platform/automation/com_error.h"
+#include "deploy/deployment_queue.h"
 #include "platform/automation/object.h"
 #include "platform/automation/oledate.h"
 #include "platform/db/recordset.h"
+#include "support/cli_runner.h"
 
 namespace corvela::deploy {
 namespace {
 
-using testing::CoreTest;
+using testing::raised;
+using testing::Raised;
+using testing::readFileText;
 
-void expectError(const std::function<void()>& action, int number, const std::string& source,
-                 const std::string& description) {
-  try {
-    action();
-    ADD_FAILURE() << "expected error " << number << " " << description;
-  } catch (const ComError& error) {
-    EXPECT_EQ(error.number(), number);
-    EXPECT_EQ(error.source(), source);
-    EXPECT_EQ(error.description(), description);
-  }
-}
-
-class DeployTaskTest : public CoreTest {
+class DeployTaskTest : public testing::CoreTest {
  protected:
-  DeployTask savedTask(const std::string& directory, const std::string& target) {
+  static DeployTask unsavedTask(const std::string& directory, const std::string& target) {
     DeployTask task;
     task.setDirectory(directory);
     task.setTarget(target);
+    return task;
+  }
+  static DeployTask savedTask(const std::string& directory, const std::string& target) {
+    DeployTask task = unsavedTask(directory, target);
     task.Save();
     return task;
   }
-  void writeFile(const std::string& path, const std::string& text) {
+  static void writeFile(const std::string& path, const std::string& text) {
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
     std::ofstream(path, std::ios::binary) << text;
-  }
-  std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
   }
 };
 
 TEST_F(DeployTaskTest, SaveWithoutSettingsNamesBothMissingFields) {
   DeployTask task;
-  expectError([&] { task.Save(); }, 1051, "",
-              "Some Error in your Input:Directory can not be empty!Target can not be empty!");
+  EXPECT_EQ(raised([&] { task.Save(); }),
+            (Raised{1051, "", "Some Error in your Input:Directory can not be empty!Target can not be empty!"}));
   task.setDirectory("/srv/site");
-  expectError([&] { task.Save(); }, 1051, "", "Some Error in your Input:Target can not be empty!");
+  EXPECT_EQ(raised([&] { task.Save(); }), (Raised{1051, "", "Some Error in your Input:Target can not be empty!"}));
   EXPECT_EQ(task.ID(), -1);
   EXPECT_EQ(scalar("SELECT COUNT(*) FROM dep_task"), "0");
 }
@@ -69,9 +61,7 @@ TEST_F(DeployTaskTest, SaveNormalisesMethodAndActiveFlag) {
   } cases[] = {{"ftp", "FTP", true, "Y"}, {"Ftp", "FTP", false, "N"}, {"SMB", "FTP", true, "Y"},
                {"ntfs", "NTFS", false, "N"}};
   for (const Case& c : cases) {
-    DeployTask task;
-    task.setDirectory("/srv/site");
-    task.setTarget("/backup");
+    DeployTask task = unsavedTask("/srv/site", "/backup");
     task.setMethod(c.method);
     task.setIsActive(c.active);
     task.Save();
@@ -94,9 +84,7 @@ TEST_F(DeployTaskTest, BlankTextsAreStoredAsOneSpaceAndReadBackEmpty) {
 }
 
 TEST_F(DeployTaskTest, LongTextsAreCutSoThatTheirQuotedFormFits) {
-  DeployTask task;
-  task.setDirectory(std::string(300, 'd'));
-  task.setTarget(std::string(254, 't') + "'s");
+  DeployTask task = unsavedTask(std::string(300, 'd'), std::string(254, 't') + "'s");
   task.setPassword("it's");
   task.Save();
   EXPECT_EQ(task.Directory(), std::string(255, 'd'));
@@ -106,9 +94,7 @@ TEST_F(DeployTaskTest, LongTextsAreCutSoThatTheirQuotedFormFits) {
 }
 
 TEST_F(DeployTaskTest, BeginTimeAndFrequencyAreCorrected) {
-  DeployTask past;
-  past.setDirectory("/a");
-  past.setTarget("/b");
+  DeployTask past = unsavedTask("/a", "/b");
   past.setBeginTime(OleDate{oleDateNow() - 10});
   past.setFrequency(-5);
   double before = oleDateNow();
@@ -116,9 +102,7 @@ TEST_F(DeployTaskTest, BeginTimeAndFrequencyAreCorrected) {
   EXPECT_GE(past.BeginTime().days, before - 2.0 / 86400);
   EXPECT_EQ(past.Frequency(), 1);
 
-  DeployTask future;
-  future.setDirectory("/a");
-  future.setTarget("/b");
+  DeployTask future = unsavedTask("/a", "/b");
   future.setBeginTime(OleDate{oleDateNow() + 10});
   future.setFrequency(0);
   future.Save();
@@ -141,8 +125,8 @@ TEST_F(DeployTaskTest, SaveUpdatesItsRowOrInsertsWhenTheRowIsGone) {
 
 TEST_F(DeployTaskTest, LoadAndDelOfMissingRowRaiseNoRecord) {
   DeployTask task;
-  expectError([&] { task.Load(42); }, 1050, "", "NoRecord");
-  expectError([&] { task.Del(42); }, 1050, "", "NoRecord");
+  EXPECT_EQ(raised([&] { task.Load(42); }), (Raised{1050, "", "NoRecord"}));
+  EXPECT_EQ(raised([&] { task.Del(42); }), (Raised{1050, "", "NoRecord"}));
   DeployTask saved = savedTask("/srv/site", "/backup");
   EXPECT_TRUE(task.Del(saved.ID()));
   EXPECT_EQ(scalar("SELECT COUNT(*) FROM dep_task"), "0");
@@ -163,7 +147,7 @@ TEST_F(DeployTaskTest, ScanOfUnsavedTaskRequestsTaskMinusOne) {
   EXPECT_EQ(scalar("SELECT taskid FROM dep_scan"), "-1");
 }
 
-TEST_F(DeployTaskTest, AddFileToUpdateQueuesSnapshotAndJoinedTarget) {
+TEST_F(DeployTaskTest, AddFileToUpdateQueuesASnapshotAndTheJoinedTarget) {
   std::string source = siteDir() + "/news/it's a.html";
   writeFile(source, "first");
   for (const char* target : {"/backup/site", "/backup/site/", "\\backup\\site\\"}) {
@@ -177,17 +161,10 @@ TEST_F(DeployTaskTest, AddFileToUpdateQueuesSnapshotAndJoinedTarget) {
     std::string snapshot = scalar("SELECT source FROM dep_execution");
     EXPECT_EQ(std::filesystem::path(snapshot).parent_path(), tempDir());
     EXPECT_EQ(std::filesystem::path(snapshot).extension(), ".tmp");
-    EXPECT_EQ(readFile(snapshot), "first");
+    EXPECT_EQ(readFileText(snapshot), "first");
   }
-}
-
-TEST_F(DeployTaskTest, SnapshotKeepsTheContentOfTheMomentOfQueuing) {
-  std::string source = siteDir() + "/a.htm";
-  writeFile(source, "old");
-  DeployTask task = savedTask(siteDir(), "/backup");
-  task.AddFileToUpdate(source);
-  writeFile(source, "new");
-  EXPECT_EQ(readFile(scalar("SELECT source FROM dep_execution")), "old");
+  writeFile(source, "changed after queuing");
+  EXPECT_EQ(readFileText(scalar("SELECT source FROM dep_execution")), "first") << "the snapshot keeps its moment";
 }
 
 TEST_F(DeployTaskTest, MissingTempPathRaisesCopyTemplateError) {
@@ -195,7 +172,7 @@ TEST_F(DeployTaskTest, MissingTempPathRaisesCopyTemplateError) {
   writeFile(source, "x");
   DeployTask task = savedTask(siteDir(), "/backup");
   removeSetting(core::kTempPathValue);
-  expectError([&] { task.AddFileToUpdate(source); }, 555, "CopyTemplate", "RegReadErr");
+  EXPECT_EQ(raised([&] { task.AddFileToUpdate(source); }), (Raised{555, "CopyTemplate", "RegReadErr"}));
   EXPECT_EQ(scalar("SELECT COUNT(*) FROM dep_execution"), "0");
 }
 
@@ -209,6 +186,46 @@ TEST_F(DeployTaskTest, ServiceReachesMembersByNameInAnyCase) {
   task->let("isActive", Variant(false));
   task->call("Save");
   EXPECT_EQ(scalar("SELECT active FROM dep_task"), "N");
+}
+
+TEST(FolderHolds, ComparesWholeSegmentsExactly) {
+  struct Case {
+    const char* directory;
+    const char* path;
+    bool holds;
+  } cases[] = {
+      {"/srv/site", "/srv/site/a.htm", true},
+      {"/srv/site/", "/srv/site/news/a.htm", true},
+      {"\\srv\\site", "/srv/site/a.htm", true},
+      {"/srv/site", "/srv/site", true},
+      {"/srv/site", "/srv/site2/a.htm", false},
+      {"/srv/s_te", "/srv/site/a.htm", false},
+      {"/srv/%", "/srv/site/a.htm", false},
+      {"/srv/Site", "/srv/site/a.htm", false},
+      {"/srv/100%_sure", "/srv/100%_sure/a.htm", true},
+      {"/", "/srv/a.htm", true},
+      {" ", "/srv/a.htm", false},
+      {"", "/srv/a.htm", false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(folderHolds(c.directory, c.path), c.holds) << c.directory << " " << c.path;
+}
+
+TEST_F(DeployTaskTest, QueueFileForDeploymentGoesToEveryTaskHoldingTheFileAndNoOther) {
+  std::string file = siteDir() + "/news/a.htm";
+  writeFile(file, "page");
+  savedTask(siteDir(), "/backup/one");
+  savedTask(siteDir() + "/news/", "/backup/two");
+  savedTask(siteDir() + "2", "/backup/never");
+  savedTask(siteDir() + "/new_", "/backup/never");
+  QueueFileForDeployment(file);
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM dep_execution"), "2");
+  EXPECT_EQ(scalar("SELECT target FROM dep_execution ORDER BY id"), "/backup/one/news/a.htm");
+  EXPECT_EQ(scalar("SELECT target FROM dep_execution ORDER BY id DESC"), "/backup/two/a.htm");
+  EXPECT_NE(scalar("SELECT source FROM dep_execution ORDER BY id"),
+            scalar("SELECT source FROM dep_execution ORDER BY id DESC"));
+  size_t snapshots = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(tempDir())) snapshots += entry.path().extension() == ".tmp";
+  EXPECT_EQ(snapshots, 2u);
 }
 
 }  // namespace

@@ -18,11 +18,14 @@ class AspFtpTest : public testing::DeployServiceTest {
   AspFtpTest() : server_(dataDir() / "ftproot"), ftp_(std::make_shared<ASPFTP>()) {}
 
   Variant call(const char* member, std::vector<Variant> args = {}) { return ftp_->call(member, args); }
-  void login() {
+  void credentials(const char* password = "secret") {
     ftp_->let("sServerName", Variant("127.0.0.1"));
     ftp_->let("lPort", Variant(int32_t{server_.port()}));
     ftp_->let("sUserID", Variant("deploy"));
-    ftp_->let("sPassword", Variant("secret"));
+    ftp_->let("sPassword", Variant(password));
+  }
+  void login() {
+    credentials();
     ASSERT_TRUE(call("bConnect").toBool()) << ftp_->get("sError").toString();
   }
   int32_t errorNum() { return ftp_->get("lErrorNum").toLong(); }
@@ -70,10 +73,7 @@ TEST_F(AspFtpTest, OperationsWithoutAConnection) {
   EXPECT_EQ(ftp_->get("sError").toString(), "-1: Server name required.");
 
   write(dataDir() / "up.txt", "uploaded");
-  ftp_->let("sServerName", Variant("127.0.0.1"));
-  ftp_->let("lPort", Variant(int32_t{server_.port()}));
-  ftp_->let("sUserID", Variant("deploy"));
-  ftp_->let("sPassword", Variant("secret"));
+  credentials();
   EXPECT_TRUE(call("bPutFile", {Variant((dataDir() / "up.txt").string()), Variant("up.txt")}).toBool())
       << "bPutFile connects by itself";
   EXPECT_EQ(read(server_.root() / "up.txt"), "uploaded");
@@ -131,10 +131,7 @@ TEST_F(AspFtpTest, TransfersQuickOperationsAndStreams) {
 }
 
 TEST_F(AspFtpTest, ARefusedLoginReportsTheServersReply) {
-  ftp_->let("sServerName", Variant("127.0.0.1"));
-  ftp_->let("lPort", Variant(int32_t{server_.port()}));
-  ftp_->let("sUserID", Variant("deploy"));
-  ftp_->let("sPassword", Variant("wrong"));
+  credentials("wrong");
   EXPECT_FALSE(call("bConnect").toBool());
   EXPECT_EQ(errorNum(), 530);
   EXPECT_EQ(errorDesc(), "Authentication failed.");

@@ -1,9 +1,8 @@
 #include "deploy_fixture.h"
 
 #include <fstream>
-#include <sstream>
 
-#include "core/settings_key.h"
+#include "core/sql_literals.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
 
@@ -38,11 +37,7 @@ void DeployServiceTest::queueRow(int id, const std::string& source, const std::s
                                  const std::string& sourceType, const std::string& method,
                                  const std::string& operation, int status, const std::string& server, int port,
                                  const std::string& user, const std::string& password) {
-  auto quoted = [](const std::string& text) {
-    std::string out = "'";
-    for (char c : text) out += c == '\'' ? std::string("''") : std::string(1, c);
-    return out + "'";
-  };
+  auto quoted = core::quotedSqlText;
   sql("INSERT INTO dep_execution (id,source,target,sourcetype,method,server,port,username,password,operation,status) "
       "VALUES (" + std::to_string(id) + "," + quoted(source) + "," + quoted(target) + "," + quoted(sourceType) + "," +
       quoted(method) + "," + quoted(server) + "," + std::to_string(port) + "," + quoted(user) + "," +
@@ -83,11 +78,10 @@ void DeployServiceTest::write(const std::filesystem::path& path, const std::stri
   std::ofstream(path, std::ios::binary) << text;
 }
 
-std::string DeployServiceTest::read(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
+std::string DeployServiceTest::snapshot(const std::string& name, const std::string& text) {
+  std::string path = tempDir() + "/" + name;
+  write(path, text);
+  return path;
 }
 
 void DeployServiceTest::touch(const std::filesystem::path& path, int seconds) {

@@ -1,6 +1,6 @@
 // Fixture of the deploy service tests: a private installation (registry,
 // database, site and temporary folders) plus a mirror folder, and helpers
-// that write tasks and scan requests and read the queue and the log.
+// that write tasks, scan requests and snapshots and read the queue and the log.
 #pragma once
 
 #include <filesystem>
@@ -9,6 +9,7 @@
 
 #include "core/core_fixture.h"
 #include "deployservice/service_context.h"
+#include "support/cli_runner.h"
 
 namespace corvela::testing {
 
@@ -35,8 +36,10 @@ class DeployServiceTest : public CoreTest {
   std::vector<std::string> logTexts();
   std::vector<std::string> snapshotsLeft();
 
+  // A snapshot file of the temporary folder, as the scanner writes them; its path.
+  std::string snapshot(const std::string& name, const std::string& text);
   static void write(const std::filesystem::path& path, const std::string& text);
-  static std::string read(const std::filesystem::path& path);
+  static std::string read(const std::filesystem::path& path) { return readFileText(path); }
   // Moves the file's modification time by whole seconds.
   static void touch(const std::filesystem::path& path, int seconds);
 

@@ -27,11 +27,6 @@ class QueueRunnerFtpTest : public testing::DeployServiceTest {
     options.logFile = (dataDir() / "ftp.log").string();
     return options;
   }
-  std::string snapshot(const std::string& name, const std::string& text) {
-    std::string path = tempDir() + "/" + name;
-    write(path, text);
-    return path;
-  }
   void ftpRow(int id, const std::string& source, const std::string& target, const std::string& type,
               const std::string& operation, int status = 1, const std::string& password = "secret",
               const std::string& method = "FTP") {

@@ -31,12 +31,11 @@ class RecordingPlugin : public DispatchObject<RecordingPlugin> {
 
 class QueueRunnerLocalTest : public testing::DeployServiceTest {
  protected:
-  std::string snapshot(const std::string& name, const std::string& text) {
-    std::string path = tempDir() + "/" + name;
-    write(path, text);
-    return path;
-  }
   void run() { QueueRunner(context_).runPass(); }
+  void useRecordingPlugin() {
+    registerClass("Test.RecordingPlugin", [] { return std::make_shared<RecordingPlugin>(); });
+    setSetting(core::kDeployPluginValue, "Test.RecordingPlugin");
+  }
 };
 
 TEST_F(QueueRunnerLocalTest, RowsCreateAndDeleteFoldersAndFiles) {
@@ -63,10 +62,7 @@ TEST_F(QueueRunnerLocalTest, AMissingSnapshotIsLoggedWithAndWithoutAPlugin) {
   for (bool withPlugin : {false, true}) {
     sql("DELETE FROM dep_log");
     RecordingPlugin::calls().clear();
-    if (withPlugin) {
-      registerClass("Test.RecordingPlugin", [] { return std::make_shared<RecordingPlugin>(); });
-      setSetting(core::kDeployPluginValue, "Test.RecordingPlugin");
-    }
+    if (withPlugin) useRecordingPlugin();
     std::string missing = tempDir() + "/404.tmp";
     std::string target = (mirror() / "a.html").string();
     queueRow(1, missing, target, "file", "NTFS", "create");
@@ -78,9 +74,8 @@ TEST_F(QueueRunnerLocalTest, AMissingSnapshotIsLoggedWithAndWithoutAPlugin) {
 }
 
 TEST_F(QueueRunnerLocalTest, ThePluginHearsOfEveryCopyAndItsFailuresAreIgnored) {
-  registerClass("Test.RecordingPlugin", [] { return std::make_shared<RecordingPlugin>(); });
   RecordingPlugin::calls().clear();
-  setSetting(core::kDeployPluginValue, "Test.RecordingPlugin");
+  useRecordingPlugin();
   queueRow(1, snapshot("1.tmp", "1"), (mirror() / "one.html").string(), "file", "NTFS", "create");
   queueRow(2, " ", (mirror() / "dir").string(), "dir", "NTFS", "create");
   queueRow(3, snapshot("2.tmp", "2"), (mirror() / "two.html").string(), "file", "NTFS", "create");

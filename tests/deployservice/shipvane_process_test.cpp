@@ -22,11 +22,6 @@ namespace {
 namespace fsys = std::filesystem;
 using testing::ScopedEnv;
 
-struct Outcome {
-  int status;
-  std::string out, err;
-};
-
 class ShipvaneProcessTest : public testing::DeployServiceTest {
  protected:
   ShipvaneProcessTest() : runDir_("CORVELA_RUN_DIR", (root_.path() / "run").string()) {
@@ -43,11 +38,8 @@ class ShipvaneProcessTest : public testing::DeployServiceTest {
 
   std::string program() const { return (testing::buildDir() / "bin" / "shipvane").string(); }
 
-  Outcome runShipvane(const char* argument) {
-    std::string out = (dataDir() / "out.txt").string(), err = (dataDir() / "err.txt").string();
-    std::string command = "'" + program() + "' " + argument + " >'" + out + "' 2>'" + err + "'";
-    int status = std::system(command.c_str());
-    return {WEXITSTATUS(status), read(out), read(err)};
+  testing::CommandOutcome runShipvane(const char* argument) {
+    return testing::runShell(dataDir(), "'" + program() + "' " + argument);
   }
 
   // Starts `shipvane -debug` in the background, its log echo in a file.
@@ -92,12 +84,12 @@ class ShipvaneProcessTest : public testing::DeployServiceTest {
 
 TEST_F(ShipvaneProcessTest, CommandLineInstallsUninstallsAndRefusesAnythingElse) {
   registry::deleteKey("HKEY_CLASSES_ROOT\\Sluicegate.Service");
-  Outcome bad = runShipvane("-INSTALL");
+  auto bad = runShipvane("-INSTALL");
   EXPECT_EQ(bad.status, 2);
   EXPECT_EQ(bad.err, "参数错误。\nshipvane -install|-uninstall|-debug\n");
   EXPECT_FALSE(service::findService("Shipvane")) << "a bad argument installed something";
 
-  Outcome installed = runShipvane("-install");
+  auto installed = runShipvane("-install");
   EXPECT_EQ(installed.status, 0);
   EXPECT_EQ(installed.out, "Shipvane 安装成功。\n");
   ASSERT_TRUE(service::findService("Tidewell"));
@@ -108,7 +100,7 @@ TEST_F(ShipvaneProcessTest, CommandLineInstallsUninstallsAndRefusesAnythingElse)
   EXPECT_EQ(runShipvane("-uninstall").out, "Shipvane 卸载成功。\n");
   EXPECT_FALSE(service::findService("Tidewell"));
   EXPECT_FALSE(registry::keyExists("HKEY_CLASSES_ROOT\\Sluicegate.Service"));
-  Outcome again = runShipvane("-uninstall");
+  auto again = runShipvane("-uninstall");
   EXPECT_EQ(again.status, 1);
   EXPECT_EQ(again.err, "Shipvane 卸载失败。\n");
 }

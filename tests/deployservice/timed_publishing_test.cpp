@@ -16,17 +16,10 @@
 namespace corvela::deployservice {
 namespace {
 
-// The tree: /news (1) with /news/sport (2) below it, and /about (3).
-struct Tree {
-  static std::vector<std::string>& generated() {
-    static std::vector<std::string> names;
-    return names;
-  }
-  static std::string& failing() {
-    static std::string name;
-    return name;
-  }
-};
+// The tree: /news (1) with /news/sport (2) below it, and /about (3). The
+// channels whose index was made, in order, and the one whose index fails.
+std::vector<std::string> generated;
+std::string failing;
 
 class StandInChannel : public DispatchObject<StandInChannel> {
  public:
@@ -43,8 +36,8 @@ class StandInChannel : public DispatchObject<StandInChannel> {
   int32_t ID() const { return id_; }
   std::string Name() const { return name_; }
   void GenerateIndex() {
-    if (Tree::failing() == name_) throw ComError(12289, "Corvela.Channel", "index failed");
-    Tree::generated().push_back(name_);
+    if (failing == name_) throw ComError(12289, "Corvela.Channel", "index failed");
+    generated.push_back(name_);
   }
 
  private:
@@ -83,8 +76,8 @@ class TimedPublishingTest : public testing::DeployServiceTest {
   void SetUp() override {
     createObject("Corvela.comDAL");  // the engine is loaded before the stand-in replaces its class
     registerClass("Corvela.ChannelManager", [] { return std::make_shared<StandInManager>(); });
-    Tree::generated().clear();
-    Tree::failing().clear();
+    generated.clear();
+    failing.clear();
   }
   void article(int id, int channel, int status, const std::string& publishDate) {
     sql("INSERT INTO cms_content (id,columnid,status,publishdate) VALUES (" + std::to_string(id) + "," +
@@ -104,27 +97,23 @@ TEST_F(TimedPublishingTest, DueArticlesArePublishedAtTheExactBoundary) {
   article(6, 3, 3, "2003-01-06 00:00:00");  // in the future
   TimedPublishing(context_, [] { return at(7); }).runPass();
   EXPECT_EQ(statuses(), "532553");
-  EXPECT_EQ(Tree::generated(), (std::vector<std::string>{"news", "sport"})) << "each due channel once, parents first";
+  EXPECT_EQ(generated, (std::vector<std::string>{"news", "sport"})) << "each due channel once, parents first";
 
-  Tree::generated().clear();
+  generated.clear();
   TimedPublishing(context_, [] { return at(8); }).runPass();
   EXPECT_EQ(statuses(), "552553");
-  EXPECT_EQ(Tree::generated(), std::vector<std::string>{"news"});
+  EXPECT_EQ(generated, std::vector<std::string>{"news"});
 }
 
 TEST_F(TimedPublishingTest, AFailingIndexKeepsTheArticlesPublishedAndEndsThePass) {
   article(1, 1, 3, "2003-01-05 09:00:00");
   article(2, 3, 3, "2003-01-05 09:00:00");
-  Tree::failing() = "news";
-  try {
-    TimedPublishing(context_, [] { return at(7); }).runPass();
-    FAIL() << "the failure of GenerateIndex was swallowed";
-  } catch (const ComError& error) {
-    EXPECT_EQ(error.source(), "Corvela.Channel");
-    EXPECT_EQ(error.description(), "index failed");
-  }
+  failing = "news";
+  EXPECT_EQ(testing::raised([&] { TimedPublishing(context_, [] { return at(7); }).runPass(); }),
+            (testing::Raised{12289, "Corvela.Channel", "index failed"}))
+      << "the failure of GenerateIndex was swallowed";
   EXPECT_EQ(statuses(), "53") << "the next channels wait for the next pass";
-  Tree::failing().clear();
+  failing.clear();
   TimedPublishing(context_, [] { return at(7); }).runPass();
   EXPECT_EQ(statuses(), "55");
 }

@@ -1,5 +1,6 @@
 // File: locks between two users, deletes of locked files, content in its
-// encodings with whole-file replacement, content types, copies and moves.
+// encodings with whole-file replacement, content types, copies and moves,
+// and written or created files reaching the deploy queue.
 #include <sys/resource.h>
 
 #include <csignal>
@@ -50,6 +51,12 @@ TEST_F(FileTest, LockUnlockAndStatusForTwoUsers) {
   EXPECT_EQ(lockedBy("/a.htm"), "");
   EXPECT_EQ(ann->LockStatus("ann"), 0);
   EXPECT_TRUE(ann->UnlockFile("ann"));  // unlocking a free file succeeds
+
+  // A file without an attribute row gets one when it is locked.
+  put("/plain.htm", "x");
+  EXPECT_TRUE(site.GetFile("/plain.htm")->LockFile("ann"));
+  EXPECT_EQ(lockedBy("/plain.htm"), "ann");
+  EXPECT_FALSE(site.GetFile("/plain.htm")->LockFile("bob"));
 }
 
 TEST_F(FileTest, TwoObjectsLockingOneFileCannotBothWin) {
@@ -83,13 +90,6 @@ TEST_F(FileTest, ConcurrentLockersOnThreadsGetOneLock) {
   EXPECT_EQ(winners, 1);
 }
 
-TEST_F(FileTest, LockOfFileWithoutRowIsStored) {
-  put("/plain.htm", "x");
-  EXPECT_TRUE(site.GetFile("/plain.htm")->LockFile("ann"));
-  EXPECT_EQ(lockedBy("/plain.htm"), "ann");
-  EXPECT_FALSE(site.GetFile("/plain.htm")->LockFile("bob"));
-}
-
 TEST_F(FileTest, DeleteOfLockedFileLeavesFileAndRow) {
   registered("/a.htm");
   auto holder = site.GetFile("/a.htm");
@@ -105,17 +105,16 @@ TEST_F(FileTest, DeleteOfLockedFileLeavesFileAndRow) {
   EXPECT_EQ(rowCount("/a.htm"), "0");
 }
 
-TEST_F(FileTest, XmlIsWrittenAsUtf8AndShorterTextLeavesNoOldBytes) {
+// XML as UTF-8, other text in the system code page; a shorter text leaves no
+// old bytes behind, and missing folders are made.
+TEST_F(FileTest, ContentIsWrittenInItsEncodingAndReplacesTheWholeFile) {
   testing::ScopedEnv codePage("CORVELA_CODEPAGE", "GB18030");
   put("/data/a.xml", "");
-  File file("/data/a.xml", "", "");
-  file.setContent("<a>\xE4\xB8\xAD\xE6\x96\x87 long old text</a>");
-  file.setContent("<b>\xE4\xB8\xAD</b>");
+  File xml("/data/a.xml", "", "");
+  xml.setContent("<a>\xE4\xB8\xAD\xE6\x96\x87 long old text</a>");
+  xml.setContent("<b>\xE4\xB8\xAD</b>");
   EXPECT_EQ(got("/data/a.xml"), "<b>\xE4\xB8\xAD</b>");
-}
 
-TEST_F(FileTest, TextIsWrittenInTheSystemCodePageAndFoldersAreMade) {
-  testing::ScopedEnv codePage("CORVELA_CODEPAGE", "GB18030");
   File file("/new/deep/a.htm", "", "");
   file.setContent("\xE4\xB8\xAD");
   EXPECT_EQ(got("/new/deep/a.htm"), "\xD6\xD0");
@@ -212,25 +211,35 @@ TEST_F(FileTest, BinaryContentIsIndexedFromOne) {
   EXPECT_EQ(File("/none.bin", "", "").GetBinaryContent().toString(), "OpenError");
 }
 
-TEST_F(FileTest, ApplyTemplateWritesWhatTheTemplateMakes) {
+TEST_F(FileTest, ApplyTemplateWritesWhatTheTemplateMakesAndABrokenOneKeepsTheFile) {
   put("/t.tpl", "<b><!--% Response.Output 1 + 1 %--></b>");
   put("/a.htm", "old");
   File("/a.htm", "", "").ApplyTemplate("/t.tpl");
   EXPECT_EQ(File("/a.htm", "", "").Content(), "<b>\r\n2</b>\r\n");
+
+  put("/bad.tpl", "<!--% x = 1 / 0 %-->");
+  testing::Raised error = testing::raised([] { File("/a.htm", "", "").ApplyTemplate("/bad.tpl"); });
+  EXPECT_EQ(error.number, 555);
+  EXPECT_EQ(error.source, "File.ApplyTemplate");
+  EXPECT_NE(error.description.find("Division by zero\r\nError At Line 1"), std::string::npos) << error.description;
+  EXPECT_EQ(File("/a.htm", "", "").Content(), "<b>\r\n2</b>\r\n");
 }
 
-TEST_F(FileTest, ApplyTemplateOfABrokenTemplateKeepsTheFile) {
-  put("/bad.tpl", "<!--% x = 1 / 0 %-->");
-  put("/a.htm", "good page");
-  try {
-    File("/a.htm", "", "").ApplyTemplate("/bad.tpl");
-    FAIL() << "a failing template raises";
-  } catch (const ComError& e) {
-    EXPECT_EQ(e.number(), 555);
-    EXPECT_EQ(e.source(), "File.ApplyTemplate");
-    EXPECT_NE(e.description().find("Division by zero\r\nError At Line 1"), std::string::npos) << e.description();
+// One file to each task holding it, with a snapshot each in the temporary folder.
+TEST_F(FileTest, WrittenAndCreatedFilesAreQueuedToEachTaskHoldingThem) {
+  addTask(siteDir(), "/mirror/one");
+  addTask(siteDir() + "/news", "/mirror/two");
+  addTask(siteDir() + "/new", "/mirror/never");
+  File("/news/a.htm", "", "").setContent("version 1");
+  std::filesystem::create_directories(at("/other"));
+  SiteFolder().CreateFile("/other/", "b.htm");  // held by the first task only
+  EXPECT_EQ(scalar("SELECT group_concat(target, ' ') FROM (SELECT target FROM dep_execution ORDER BY id)"),
+            "/mirror/one/news/a.htm /mirror/two/a.htm /mirror/one/other/b.htm");
+  for (int row : {0, 1}) {
+    std::string snapshot = scalar("SELECT source FROM dep_execution ORDER BY id LIMIT 1 OFFSET " + std::to_string(row));
+    EXPECT_EQ(std::filesystem::path(snapshot).parent_path(), tempDir());
+    EXPECT_EQ(bytesAt(snapshot), "version 1");
   }
-  EXPECT_EQ(File("/a.htm", "", "").Content(), "good page\r\n");
 }
 
 }  // namespace

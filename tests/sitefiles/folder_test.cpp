@@ -67,15 +67,15 @@ TEST_F(FolderTest, RenameCarriesRowsOfItsFilesOnly) {
   EXPECT_EQ(folder->Name(), "/b/");
   EXPECT_TRUE(exists("/b/sub/y.htm"));
   EXPECT_EQ(rowsUnder("%"), "/a2/z.htm /aa/w.htm /b/sub/y.htm /b/x.htm");
-}
 
-TEST_F(FolderTest, RenameTreatsUnderscoreAndPercentAsPlainCharacters) {
+  // "_" and "%" in the folder name are plain characters, not patterns.
   for (const char* uri : {"/a_%/x.htm", "/ab%/y.htm", "/a_%b/z.htm"}) {
     put(uri, "");
     site.GetFile(uri)->LockFile("ann");
   }
   EXPECT_TRUE(site.GetFolder("/a_%/")->Rename("c"));
-  EXPECT_EQ(rowsUnder("%"), "/a_%b/z.htm /ab%/y.htm /c/x.htm");
+  EXPECT_EQ(rowsUnder("/a%"), "/a2/z.htm /a_%b/z.htm /aa/w.htm /ab%/y.htm");
+  EXPECT_EQ(rowsUnder("/c/%"), "/c/x.htm");
 }
 
 TEST_F(FolderTest, RootAndTemplateRootAreNotRenamedOrRemoved) {
@@ -113,21 +113,19 @@ TEST_F(FolderTest, CopyIntoFolderWithOrWithoutTrailingSlash) {
   EXPECT_TRUE(exists("/news/a.htm"));
 }
 
-TEST_F(FolderTest, MoveWithoutTrailingSlashEndsUnderTheTarget) {
+TEST_F(FolderTest, MoveWithoutTrailingSlashEndsUnderTheTargetAndStopsAtALockedFile) {
   put("/news/a.htm", "a");
   auto folder = site.GetFolder("/news/");
   folder->Move("/archive");
   EXPECT_EQ(folder->Name(), "/archive/news/");
   EXPECT_EQ(got("/archive/news/a.htm"), "a");
   EXPECT_FALSE(exists("/news"));
-}
 
-TEST_F(FolderTest, MoveStopsAtALockedFile) {
-  put("/news/a.htm", "a");
-  site.GetFile("/news/a.htm")->LockFile("ann");
-  expectError([&] { site.GetFolder("/news/")->Move("/archive/"); }, 8193, "File.Delete", "locked");
-  EXPECT_TRUE(exists("/news/a.htm"));
-  EXPECT_TRUE(exists("/archive/news/a.htm"));
+  put("/locked/a.htm", "a");
+  site.GetFile("/locked/a.htm")->LockFile("ann");
+  expectError([&] { site.GetFolder("/locked/")->Move("/archive/"); }, 8193, "File.Delete", "locked");
+  EXPECT_TRUE(exists("/locked/a.htm"));
+  EXPECT_TRUE(exists("/archive/locked/a.htm"));
 }
 
 TEST_F(FolderTest, CopyOrMoveIntoItselfIsRefusedBeforeAnythingHappens) {

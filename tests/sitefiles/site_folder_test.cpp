@@ -1,11 +1,14 @@
-// SiteFolder: folder and file creation with their checks, lookups and the
-// URI text helpers.
+// SiteFolder: folder and file creation with their checks, lookups, the URI
+// text helpers, and names with quotes, percent signs, spaces and Chinese
+// characters passing through every operation, in the file system and in the
+// attribute rows.
 #include <atomic>
 #include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "platform/db/recordset.h"
 #include "platform/text/codepage.h"
 #include "sitefiles/file.h"
 #include "sitefiles/folder.h"
@@ -59,6 +62,8 @@ TEST_F(SiteFolderTest, CreateFileRegistersTitleAndRefusesExistingFile) {
   expectError([&] { site.CreateFile("/news/", "a.htm"); }, 12293, "VFS.CreateFile", "FileExists");
   EXPECT_EQ(got("/news/a.htm"), "kept");
   EXPECT_EQ(rowCount("/news/a.htm"), "1");
+  EXPECT_THROW(site.CreateFile("/missing", "a.htm"), ComError) << "the parent folder must exist";
+  EXPECT_FALSE(exists("/missing"));
 }
 
 TEST_F(SiteFolderTest, CreateFileKeepsTheRowOfAnEarlierFileOfTheSameUri) {
@@ -67,11 +72,6 @@ TEST_F(SiteFolderTest, CreateFileKeepsTheRowOfAnEarlierFileOfTheSameUri) {
   EXPECT_EQ(file->Title(), "Old title");
   EXPECT_EQ(file->Locked_By(), "ann");
   EXPECT_EQ(rowCount("/a.htm"), "1");
-}
-
-TEST_F(SiteFolderTest, CreateFileNeedsItsParentFolder) {
-  EXPECT_THROW(site.CreateFile("/missing", "a.htm"), ComError);
-  EXPECT_FALSE(exists("/missing"));
 }
 
 TEST_F(SiteFolderTest, GetFileWithoutRowIsTitledWithItsNameAndFree) {
@@ -103,19 +103,25 @@ TEST_F(SiteFolderTest, TemplateRootIsCreatedWhenMissing) {
   EXPECT_EQ(site.getTree()->get("Path").toString(), siteDir());
 }
 
-TEST_F(SiteFolderTest, UrlDecodeAndUtf2GB) {
-  testing::ScopedEnv codePage("CORVELA_CODEPAGE", "UTF-8");
-  EXPECT_EQ(site.UrlDecode("a+b%41"), "a bA");
-  EXPECT_EQ(site.Utf2GB("\xE4\xB8\xAD"), "\xE4\xB8\xAD");
-  EXPECT_EQ(site.Utf2GB("x"), "x");
-}
-
-TEST_F(SiteFolderTest, Utf2GBReadsBytesOfTheSystemCodePage) {
+TEST_F(SiteFolderTest, UrlDecodeAndUtf2GBReadingBytesOfTheSystemCodePage) {
+  {
+    testing::ScopedEnv utf8("CORVELA_CODEPAGE", "UTF-8");
+    EXPECT_EQ(site.UrlDecode("a+b%41"), "a bA");
+    EXPECT_EQ(site.Utf2GB("\xE4\xB8\xAD"), "\xE4\xB8\xAD");
+  }
   testing::ScopedEnv codePage("CORVELA_CODEPAGE", "ISO-8859-1");
+  EXPECT_EQ(site.Utf2GB("x"), "x");
   // The three Latin-1 characters whose bytes are E4 B8 AD.
   EXPECT_EQ(site.Utf2GB("\xC3\xA4\xC2\xB8\xC2\xAD"), "\xE4\xB8\xAD");
   expectError([&] { site.Utf2GB("a\xC3\xA4\xC2\xB8"); }, 5, "Microsoft VBScript runtime error",
               "Invalid procedure call or argument");
+}
+
+TEST_F(SiteFolderTest, MakeUriFoldersSureMakesEveryLevel) {
+  MakeUriFoldersSure("/a/b/c/");
+  EXPECT_TRUE(std::filesystem::is_directory(at("/a/b/c")));
+  MakeUriFoldersSure("single");
+  EXPECT_FALSE(exists("/single"));
 }
 
 TEST_F(SiteFolderTest, MakeUriFoldersSureTakesFoldersAnotherWriterMadeMeanwhile) {
@@ -138,11 +144,41 @@ TEST_F(SiteFolderTest, MakeUriFoldersSureTakesFoldersAnotherWriterMadeMeanwhile)
   }
 }
 
-TEST_F(SiteFolderTest, MakeUriFoldersSureMakesEveryLevel) {
-  MakeUriFoldersSure("/a/b/c/");
-  EXPECT_TRUE(std::filesystem::is_directory(at("/a/b/c")));
-  MakeUriFoldersSure("single");
-  EXPECT_FALSE(exists("/single"));
+TEST_F(SiteFolderTest, NamesWithQuotesPercentSignsSpacesAndChineseSurviveEveryOperation) {
+  const std::string folderName = "it's 100% \xE6\x96\xB0\xE9\x97\xBB";  // 新闻
+  const std::string fileName = "O'Neil 50%off %41 \xE4\xB8\xAD.htm";   // 中
+  auto folder = site.CreateFolder("/", folderName);
+  EXPECT_EQ(folder->Name(), "/" + folderName + "/");
+  auto file = folder->CreateFile(fileName);
+  std::string uri = "/" + folderName + "/" + fileName;
+  EXPECT_EQ(file->Name(), uri);
+  file->setContent("body \xE4\xB8\xAD");
+  EXPECT_EQ(got(uri), "body \xE4\xB8\xAD");
+  EXPECT_EQ(site.GetFile(uri)->Content(), "body \xE4\xB8\xAD\r\n");
+  EXPECT_TRUE(site.GetFile(uri)->LockFile("o'brien"));
+  EXPECT_EQ(site.GetFile(uri)->Locked_By(), "o'brien");
+  EXPECT_TRUE(site.GetFile(uri)->UnlockFile("o'brien"));
+
+  auto rs = folder->ListFile();
+  EXPECT_EQ(rs->value("Name").toString(), fileName);
+  EXPECT_EQ(rs->value("Title").toString(), fileName);
+
+  site.CreateFolder("/", "copy's %");
+  site.CopyFile(uri, "/copy's %/");
+  EXPECT_EQ(got("/copy's %/" + fileName), "body \xE4\xB8\xAD");
+  site.GetFile("/copy's %/" + fileName)->Rename(Variant("renamed 'x' 100%.htm"));
+  EXPECT_TRUE(exists("/copy's %/renamed 'x' 100%.htm"));
+  EXPECT_EQ(rowCount("/copy''s %/renamed ''x'' 100%.htm"), "1");
+
+  EXPECT_TRUE(folder->Rename("moved '%' \xE4\xB8\xAD"));
+  std::string moved = "/moved '%' \xE4\xB8\xAD/" + fileName;
+  EXPECT_EQ(got(moved), "body \xE4\xB8\xAD");
+  EXPECT_EQ(site.GetFile(moved)->Title(), fileName);
+  site.GetFile(moved)->Delete();
+  EXPECT_FALSE(exists(moved));
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM cms_fileattribute WHERE title='" + std::string("O''Neil 50%off %41 \xE4\xB8\xAD.htm") +
+                   "'"),
+            "1");  // only the copy's row is left
 }
 
 }  // namespace

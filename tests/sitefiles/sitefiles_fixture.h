@@ -11,6 +11,7 @@
 
 #include "core/core_fixture.h"
 #include "platform/automation/com_error.h"
+#include "support/cli_runner.h"
 
 namespace corvela::testing {
 
@@ -21,10 +22,7 @@ class SiteFilesTest : public CoreTest {
     std::filesystem::create_directories(std::filesystem::path(at(uri)).parent_path());
     std::ofstream(at(uri), std::ios::binary) << bytes;
   }
-  std::string bytesAt(const std::string& path) const {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
+  static std::string bytesAt(const std::string& path) { return readFileText(path); }
   std::string got(const std::string& uri) const { return bytesAt(at(uri)); }
   bool exists(const std::string& uri) const { return std::filesystem::exists(at(uri)); }
   std::string rowCount(const std::string& filename) {
@@ -40,14 +38,7 @@ class SiteFilesTest : public CoreTest {
 // Runs the action and checks the error it raises.
 inline void expectError(const std::function<void()>& action, int number, const std::string& source,
                         const std::string& description) {
-  try {
-    action();
-    ADD_FAILURE() << "expected error " << number << " " << source << " " << description;
-  } catch (const ComError& error) {
-    EXPECT_EQ(error.number(), number) << error.description();
-    EXPECT_EQ(error.source(), source);
-    EXPECT_EQ(error.description(), description);
-  }
+  EXPECT_EQ(raised(action), (Raised{number, source, description}));
 }
 
 inline constexpr const char* kInvalidUrlSource = "Lumisto Standard Edition";

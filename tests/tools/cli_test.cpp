@@ -1,5 +1,7 @@
 // The `corvela` program as users run it: exit statuses, help, init twice,
-// config through the Config checks, and sql output.
+// config through the Config checks, sql output, and site_structure.vbs (a
+// small tree, a schema and access entries built through CreateObject) under
+// `corvela run`.
 #include <filesystem>
 #include <fstream>
 #include <vector>
@@ -23,33 +25,32 @@ class CliTest : public IsolatedTest {
   void init() { ASSERT_EQ(run({"init"}).status, 0); }
 };
 
+// Every command's help and usage errors, in one place; the other files test
+// what the commands do.
 TEST_F(CliTest, HelpOnTheProgramAndEverySubcommand) {
-  std::vector<std::vector<std::string>> helps = {
-      {"--help"}, {"init", "--help"}, {"config", "--help"}, {"sql", "--help"}};
-  for (const auto& args : helps) {
-    CommandOutcome o = run(args);
-    EXPECT_EQ(o.status, 0) << args[0];
-    EXPECT_NE(o.out.find("Usage"), std::string::npos) << args[0] << ": " << o.out;
+  for (const char* args : {"--help", "init --help", "config --help", "sql --help", "channel --help", "user --help",
+                           "task --help", "queue --help", "generate --help", "publish --help", "render --help",
+                           "log --help"}) {
+    CommandOutcome o = runCorvela(root_.path(), args);
+    EXPECT_EQ(o.status, 0) << args;
+    std::string command = std::string(args).substr(0, std::string(args).find(' '));
+    EXPECT_NE(o.out.find(command == "--help" ? "Usage" : "Usage: corvela " + command), std::string::npos)
+        << args << ": " << o.out;
   }
 }
 
 TEST_F(CliTest, UsageErrorsExitWithTwo) {
-  std::vector<std::vector<std::string>> bad = {
-      {},
-      {"bogus"},
-      {"init", "--bogus"},
-      {"init", "--site"},
-      {"config"},
-      {"config", "get"},
-      {"config", "set", "x"},
-      {"config", "delete", "x"},
-      {"sql"},
-      {"sql", "a", "b"},
-  };
-  for (const auto& args : bad) {
-    CommandOutcome o = run(args);
-    EXPECT_EQ(o.status, 2) << (args.empty() ? "(none)" : args[0]) << " " << o.err;
-    EXPECT_FALSE(o.err.empty());
+  init();
+  for (const char* args :
+       {"", "bogus", "init --bogus", "init --site", "config", "config get", "config set x", "config delete x", "sql",
+        "sql a b", "channel", "channel bogus", "channel add", "channel add /A --template", "channel tree extra",
+        "generate", "generate --all --channel /News", "generate --all --jobs 0", "generate --magazine x",
+        "generate --bogus", "publish", "publish --channel", "render /t/a.htm", "render /t/a.htm --article x",
+        "task add --dir /srv", "task add --target /b --user bob", "task add --target /b --ftp h --port 70000",
+        "task rm x", "task", "queue extra", "service reboot"}) {
+    CommandOutcome o = runCorvela(root_.path(), args);
+    EXPECT_EQ(o.status, 2) << "'" << args << "' " << o.err;
+    EXPECT_FALSE(o.err.empty()) << args;
   }
 }
 
@@ -59,12 +60,11 @@ TEST_F(CliTest, InitCreatesSettingsFoldersAndDatabase) {
   EXPECT_TRUE(std::filesystem::is_directory(dataDir() / "site"));
   EXPECT_TRUE(std::filesystem::is_directory(dataDir() / "temp"));
   EXPECT_TRUE(std::filesystem::is_regular_file(dataDir() / "corvela.db"));
-  EXPECT_EQ(run({"config", "get", "SiteDirectory"}).out, (dataDir() / "site").string() + "\n");
-  EXPECT_EQ(run({"config", "get", "tempPATH"}).out, (dataDir() / "temp").string() + "\n");
-  EXPECT_EQ(run({"config", "get", "ConnString"}).out,
-            "Provider=SQLite;Data Source=" + (dataDir() / "corvela.db").string() + "\n");
-  EXPECT_EQ(run({"config", "get", "plugin"}).out, "\n");
-  EXPECT_EQ(run({"config", "get", "deployplugin"}).out, "\n");
+  const std::pair<const char*, std::string> settings[] = {
+      {"SiteDirectory", (dataDir() / "site").string()}, {"tempPATH", (dataDir() / "temp").string()},
+      {"ConnString", "Provider=SQLite;Data Source=" + (dataDir() / "corvela.db").string()},
+      {"plugin", ""}, {"deployplugin", ""}};
+  for (const auto& [name, value] : settings) EXPECT_EQ(run({"config", "get", name}).out, value + "\n") << name;
   EXPECT_EQ(run({"sql", "SELECT COUNT(*) AS n FROM IDManager"}).out, "n\n0\n");
 }
 
@@ -129,10 +129,13 @@ TEST_F(CliTest, ConfigFailuresExitWithOneAndStoreNothing) {
   }
 }
 
-TEST_F(CliTest, ConfigSetBeforeInitFails) {
+TEST_F(CliTest, ConfigSetAndSqlBeforeInitFail) {
   CommandOutcome o = run({"config", "set", "plugin", "x"});
   EXPECT_EQ(o.status, 1);
   EXPECT_NE(o.err.find("corvela init"), std::string::npos) << o.err;
+  CommandOutcome sql = run({"sql", "SELECT 1"});
+  EXPECT_EQ(sql.status, 1);
+  EXPECT_EQ(sql.err, "1001 comDAL:DoSelect Method: RegReadErr\n");
 }
 
 TEST_F(CliTest, SqlPrintsRowsOkAndErrors) {
@@ -142,12 +145,11 @@ TEST_F(CliTest, SqlPrintsRowsOkAndErrors) {
   EXPECT_EQ(run({"sql", "SELECT tid, tip FROM tips ORDER BY tid"}).out, "tid\ttip\n1\ta b\n2\tNULL\n");
   EXPECT_EQ(run({"sql", "select TOP 1 tip from tips order by tid"}).out, "tip\na b\n");
 
-  CommandOutcome bad = run({"sql", "INSERT INTO nowhere VALUES (1)"});
-  EXPECT_EQ(bad.status, 1);
-  EXPECT_EQ(bad.err.rfind("-2147217900 comDAL:DoSelect Method: ", 0), 0u) << bad.err;
-  CommandOutcome badSelect = run({"sql", "SELECT * FROM nowhere"});
-  EXPECT_EQ(badSelect.status, 1);
-  EXPECT_EQ(badSelect.err.rfind("-2147217900 comDAL:DoSelect Method: ", 0), 0u) << badSelect.err;
+  for (const char* bad : {"INSERT INTO nowhere VALUES (1)", "SELECT * FROM nowhere"}) {
+    CommandOutcome o = run({"sql", bad});
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.err.rfind("-2147217900 comDAL:DoSelect Method: ", 0), 0u) << o.err;
+  }
 }
 
 TEST_F(CliTest, SqlRunsExactlyOneStatement) {
@@ -177,10 +179,8 @@ TEST_F(CliTest, RunFailsOnAFolderAndOnNonZeroQuitCodes) {
   }
 }
 
-TEST_F(CliTest, SqlWithoutSettingsReportsRegReadErr) {
-  CommandOutcome o = run({"sql", "SELECT 1"});
-  EXPECT_EQ(o.status, 1);
-  EXPECT_EQ(o.err, "1001 comDAL:DoSelect Method: RegReadErr\n");
+TEST_F(CliTest, SiteStructureScriptPrintsItsExpectedOutput) {
+  expectScriptOutput(root_.path(), std::filesystem::path(TEST_SOURCE_DIR) / "site_structure");
 }
 
 }  // namespace

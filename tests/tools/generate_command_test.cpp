@@ -1,6 +1,7 @@
 // `corvela generate` and `corvela publish` as users run them: the same files
 // for one worker and for several, the summary, a failing template (old page
-// kept, listed, exit 1), usage errors, and publishing a channel.
+// kept, listed, exit 1), an unknown channel, and publishing a channel (help
+// and usage errors: cli_test.cpp).
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -77,15 +78,7 @@ TEST_F(GenerateCli, FailingTemplateKeepsTheOldPagesAndFails) {
   EXPECT_EQ(broken.out, "0 created, 1 overwritten, 8 failed\n");
   EXPECT_NE(broken.err.find("Error:/news/1.htm Division by zero"), std::string::npos) << broken.err;
   EXPECT_EQ(readFileText(site() / "news" / "1.htm"), before);
-}
-
-TEST_F(GenerateCli, UsageErrors) {
-  for (const char* arguments : {"generate", "generate --all --channel /News", "generate --all --jobs 0",
-                                "generate --magazine x", "generate --bogus", "publish", "publish --channel"})
-    EXPECT_EQ(run(arguments).status, 2) << arguments;
   EXPECT_EQ(run("generate --channel /Nowhere").status, 1);
-  EXPECT_EQ(run("generate --help").status, 0);
-  EXPECT_EQ(run("publish --help").status, 0);
 }
 
 TEST_F(GenerateCli, PublishListsTheIndexPages) {

@@ -4,11 +4,9 @@
 // from standard input.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 
+#include "support/cli_runner.h"
 #include "support/temp_env.h"
 #include "upload/multipart_builder.h"
 
@@ -18,27 +16,8 @@ namespace {
 using testing::MultipartBuilder;
 namespace fs = std::filesystem;
 
-struct Output {
-  int status;
-  std::string text;
-};
-
-Output runShell(const std::string& command) {
-  Output out{-1, {}};
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (!pipe) return out;
-  char buffer[4096];
-  for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.text.append(buffer, got);
-  out.status = ::pclose(pipe);
-  return out;
-}
-
-std::string readAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+using corvela::testing::CommandOutcome;
+using corvela::testing::readFileText;
 
 class UploadCgiExample : public corvela::testing::IsolatedTest {
  protected:
@@ -47,15 +26,15 @@ class UploadCgiExample : public corvela::testing::IsolatedTest {
   }
   fs::path uploads() const { return root_.path() / "uploads"; }
   // Runs the example with the body on standard input; stderr joins stdout.
-  Output post(const std::string& body) {
-    fs::path bodyFile = root_.path() / "body";
-    std::ofstream(bodyFile, std::ios::binary) << body;
-    std::string command = "PATH='" + bin_.string() + "':\"$PATH\" CONTENT_TYPE='multipart/form-data; boundary=x' " +
-                          "CONTENT_LENGTH=" + std::to_string(body.size()) + " UPLOAD_FOLDER='" + uploads().string() +
-                          "' '" EXAMPLES_DIR "/upload/upload.cgi' < '" + bodyFile.string() + "' 2>&1";
-    return runShell(command);
+  CommandOutcome post(const std::string& body) {
+    return corvela::testing::runShell(
+        root_.path(),
+        "PATH='" + bin_.string() + "':\"$PATH\" CONTENT_TYPE='multipart/form-data; boundary=x' CONTENT_LENGTH=" +
+            std::to_string(body.size()) + " UPLOAD_FOLDER='" + uploads().string() + "' '" EXAMPLES_DIR
+            "/upload/upload.cgi' 2>&1",
+        body);
   }
-  Output init(const std::string& options) { return runShell("'" + (bin_ / "corvela").string() + "' init " + options + " 2>&1"); }
+  CommandOutcome init(const std::string& options) { return corvela::testing::runCorvela(root_.path(), "init " + options); }
   fs::path bin_;
 };
 
@@ -66,34 +45,34 @@ TEST_F(UploadCgiExample, SavesThePicturesAndListsTheFields) {
                          .file("pic", "C:\\photos\\beach.gif", "image/gif", "GIF89a")
                          .file("prog", "run.exe", "application/octet-stream", "MZ")
                          .close();
-  Output out = post(body);
-  ASSERT_EQ(out.status, 0) << out.text;
-  EXPECT_NE(out.text.find("Content-Type: text/html; charset=utf-8\n\n"), std::string::npos) << out.text;
-  EXPECT_NE(out.text.find("<li>title = &lt;Holiday&gt;</li>"), std::string::npos) << out.text;
-  EXPECT_NE(out.text.find("Refused run.exe"), std::string::npos) << out.text;
-  EXPECT_NE(out.text.find("Saved: beach.gif"), std::string::npos) << out.text;
-  EXPECT_EQ(readAll(uploads() / "beach.gif"), "GIF89a");
+  CommandOutcome out = post(body);
+  ASSERT_EQ(out.status, 0) << out.out;
+  EXPECT_NE(out.out.find("Content-Type: text/html; charset=utf-8\n\n"), std::string::npos) << out.out;
+  EXPECT_NE(out.out.find("<li>title = &lt;Holiday&gt;</li>"), std::string::npos) << out.out;
+  EXPECT_NE(out.out.find("Refused run.exe"), std::string::npos) << out.out;
+  EXPECT_NE(out.out.find("Saved: beach.gif"), std::string::npos) << out.out;
+  EXPECT_EQ(readFileText(uploads() / "beach.gif"), "GIF89a");
   EXPECT_FALSE(fs::exists(uploads() / "run.exe"));
 
   // Posted again, the picture is saved under a new name.
   out = post(body);
-  EXPECT_NE(out.text.find("Saved: beach1.gif"), std::string::npos) << out.text;
+  EXPECT_NE(out.out.find("Saved: beach1.gif"), std::string::npos) << out.out;
 }
 
 TEST_F(UploadCgiExample, ABodyAboveTheConfiguredLimitIsRefused) {
   ASSERT_EQ(init("--upload-limit 50").status, 0);
   // Run again without the option, init keeps the stored limit.
   ASSERT_EQ(init("").status, 0);
-  Output out = post(MultipartBuilder().file("pic", "big.gif", "image/gif", std::string(100, 'x')).close());
+  CommandOutcome out = post(MultipartBuilder().file("pic", "big.gif", "image/gif", std::string(100, 'x')).close());
   EXPECT_NE(out.status, 0);
-  EXPECT_NE(out.text.find("fileup.Upload: 上传的数据有"), std::string::npos) << out.text;
+  EXPECT_NE(out.out.find("fileup.Upload: 上传的数据有"), std::string::npos) << out.out;
   EXPECT_TRUE(fs::is_empty(uploads()));
 }
 
 TEST_F(UploadCgiExample, WithoutRegistrationTheProgIdIsUnknown) {
-  Output out = post(MultipartBuilder().field("a", "1").close());
+  CommandOutcome out = post(MultipartBuilder().field("a", "1").close());
   EXPECT_NE(out.status, 0);
-  EXPECT_NE(out.text.find("ActiveX component can't create object"), std::string::npos) << out.text;
+  EXPECT_NE(out.out.find("ActiveX component can't create object"), std::string::npos) << out.out;
 }
 
 }  // namespace

@@ -1,11 +1,16 @@
 // The parse of request bodies into Form and Files: browser-made bodies,
-// empty and duplicate inputs, client paths, broken and cut-off bodies, and
-// boundary text inside file data.
+// empty and duplicate inputs, client paths, broken and cut-off bodies,
+// boundary text inside file data, the bodies kept from fuzzing, and a body
+// written by curl.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
+#include "support/cli_runner.h"
 #include "support/temp_env.h"
 #include "upload/multipart_builder.h"
 #include "upload/upload.h"
@@ -14,45 +19,11 @@ namespace corvela::upload {
 namespace {
 
 using testing::MultipartBuilder;
+using testing::ParseCase;
 using testing::bytesOf;
-
-struct ExpectedFile {
-  std::string controlName, fileName, contentType, content;
-};
-struct ParseCase {
-  const char* what;
-  std::string body;
-  std::vector<std::pair<std::string, std::string>> fields;
-  std::vector<ExpectedFile> files;
-};
-
-std::string contentOf(const cFile& file) {
-  Variant content = file.FileContent();
-  if (!content.isArray() || !content.rawArray()->isBytes) return "<not bytes>";
-  const auto& bytes = content.rawArray()->bytes;
-  return std::string(bytes.begin(), bytes.end());
-}
-
-void expectParsed(upload& up, const ParseCase& c) {
-  SCOPED_TRACE(c.what);
-  auto form = up.Form();
-  ASSERT_EQ(form->Count(), static_cast<int32_t>(c.fields.size()));
-  for (size_t i = 0; i < c.fields.size(); ++i) {
-    auto field = form->Item(Variant(static_cast<int32_t>(i + 1)));
-    EXPECT_EQ(field->controlName().toString(), c.fields[i].first);
-    EXPECT_EQ(field->value().toString(), c.fields[i].second);
-  }
-  auto files = up.Files();
-  ASSERT_EQ(files->Count(), static_cast<int32_t>(c.files.size()));
-  for (size_t i = 0; i < c.files.size(); ++i) {
-    auto file = files->at(i);
-    EXPECT_EQ(file->controlName().toString(), c.files[i].controlName);
-    EXPECT_EQ(file->FileName().toString(), c.files[i].fileName);
-    EXPECT_EQ(file->ContentType().toString(), c.files[i].contentType);
-    EXPECT_EQ(file->FileSize().toLong(), static_cast<int32_t>(c.files[i].content.size()));
-    EXPECT_EQ(contentOf(*file), c.files[i].content);
-  }
-}
+using testing::contentOf;
+using corvela::testing::readFileText;
+namespace fs = std::filesystem;
 
 const std::string kGif("GIF89a\x01\x00\x01\x00\x80\x00\x00\r\n\xff\x00;", 19);
 
@@ -138,7 +109,7 @@ std::vector<ParseCase> parseCases() {
 TEST(UploadParse, BodiesGiveTheirFieldsAndFilesInRequestOrder) {
   for (const ParseCase& c : parseCases()) {
     upload up(bytesOf(c.body));
-    expectParsed(up, c);
+    testing::expectParsed(up, c);
     EXPECT_EQ(up.TotalBytes(), static_cast<int32_t>(c.body.size())) << c.what;
   }
 }
@@ -181,6 +152,63 @@ TEST(UploadParse, LargestFileKeepsItsBytesExactly) {
   EXPECT_EQ(contentOf(*up.Files()->Item(Variant("big"))), big);
   EXPECT_EQ(contentOf(*up.Files()->Item(Variant("small"))), "tiny");
   EXPECT_EQ(up.Form()->Item(Variant("after"))->value().toString(), "z");
+}
+
+// Every body kept from fuzzing the parser and the upload object parses again
+// without a crash, and every file kept holds FileSize bytes under a name
+// without path parts.
+TEST(UploadFuzzReplay, EveryKeptBodyParsesIntoSoundFiles) {
+  corvela::testing::ScopedEnv codepage("CORVELA_CODEPAGE", "GBK");
+  size_t count = 0;
+  for (const auto& entry : fs::directory_iterator(UPLOAD_FUZZ_CORPUS)) {
+    std::string body = readFileText(entry.path());
+    upload up(std::vector<uint8_t>(body.begin(), body.end()));
+    EXPECT_EQ(up.TotalBytes(), static_cast<int32_t>(body.size()));
+    for (int32_t i = 0; i < up.Files()->Count(); ++i) {
+      auto file = up.Files()->at(static_cast<size_t>(i));
+      EXPECT_EQ(file->FileContent().rawArray()->bytes.size(), static_cast<size_t>(file->FileSize().toLong()))
+          << entry.path();
+      std::string name = file->FileName().toString();
+      EXPECT_FALSE(name.empty() || name.find_first_of("\\/") != std::string::npos) << entry.path();
+    }
+    ++count;
+  }
+  EXPECT_GT(count, 0u) << "no inputs under " << UPLOAD_FUZZ_CORPUS;
+}
+
+// A body written by a real client (curl's -F, captured by a local HTTP server
+// in capture_post.py) parsed field for field.
+bool haveTools() { return std::system("command -v curl >/dev/null && command -v python3 >/dev/null") == 0; }
+
+TEST(UploadRealClient, CurlFormIsParsedFieldForField) {
+  if (!haveTools()) GTEST_SKIP() << "curl or python3 missing";
+  corvela::testing::TempDir dir;
+  // Binary data with line breaks, a NUL and text that looks like curl's
+  // boundary without being one.
+  static const char kPicture[] = "GIF89a\r\n--------------------------\r\n\0\xff\r\n";
+  const std::string picture(kPicture, sizeof kPicture - 1);
+  std::ofstream(dir.path() / "logo.gif", std::ios::binary) << picture;
+  std::ofstream(dir.path() / "empty.bin", std::ios::binary);
+  std::string big(200000, 'x');
+  for (size_t i = 0; i < big.size(); i += 97) big[i] = '\n';
+  std::ofstream(dir.path() / "big.txt", std::ios::binary) << big;
+
+  fs::path body = dir.path() / "body.bin";
+  std::string command = "cd '" + dir.str() + "' && python3 '" CAPTURE_POST "' '" + body.string() +
+                        "' -F 'title=中文标题' --form-string 'note=a;b=\"c\"' -F 'blank=' "
+                        "-F 'pic=@logo.gif;type=image/gif;filename=c:\\img\\logo.gif' "
+                        "-F 'none=@empty.bin' -F 'text=@big.txt;type=text/plain' -F 'title=second'";
+  ASSERT_EQ(std::system(command.c_str()), 0) << command;
+  std::string bytes = readFileText(body);
+  upload up(std::vector<uint8_t>(bytes.begin(), bytes.end()));
+
+  testing::expectParsed(up, {"curl -F",
+                            bytes,
+                            {{"title", "中文标题"}, {"note", "a;b=\"c\""}, {"blank", ""}},
+                            {{"pic", "logo.gif", "image/gif", picture},
+                             {"none", "empty.bin", "application/octet-stream", ""},
+                             {"text", "big.txt", "text/plain", big}}});
+  EXPECT_EQ(up.TotalBytes(), static_cast<int32_t>(bytes.size()));
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "platform/automation/com_error.h"
+#include "core/core_fixture.h"
 #include "platform/automation/member_binding.h"
 #include "platform/automation/object_context.h"
 #include "platform/registry/registry.h"
@@ -80,15 +80,19 @@ class UploadRequest : public corvela::testing::IsolatedTest {
     ASSERT_TRUE(registry::writeValue(kUploadSettingsKey, kMaxRequestBytesValue, value));
   }
   void expectError(int32_t number, const std::string& description) {
-    try {
-      upload up;
-      ADD_FAILURE() << "created; expected error " << number;
-    } catch (const ComError& error) {
-      EXPECT_EQ(error.number(), number);
-      EXPECT_EQ(error.source(), "fileup.Upload");
-      EXPECT_EQ(error.description(), description);
-    }
+    EXPECT_EQ(corvela::testing::raised([] { upload up; }),
+              (corvela::testing::Raised{number, "fileup.Upload", description}));
   }
+  void expectTooLarge(int limit) {
+    expectError(kRequestTooLargeError, "上传的数据有 " + std::to_string(body_.size()) + " 字节，超过了允许的 " +
+                                           std::to_string(limit) + " 字节，未予接收。");
+  }
+  // A CGI request's environment.
+  struct Cgi {
+    corvela::testing::ScopedEnv type, length;
+    Cgi(const std::string& contentType, const std::string& contentLength)
+        : type("CONTENT_TYPE", contentType), length("CONTENT_LENGTH", contentLength) {}
+  };
   const std::string body_ = MultipartBuilder().field("title", "t").file("f", "a.txt", "text/plain", "abc").close();
 };
 
@@ -108,8 +112,7 @@ TEST_F(UploadRequest, ARequestAboveTheLimitIsRefusedUnread) {
   auto request = std::make_shared<FakeRequest>(body_);
   ContextScope scope;
   ObjectContext::current()->request = request;
-  expectError(kRequestTooLargeError,
-              "上传的数据有 " + std::to_string(body_.size()) + " 字节，超过了允许的 100 字节，未予接收。");
+  expectTooLarge(100);
   EXPECT_EQ(request->bytesRead, 0);
   setLimit(std::to_string(body_.size()));
   upload up;
@@ -126,8 +129,7 @@ TEST_F(UploadRequest, ALimitThatIsNoNumberIsReported) {
 }
 
 TEST_F(UploadRequest, WithoutAPageRequestACgiBodyIsReadFromStandardInput) {
-  corvela::testing::ScopedEnv type("CONTENT_TYPE", "multipart/form-data; boundary=" + std::string(testing::kTestBoundary));
-  corvela::testing::ScopedEnv length("CONTENT_LENGTH", std::to_string(body_.size()));
+  Cgi cgi("multipart/form-data; boundary=" + std::string(testing::kTestBoundary), std::to_string(body_.size()));
   PipedStdin input(body_ + "next request");
   upload up;
   EXPECT_EQ(up.TotalBytes(), static_cast<int32_t>(body_.size()));
@@ -137,11 +139,9 @@ TEST_F(UploadRequest, WithoutAPageRequestACgiBodyIsReadFromStandardInput) {
 
 TEST_F(UploadRequest, ACgiBodyAboveTheLimitIsLeftUnread) {
   setLimit("10");
-  corvela::testing::ScopedEnv type("CONTENT_TYPE", "multipart/form-data; boundary=x");
-  corvela::testing::ScopedEnv length("CONTENT_LENGTH", std::to_string(body_.size()));
+  Cgi cgi("multipart/form-data; boundary=x", std::to_string(body_.size()));
   PipedStdin input(body_);
-  expectError(kRequestTooLargeError,
-              "上传的数据有 " + std::to_string(body_.size()) + " 字节，超过了允许的 10 字节，未予接收。");
+  expectTooLarge(10);
   EXPECT_EQ(input.rest(), body_);
 }
 
@@ -152,8 +152,7 @@ TEST_F(UploadRequest, CgiRequestsThatCarryNoMultipartBodyReadNothing) {
   } cases[] = {{"application/x-www-form-urlencoded", "20"}, {"multipart/form-data; boundary=x", "abc"},
                {"multipart/form-data; boundary=x", ""}, {"multipart/mixed; boundary=x", "20"}};
   for (const Case& c : cases) {
-    corvela::testing::ScopedEnv type("CONTENT_TYPE", c.type);
-    corvela::testing::ScopedEnv length("CONTENT_LENGTH", c.length);
+    Cgi cgi(c.type, c.length);
     PipedStdin input(body_);
     upload up;
     EXPECT_EQ(up.TotalBytes(), 0) << c.type << " " << c.length;
@@ -162,8 +161,7 @@ TEST_F(UploadRequest, CgiRequestsThatCarryNoMultipartBodyReadNothing) {
 }
 
 TEST_F(UploadRequest, ACgiBodyCutShortByTheClientKeepsWhatArrived) {
-  corvela::testing::ScopedEnv type("CONTENT_TYPE", "Multipart/Form-Data; boundary=x");
-  corvela::testing::ScopedEnv length("CONTENT_LENGTH", std::to_string(body_.size() + 1000));
+  Cgi cgi("Multipart/Form-Data; boundary=x", std::to_string(body_.size() + 1000));
   PipedStdin input(body_);
   upload up;
   EXPECT_EQ(up.TotalBytes(), static_cast<int32_t>(body_.size()));

@@ -4,7 +4,6 @@
 
 #include <fstream>
 #include <set>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -12,6 +11,8 @@
 #include "platform/automation/com_error.h"
 #include "platform/automation/member_binding.h"
 #include "platform/automation/progid_factory.h"
+#include "core/core_fixture.h"
+#include "support/cli_runner.h"
 #include "support/temp_env.h"
 #include "upload/file_save.h"
 #include "upload/multipart_builder.h"
@@ -25,13 +26,9 @@ namespace {
 using testing::MultipartBuilder;
 using testing::bytesOf;
 namespace fs = std::filesystem;
-
-std::string readAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+using corvela::testing::raised;
+using corvela::testing::Raised;
+using corvela::testing::readFileText;
 
 void writeAll(const fs::path& path, std::string_view text) { std::ofstream(path, std::ios::binary) << text; }
 
@@ -77,8 +74,8 @@ TEST_F(UploadSave, ClashesAreRenamedAndOverWriteReplaces) {
   writeAll(at("a1.gif"), "old1");
   upload up = uploadOf({{"a.gif", "new"}, {"b.txt", "bee"}});
   EXPECT_EQ(up.Save(folder_.str() + "/"), "a2.gif,b.txt");
-  EXPECT_EQ(readAll(at("a2.gif")), "new");
-  EXPECT_EQ(readAll(at("a.gif")), "old");
+  EXPECT_EQ(readFileText(at("a2.gif")), "new");
+  EXPECT_EQ(readFileText(at("a.gif")), "old");
   EXPECT_EQ(up.Files()->at(0)->FileName().toString(), "a2.gif");
 
   // Saved again, each file clashes with itself and is renamed once more.
@@ -86,14 +83,14 @@ TEST_F(UploadSave, ClashesAreRenamedAndOverWriteReplaces) {
 
   upload over = uploadOf({{"a.gif", "replaced"}});
   EXPECT_EQ(over.Save(folder_.str(), true), "a.gif");
-  EXPECT_EQ(readAll(at("a.gif")), "replaced");
+  EXPECT_EQ(readFileText(at("a.gif")), "replaced");
 }
 
 TEST_F(UploadSave, FolderWithBackslashesAndNoFiles) {
   upload up = uploadOf({{"x.txt", "x"}});
   std::string windowsStyle = folder_.str() + "\\";
   EXPECT_EQ(up.Save(windowsStyle), "x.txt");
-  EXPECT_EQ(readAll(at("x.txt")), "x");
+  EXPECT_EQ(readFileText(at("x.txt")), "x");
   upload none(bytesOf(MultipartBuilder().field("a", "1").close()));
   EXPECT_EQ(none.Save(folder_.str()), "");
 }
@@ -108,14 +105,8 @@ TEST_F(UploadSave, ANameThatTakesMoreThanTheAllowedRenamesIsRefused) {
   upload up = uploadOf({{"a.gif", "new"}});
   EXPECT_EQ(up.Save(folder_.str()), name);
   upload again = uploadOf({{"a.gif", "newer"}});
-  try {
-    again.Save(folder_.str());
-    FAIL() << "a folder with every candidate taken was accepted";
-  } catch (const ComError& error) {
-    EXPECT_EQ(error.number(), kNoFreeNameError);
-    EXPECT_EQ(error.source(), "fileup.Upload");
-    EXPECT_EQ(error.description(), "找不到不重名的文件名：a.gif");
-  }
+  EXPECT_EQ(raised([&] { again.Save(folder_.str()); }),
+            (Raised{kNoFreeNameError, "fileup.Upload", "找不到不重名的文件名：a.gif"}));
 }
 
 TEST_F(UploadSave, NamesThatWouldLeaveTheFolderAreRefusedBeforeAnythingIsWritten) {
@@ -123,25 +114,15 @@ TEST_F(UploadSave, NamesThatWouldLeaveTheFolderAreRefusedBeforeAnythingIsWritten
   for (const std::string& name : unsafe) {
     upload up = uploadOf({{"good.txt", "g"}, {"second.txt", "s"}});
     up.Files()->at(1)->setFileName(name);
-    try {
-      up.Save(folder_.str());
-      ADD_FAILURE() << "saved under the name '" << name << "'";
-    } catch (const ComError& error) {
-      EXPECT_EQ(error.number(), kUnsafeFileNameError);
-      EXPECT_EQ(error.description(), "文件名不安全，不能保存：" + name);
-    }
+    EXPECT_EQ(raised([&] { up.Save(folder_.str()); }),
+              (Raised{kUnsafeFileNameError, "fileup.Upload", "文件名不安全，不能保存：" + name}));
     EXPECT_TRUE(fs::is_empty(folder_.path())) << name;
   }
 }
 
 TEST_F(UploadSave, AMissingFolderRaisesTheWritersError) {
   upload up = uploadOf({{"x.txt", "x"}});
-  try {
-    up.Save(folder_.str() + "/missing");
-    FAIL() << "saved into a missing folder";
-  } catch (const ComError& error) {
-    EXPECT_EQ(error.number(), 76);
-  }
+  EXPECT_EQ(raised([&] { up.Save(folder_.str() + "/missing"); }).number, 76);
 }
 
 TEST_F(UploadSave, UploadsSavingTheSameNameAtOnceNeverShareIt) {
@@ -158,7 +139,7 @@ TEST_F(UploadSave, UploadsSavingTheSameNameAtOnceNeverShareIt) {
   }
   for (std::thread& thread : threads) thread.join();
   std::set<std::string> contents;
-  for (const auto& entry : fs::directory_iterator(folder_.path())) contents.insert(readAll(entry.path()));
+  for (const auto& entry : fs::directory_iterator(folder_.path())) contents.insert(readFileText(entry.path()));
   EXPECT_EQ(contents.size(), static_cast<size_t>(kThreads * kSavesEach));
 }
 

@@ -49,14 +49,8 @@ TEST(PasswordEncodingTest, EncodingsMatchThoseStoredByEarlierInstallations) {
 // the encoding's source.
 TEST(PasswordEncodingTest, EncoderErrorsComeUnderTheEncryptSource) {
   registerClass("myMd5.Encode", [] { return std::make_shared<Collection>(); });
-  try {
-    EncodePassword("x");
-    ADD_FAILURE() << "expected an error";
-  } catch (const ComError& error) {
-    EXPECT_EQ(error.number(), 438);
-    EXPECT_EQ(error.source(), "UserObject:Encrypt Error");
-    EXPECT_EQ(error.description(), "Object doesn't support this property or method");
-  }
+  EXPECT_EQ(raised([] { EncodePassword("x"); }),
+            (Raised{438, "UserObject:Encrypt Error", "Object doesn't support this property or method"}));
   registerClass("myMd5.Encode", [] { return std::make_shared<Md5Encoder>(); });
 }
 

@@ -61,12 +61,10 @@ TEST_F(UserManagerTest, RefusedLoginsSayWhyAndWriteNothing) {
       {"ann", "pw", 3, 10012, "UserManager", "UserRoleNotValid"},
       {"ben", "pw", 0, 10012, "UserManager", "UserRoleNotValid"},
   };
-  for (const Case& c : cases) {
-    ComError error = errorOf([&] { manager.Login(c.name, c.password, c.role, "S1", ""); });
-    EXPECT_EQ(error.number(), c.number) << c.name;
-    EXPECT_EQ(error.source(), c.source) << c.name;
-    EXPECT_EQ(error.description(), c.description) << c.name;
-  }
+  for (const Case& c : cases)
+    EXPECT_EQ(raised([&] { manager.Login(c.name, c.password, c.role, "S1", ""); }),
+              (Raised{c.number, c.source, c.description}))
+        << c.name;
   EXPECT_EQ(sessions(), "1") << "the earlier session stays";
   EXPECT_EQ(scalar("SELECT UserName FROM UserManager"), "ann");
   EXPECT_EQ(scalar("SELECT COUNT(*) FROM user_users"), "2");
@@ -74,21 +72,19 @@ TEST_F(UserManagerTest, RefusedLoginsSayWhyAndWriteNothing) {
 
 TEST_F(UserManagerTest, NameAndTableAreCheckedBeforeTheDatabase) {
   removeSetting(core::kConnStringValue);
-  EXPECT_EQ(errorOf([&] { manager.Login(" ", "pw", 1, "S", ""); }).description(), "NoUserName");
+  EXPECT_EQ(raised([&] { manager.Login(" ", "pw", 1, "S", ""); }).description, "NoUserName");
   UserManager uninitialised;
-  ComError noTable = errorOf([&] { uninitialised.Login("ann", "pw", 1, "S", ""); });
-  EXPECT_EQ(noTable.number(), 20010);
-  EXPECT_EQ(noTable.description(), "NoUM");
+  EXPECT_EQ(raised([&] { uninitialised.Login("ann", "pw", 1, "S", ""); }), (Raised{20010, "", "NoUM"}));
 }
 
 TEST_F(UserManagerTest, InitTakesOnlyAPlainTableName) {
   UserManager other;
   for (const char* bad : {"user_users WHERE 1=1; DROP TABLE tips; --", "user users", "1users", "users'"}) {
-    ComError error = errorOf([&] { other.Init(bad, "admin"); });
-    EXPECT_EQ(error.number(), 5) << bad;
-    EXPECT_EQ(error.description(), "Invalid procedure call or argument") << bad;
+    Raised error = raised([&] { other.Init(bad, "admin"); });
+    EXPECT_EQ(error.number, 5) << bad;
+    EXPECT_EQ(error.description, "Invalid procedure call or argument") << bad;
   }
-  EXPECT_EQ(errorOf([&] { other.Login("ann", "pw", 1, "S", ""); }).description(), "NoUM") << "nothing was kept";
+  EXPECT_EQ(raised([&] { other.Login("ann", "pw", 1, "S", ""); }).description, "NoUM") << "nothing was kept";
   EXPECT_TRUE(other.Init("User_Users2", "admin"));
 }
 
@@ -179,7 +175,7 @@ TEST_F(UserManagerTest, GetCurrentUserLoadsTheAccount) {
   EXPECT_EQ(manager.GetCurrentUser("unknown"), nullptr);
 
   user->Delete();
-  EXPECT_EQ(errorOf([&] { manager.GetCurrentUser("S"); }).description(), "NoRecord");
+  EXPECT_EQ(raised([&] { manager.GetCurrentUser("S"); }).description, "NoRecord");
 }
 
 TEST_F(UserManagerTest, ChangePasswordWritesTheEncodingBackAndLoginFollowsIt) {
@@ -192,7 +188,7 @@ TEST_F(UserManagerTest, ChangePasswordWritesTheEncodingBackAndLoginFollowsIt) {
   EXPECT_EQ(args[1].toString(), EncodePassword("new'pass")) << "written back into the caller's variable";
   EXPECT_EQ(scalar("SELECT password FROM user_users"), EncodePassword("new'pass"));
 
-  EXPECT_EQ(errorOf([&] { manager.Login("jon", "old", 1, "S", ""); }).description(), "WrongPass");
+  EXPECT_EQ(raised([&] { manager.Login("jon", "old", 1, "S", ""); }).description, "WrongPass");
   EXPECT_TRUE(manager.Login("jon", "new'pass", 1, "S", ""));
 
   Variant nobody[] = {Variant("nobody"), Variant("x")};
@@ -205,9 +201,9 @@ TEST_F(UserManagerTest, AnAccountWithoutPasswordCannotLogIn) {
   blank.Save();
   blank.AddRole(1);
   for (const char* password : {"", " "})
-    EXPECT_EQ(errorOf([&] { manager.Login("kim", password, 1, "S", ""); }).description(), "WrongPass");
+    EXPECT_EQ(raised([&] { manager.Login("kim", password, 1, "S", ""); }).description, "WrongPass");
   sql("UPDATE user_users SET password=NULL");
-  EXPECT_EQ(errorOf([&] { manager.Login("kim", "", 1, "S", ""); }).description(), "WrongPass");
+  EXPECT_EQ(raised([&] { manager.Login("kim", "", 1, "S", ""); }).description, "WrongPass");
 }
 
 TEST_F(UserManagerTest, NewSessionIdsAreLongRandomHex) {

@@ -66,10 +66,7 @@ TEST_F(UserTest, NamesAreCutTo25CharactersBeforeQuoting) {
 TEST_F(UserTest, SaveRefusesAnEmptyName) {
   User user;
   user.setUsername("");
-  ComError error = errorOf([&] { user.Save(); });
-  EXPECT_EQ(error.number(), 1051);
-  EXPECT_EQ(error.source(), "");
-  EXPECT_EQ(error.description(), "Input Error:,Username can not be empty");
+  EXPECT_EQ(raised([&] { user.Save(); }), (Raised{1051, "", "Input Error:,Username can not be empty"}));
   EXPECT_EQ(scalar("SELECT COUNT(*) FROM user_users"), "0");
 }
 
@@ -77,10 +74,7 @@ TEST_F(UserTest, OneAccountPerNameWhateverItsCase) {
   makeAccount("bob", "x");
   User second;
   second.setUsername("BOB");
-  ComError error = errorOf([&] { second.Save(); });
-  EXPECT_EQ(error.number(), -28669);
-  EXPECT_EQ(error.source(), "User.Save");
-  EXPECT_EQ(error.description(), "Save Name:BOB");
+  EXPECT_EQ(raised([&] { second.Save(); }), (Raised{-28669, "User.Save", "Save Name:BOB"}));
   EXPECT_EQ(second.UserID(), -1);
 
   // Renaming another account onto the name is refused the same way.
@@ -88,7 +82,7 @@ TEST_F(UserTest, OneAccountPerNameWhateverItsCase) {
   User renamed;
   renamed.Load(carol);
   renamed.setUsername("Bob");
-  EXPECT_EQ(errorOf([&] { renamed.Save(); }).number(), -28669);
+  EXPECT_EQ(raised([&] { renamed.Save(); }).number, -28669);
   EXPECT_EQ(scalar("SELECT username FROM user_users WHERE userid=" + std::to_string(carol)), "carol");
   // An account may change the case of its own name.
   renamed.setUsername("Carol");
@@ -123,10 +117,7 @@ TEST_F(UserTest, ConcurrentSavesOfOneNewNameLeaveOneAccount) {
 
 TEST_F(UserTest, LoadOfAMissingAccountIsNoRecord) {
   User user;
-  ComError error = errorOf([&] { user.Load(42); });
-  EXPECT_EQ(error.number(), 1050);
-  EXPECT_EQ(error.source(), "");
-  EXPECT_EQ(error.description(), "NoRecord");
+  EXPECT_EQ(raised([&] { user.Load(42); }), (Raised{1050, "", "NoRecord"}));
 }
 
 TEST_F(UserTest, AttributeNamesIgnoreCaseAndAreStoredInCapitals) {
@@ -158,15 +149,11 @@ TEST_F(UserTest, BrokenDocumentsAndBadNamesAreRefusedByNameAndNumber) {
   User user;
   user.Load(id);
   EXPECT_EQ(user.GetAttribute("a"), "") << "a broken document reads as no attributes";
-  ComError broken = errorOf([&] { user.SetAttribute("b", "2"); });
-  EXPECT_EQ(broken.number(), 555);
-  EXPECT_EQ(broken.source(), "User.SetAttribute");
-  EXPECT_EQ(broken.description(), "InvalidXML");
-
+  EXPECT_EQ(raised([&] { user.SetAttribute("b", "2"); }), (Raised{555, "User.SetAttribute", "InvalidXML"}));
   for (const char* document : {"<other/>", "<user/><user/>"}) {
     sql(std::string("UPDATE user_users SET attributes='") + document + "'");
     user.Load(id);
-    EXPECT_EQ(errorOf([&] { user.SetAttribute("b", "2"); }).description(), "InvalidXML") << document;
+    EXPECT_EQ(raised([&] { user.SetAttribute("b", "2"); }).description, "InvalidXML") << document;
   }
 
   sql("UPDATE user_users SET attributes='   '");
@@ -176,11 +163,8 @@ TEST_F(UserTest, BrokenDocumentsAndBadNamesAreRefusedByNameAndNumber) {
     const char* description;
   } badNames[] = {{"", "InvalidName:"}, {"1st", "InvalidName:1ST"}, {"a b", "InvalidName:A B"},
                   {"x<y", "InvalidName:X<Y"}, {"p:q", "InvalidName:P:Q"}};
-  for (const BadName& c : badNames) {
-    ComError bad = errorOf([&] { user.SetAttribute(c.name, "v"); });
-    EXPECT_EQ(bad.number(), 555) << c.name;
-    EXPECT_EQ(bad.description(), c.description);
-  }
+  for (const BadName& c : badNames)
+    EXPECT_EQ(raised([&] { user.SetAttribute(c.name, "v"); }), (Raised{555, "User.SetAttribute", c.description}));
   user.SetAttribute("城市", "北京");
   EXPECT_EQ(user.GetAttribute("城市"), "北京");
 }

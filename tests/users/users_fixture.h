@@ -1,9 +1,8 @@
-// Fixture of the account tests: a private installation (CoreTest), the
-// error a call raises, and accounts made in one line.
+// Fixture of the account tests: a private installation (CoreTest) and
+// accounts made in one line.
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <initializer_list>
 #include <string>
 
@@ -14,18 +13,11 @@
 
 namespace corvela::users {
 
+using testing::raised;
+using testing::Raised;
+
 class UsersTest : public testing::CoreTest {
  protected:
-  static ComError errorOf(const std::function<void()>& call) {
-    try {
-      call();
-    } catch (const ComError& error) {
-      return error;
-    }
-    ADD_FAILURE() << "expected an error";
-    return ComError(0, "", "");
-  }
-
   // A saved account with the password and roles; returns its id.
   static int32_t makeAccount(const std::string& name, const std::string& password,
                              std::initializer_list<int32_t> roles = {}) {
