@@ -75,10 +75,13 @@ class TimedPublishingTest : public testing::DeployServiceTest {
  protected:
   void SetUp() override {
     createObject("Corvela.comDAL");  // the engine is loaded before the stand-in replaces its class
-    registerClass("Corvela.ChannelManager", [] { return std::make_shared<StandInManager>(); });
+    realManager_ = registerClass("Corvela.ChannelManager", [] { return std::make_shared<StandInManager>(); });
     generated.clear();
     failing.clear();
   }
+  // Later tests in this process create the engine's own ChannelManager.
+  void TearDown() override { registerClass("Corvela.ChannelManager", realManager_); }
+  ObjectFactory realManager_;
   void article(int id, int channel, int status, const std::string& publishDate) {
     sql("INSERT INTO cms_content (id,columnid,status,publishdate) VALUES (" + std::to_string(id) + "," +
         std::to_string(channel) + "," + std::to_string(status) + ",'" + publishDate + "')");

@@ -132,10 +132,12 @@ std::shared_ptr<Object> createFrom(const std::map<std::string, ObjectFactory>& c
 
 }  // namespace
 
-void registerClass(std::string_view progId, ObjectFactory factory) {
+ObjectFactory registerClass(std::string_view progId, ObjectFactory factory) {
   FactoryState& s = state();
   std::lock_guard<std::mutex> lock(s.mutex);
-  s.classes[foldAscii(progId)] = std::move(factory);
+  ObjectFactory& slot = s.classes[foldAscii(progId)];
+  std::swap(slot, factory);
+  return factory;
 }
 
 void registerReplaceableClass(std::string_view progId, ObjectFactory factory) {

@@ -26,8 +26,10 @@ namespace corvela {
 
 using ObjectFactory = std::function<std::shared_ptr<Object>()>;
 
-// Registers (or replaces) the class behind a ProgID in this process.
-void registerClass(std::string_view progId, ObjectFactory factory);
+// Registers (or replaces) the class behind a ProgID in this process; returns
+// the factory it replaced (empty when there was none), so a stand-in can be
+// taken back.
+ObjectFactory registerClass(std::string_view progId, ObjectFactory factory);
 
 // Registers a built-in stand-in for a component that installations used to
 // provide themselves (a password encoder, say): a server that the registry
