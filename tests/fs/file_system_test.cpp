@@ -10,6 +10,7 @@
 
 #include "platform/automation/com_error.h"
 #include "platform/automation/oledate.h"
+#include "support/runtime_errors.h"
 #include "support/temp_env.h"
 
 namespace corvela::fs {
@@ -17,18 +18,7 @@ namespace {
 
 namespace stdfs = std::filesystem;
 
-// The run-time error number `action` raised (0 for none), with VBScript's own
-// source and description.
-int errorNumberOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const ComError& error) {
-    EXPECT_EQ(error.source(), kRuntimeErrorSource);
-    EXPECT_EQ(error.description(), standardErrorText(error.number()));
-    return error.number();
-  }
-  return 0;
-}
+using testing::errorNumberOf;
 
 class FileSystemTest : public ::testing::Test {
  protected:

@@ -15,6 +15,7 @@
 #include "platform/automation/com_error.h"
 #include "platform/automation/object.h"
 #include "platform/scripting/file_system_object.h"
+#include "support/runtime_errors.h"
 #include "support/temp_env.h"
 
 namespace corvela::scripting {
@@ -32,18 +33,7 @@ inline std::shared_ptr<Object> callObject(const std::shared_ptr<Object>& object,
   return call(object, member, std::move(args)).toObject();
 }
 
-// The run-time error number `action` raised (0 for none), checking that the
-// source and description are VBScript's standard ones.
-inline int errorNumberOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const ComError& error) {
-    EXPECT_EQ(error.source(), kRuntimeErrorSource);
-    EXPECT_EQ(error.description(), standardErrorText(error.number()));
-    return error.number();
-  }
-  return 0;
-}
+using testing::errorNumberOf;
 
 class FsoTest : public ::testing::Test {
  protected:
