@@ -69,7 +69,8 @@ bool deleteKey(std::string_view keyPath) {
 }
 
 std::optional<std::string> readValue(std::string_view keyPath, std::string_view valueName) {
-  if (isComputerNameKey(keyPath) && detail::namesEqual(valueName, kComputerNameValue))
+  // The name first: splitting the key path on every read is what the cache spares.
+  if (detail::namesEqual(valueName, kComputerNameValue) && isComputerNameKey(keyPath))
     return hostName();
   auto values = detail::cachedKeyValues(keyPath);
   if (!values) return std::nullopt;
